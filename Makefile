@@ -1,0 +1,51 @@
+# Starwise: the two everyday commands are `make run` and `make test`.
+# Every target installs what is missing first (Debian packages), so a fresh
+# machine needs nothing else.
+
+JOBS        ?= 2
+BUILD       ?= build
+RELEASE_DIR := $(BUILD)/release
+TEST_DIR    := $(BUILD)/asan
+SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Packages the build, the tests and the benchmarks need.
+PACKAGES := cmake g++ make pkg-config python3 \
+            qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+            libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            fonts-dejavu-core xvfb
+
+.PHONY: deps build run test bench screenshots fuzz package clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(RELEASE_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DSTARWISE_BUILD_BENCH=ON
+
+build: deps $(RELEASE_DIR)/CMakeCache.txt
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+# Starts the desktop program (under Xvfb when there is no display).
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(RELEASE_DIR)/starwise; \
+	else echo "No display: starting under Xvfb"; xvfb-run -a $(RELEASE_DIR)/starwise; fi
+
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DSTARWISE_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j$(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	$(RELEASE_DIR)/bench/starwise_bench --benchmark_min_time=0.2
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,49 @@
+// What the entry form's controls hold when a reading starts: the texts of
+// its boxes and lists and the positions of its lists. The desktop form and
+// the command line both fill this and hand it to the same rules.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace starwise::entry {
+
+struct EntryFormValues {
+    std::string nameText;         // txtName
+    int monthPosition = 0;        // cboMonth, 0 = January; -1 when none
+    int dayPosition = 0;          // cboDate, 0 = day 1; -1 when none
+    std::string dayText = "1";    // cboDate text
+    std::string yearText = "1901";
+    std::string hourText = "0";
+    std::string minuteText = "0";
+    std::string secondText = "0";  // cboSS: shown, never read by the reading
+    std::string longitudeDegreesText;  // txtLonD, at most 3 characters
+    std::string longitudeMinutesText;  // txtLonM, at most 2
+    std::string latitudeDegreesText;   // txtLatD, at most 2
+    std::string latitudeMinutesText;   // txtLatM, at most 2
+    bool eastSelected = true;          // optLong(0) "East"
+    bool southSelected = false;        // optLat(1) "South"
+    bool daylightSaving = false;       // chkDST
+    int zonePosition = 29;             // cmbTimeZone
+};
+
+// Fields of the form that a message can send the focus to.
+enum class FormField {
+    None, txtName, txtLonD, txtLonM, txtLatD, txtLatM, txtMCity, txtMState, txtMCountry
+};
+
+enum class MessageIcon { Error, Information };
+
+// A message box of the form: its text, its icon and where the focus goes.
+struct FormMessage {
+    std::string_view text;
+    MessageIcon icon;
+    FormField focus;
+    friend bool operator==(const FormMessage&, const FormMessage&) = default;
+};
+
+// Largest number of characters each coordinate box holds.
+inline constexpr std::size_t kLongitudeDegreesMaxLength = 3;
+inline constexpr std::size_t kCoordinateMaxLength = 2;
+
+}  // namespace starwise::entry

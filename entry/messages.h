@@ -1,0 +1,30 @@
+// Every message the entry form shows, with its icon and the field that
+// receives the focus afterwards.
+#pragma once
+
+#include "entry/entry_form.h"
+
+namespace starwise::entry::messages {
+
+inline constexpr FormMessage kEnterName{"Please Enter Name", MessageIcon::Error, FormField::txtName};
+inline constexpr FormMessage kLongitudeDegrees{
+    "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Error, FormField::txtLonD};
+inline constexpr FormMessage kLongitudeMinutes{
+    "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error, FormField::txtLonM};
+inline constexpr FormMessage kLatitudeDegrees{
+    "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error, FormField::txtLatD};
+inline constexpr FormMessage kLatitudeMinutes{
+    "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error, FormField::txtLatM};
+inline constexpr FormMessage kFebruaryDate{"Please Enter Correct Date Or Month!", MessageIcon::Information,
+                                           FormField::None};
+inline constexpr FormMessage kThirtyDayMonthDate{"Please Enter Correct Date Or Month !", MessageIcon::Information,
+                                                 FormField::None};
+inline constexpr FormMessage kOnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None};
+inline constexpr FormMessage kOnlyLetters{"Please Enter only Letters", MessageIcon::Information, FormField::None};
+inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::txtMCity};
+inline constexpr FormMessage kEnterState{"Please Enter State", MessageIcon::Information, FormField::txtMState};
+inline constexpr FormMessage kEnterCountry{"Please Enter Country", MessageIcon::Information, FormField::txtMCountry};
+
+inline constexpr std::string_view kAlreadyRunning = "Application is already running";
+
+}  // namespace starwise::entry::messages
