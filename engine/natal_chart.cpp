@@ -56,7 +56,7 @@ void CalculatePlanets(const BirthData& birth, const ZoneOffset& zone, const Engi
             entry.PositionText = FormatShortPosition(working.moonLongText);
         } else {
             entry.Longitude = planetDeg[static_cast<std::size_t>(row)];
-            entry.PositionText = FormatShortPosition(FormatLongPosition(entry.Longitude));
+            entry.PositionText = ShortPositionOf(entry.Longitude);
         }
     }
     ChartBody& ascendant = filled.Bodies[kAscendant];
@@ -65,8 +65,8 @@ void CalculatePlanets(const BirthData& birth, const ZoneOffset& zone, const Engi
     ascendant.PositionText = FormatShortPosition(working.ascendantLongText);
 
     const LunarNodeLongitudes nodes = LunarNodes(days);
-    filled.NorthNodeText = FormatShortPosition(FormatLongPosition(nodes.northDeg));
-    filled.SouthNodeText = FormatShortPosition(FormatLongPosition(nodes.southDeg));
+    filled.NorthNodeText = ShortPositionOf(nodes.northDeg);
+    filled.SouthNodeText = ShortPositionOf(nodes.southDeg);
 
     chart = std::move(filled);
 }

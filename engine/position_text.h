@@ -26,4 +26,9 @@ std::string FormatLongPosition(double degrees);
 // sign followed by a minute mark.
 std::string FormatShortPosition(std::string_view longText);
 
+// FormatShortPosition(FormatLongPosition(degrees)) computed directly, without
+// the intermediate text: the chart makes eleven of these per reading.
+// Same domain and errors as FormatLongPosition.
+std::string ShortPositionOf(double degrees);
+
 }  // namespace starwise::engine
