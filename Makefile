@@ -49,3 +49,20 @@ screenshots: build
 
 clean:
 	rm -rf $(BUILD)
+
+# libFuzzer, one minute per target (FUZZ_SECONDS to change); not part of `make test`.
+FUZZ_SECONDS ?= 60
+FUZZ_DIR     := $(BUILD)/fuzz
+FUZZ_TARGETS := fuzz_cli_line fuzz_entry_form fuzz_position_texts fuzz_engine_numbers
+fuzz: deps
+	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
+	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev)
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DSTARWISE_FUZZ=ON -DSTARWISE_BUILD_GUI=OFF -DSTARWISE_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+	  echo "== $$t"; \
+	  $(FUZZ_DIR)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 $(FUZZ_DIR)/corpus/$$t fuzz/seeds/$$t 2>&1 \
+	    | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|crash-|Done' || exit 1; \
+	done

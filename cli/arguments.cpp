@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <regex>
 
@@ -116,6 +117,32 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
 
     if (const auto refused = entry::ValidateEntryForm(form)) return std::string{refused->text};
     return form;
+}
+
+void AddCaseOptions(CLI::App& app, CaseFlags& flags) {
+    app.add_option("--date", flags.date, "Date of birth, YYYY-MM-DD (years 1901 to 2050)");
+    app.add_option("--time", flags.time, "Local clock time of birth, HH:MM");
+    app.add_option("--zone", flags.zone, "Time zone: its position 0..70 in --list-zones, or its exact text");
+    app.add_flag("--dst", flags.daylightSaving, "Daylight saving time was in force");
+    app.add_option("--lon", flags.longitude, "Longitude, DDD:MM followed by E or W (e.g. 74:00W)");
+    app.add_option("--lat", flags.latitude, "Latitude, DD:MM followed by N or S (e.g. 40:43N)");
+    app.add_option("--name", flags.name, "Name (letters and spaces; not used by the reading)");
+}
+
+std::variant<entry::EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
+    const auto arguments = SplitArguments(line);
+    if (!arguments) return std::string{"unclosed quote"};
+    CLI::App app{"batch line"};
+    app.set_help_flag();
+    CaseFlags flags;
+    AddCaseOptions(app, flags);
+    std::vector<std::string> reversed(arguments->rbegin(), arguments->rend());  // CLI11 parses from the back
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        return std::string{error.what()};
+    }
+    return FormValuesOf(flags);
 }
 
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {

@@ -10,6 +10,10 @@
 
 #include "entry/entry_form.h"
 
+namespace CLI {
+class App;
+}
+
 namespace starwise::cli {
 
 // The flags of one case, as given (empty optional = flag absent).
@@ -29,6 +33,13 @@ inline constexpr std::string_view kDefaultName = "ANONYMOUS";
 // Converts the flags into form values and runs the form's filters and
 // checks. Returns the values, or the message that refuses them.
 std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& flags);
+
+// Declares the flags of one case on a command-line parser.
+void AddCaseOptions(CLI::App& app, CaseFlags& flags);
+
+// Parses one batch line (the flags of one case) into form values, or the
+// message that refuses it: a parse error, an unclosed quote or a form check.
+std::variant<entry::EntryFormValues, std::string> ParseCaseLine(std::string_view line);
 
 // Splits a batch line into arguments: whitespace separates them, and single
 // or double quotes group text with spaces (a zone's text, a name). Returns

@@ -18,16 +18,6 @@ using starwise::cli::CaseFlags;
 
 constexpr int kRefused = 2;
 
-void AddCaseOptions(CLI::App& app, CaseFlags& flags) {
-    app.add_option("--date", flags.date, "Date of birth, YYYY-MM-DD (years 1901 to 2050)");
-    app.add_option("--time", flags.time, "Local clock time of birth, HH:MM");
-    app.add_option("--zone", flags.zone, "Time zone: its position 0..70 in --list-zones, or its exact text");
-    app.add_flag("--dst", flags.daylightSaving, "Daylight saving time was in force");
-    app.add_option("--lon", flags.longitude, "Longitude, DDD:MM followed by E or W (e.g. 74:00W)");
-    app.add_option("--lat", flags.latitude, "Latitude, DD:MM followed by N or S (e.g. 40:43N)");
-    app.add_option("--name", flags.name, "Name (letters and spaces; not used by the reading)");
-}
-
 // Runs one checked case and returns its output (a JSON line or the text).
 std::string ReadingOutput(const starwise::entry::EntryFormValues& form, bool json, bool colour) {
     starwise::reading::ReadingState state;
@@ -39,33 +29,13 @@ std::string ReadingOutput(const starwise::entry::EntryFormValues& form, bool jso
 
 // Parses and runs one batch line; returns false when the line was refused.
 bool RunBatchLine(const std::string& line, bool json) {
-    std::string refusal;
-    std::optional<starwise::entry::EntryFormValues> form;
-    if (const auto arguments = starwise::cli::SplitArguments(line)) {
-        CLI::App app{"batch line"};
-        app.set_help_flag();
-        CaseFlags flags;
-        AddCaseOptions(app, flags);
-        std::vector<std::string> reversed(arguments->rbegin(), arguments->rend());
-        try {
-            app.parse(reversed);
-            auto values = starwise::cli::FormValuesOf(flags);
-            if (auto* refused = std::get_if<std::string>(&values)) {
-                refusal = *refused;
-            } else {
-                form = std::get<starwise::entry::EntryFormValues>(std::move(values));
-            }
-        } catch (const CLI::ParseError& error) {
-            refusal = error.what();
-        }
-    } else {
-        refusal = "unclosed quote";
-    }
-    if (form) {
+    const auto parsed = starwise::cli::ParseCaseLine(line);
+    if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
         std::cout << ReadingOutput(*form, json, false);
         if (!json) std::cout << "\n----------------------------------------\n\n";
         return true;
     }
+    const std::string& refusal = std::get<std::string>(parsed);
     if (json) {
         std::cout << nlohmann::json{{"error", refusal}}.dump() << "\n";
     } else {
@@ -83,7 +53,7 @@ int main(int argc, char** argv) {
     bool json = false;
     bool batch = false;
     bool listZones = false;
-    AddCaseOptions(app, flags);
+    starwise::cli::AddCaseOptions(app, flags);
     app.add_flag("--json", json, "Print one JSON object per case");
     app.add_flag("--batch", batch, "Read one case per line from standard input (the same flags)");
     app.add_flag("--list-zones", listZones, "Print the position and text of the 71 time zones");

@@ -104,5 +104,15 @@ TEST(LunarNodes, FirstDegreeOfAriesFallsJustBelow360) {
     EXPECT_LT(nodes.southDeg, 360.0);
 }
 
+// Found by fuzzing: a huge day number once made the south-node reduction loop
+// forever; it must now end with an error.
+TEST(LunarNodes, RefusesDayNumbersBeyondReduction) {
+    for (const double days : {-1.6637750180667329e+308, std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(days);
+        EXPECT_THROW(LunarNodes(days), std::domain_error);
+    }
+}
+
 }  // namespace
 }  // namespace starwise::engine

@@ -1,0 +1,38 @@
+// Fonts, colours and texts shared by the program's windows.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <string_view>
+
+class QWidget;
+
+namespace starwise::gui {
+
+// Caption of every window.
+inline constexpr std::string_view kWindowCaption = "Starwise v1.15";
+
+inline const QColor kDarkGreen{0, 64, 0};
+inline const QColor kOrange{255, 128, 0};
+inline const QColor kWhite{255, 255, 255};
+
+// Verdana where the machine has it, otherwise DejaVu Sans, otherwise the
+// desktop's general font.
+QString UiFontFamily();
+QFont UiFont(double pointSize, bool bold = false, bool underline = false);
+
+// Text colour of a label, frame caption or option button; the background
+// is painted only when one is given.
+void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
+
+QString FromUtf8(std::string_view text);
+
+// A picture from the program's resources (an SVG) drawn at the given size in
+// logical pixels, sharp on high-density screens. Null when the resource is
+// missing.
+QPixmap ResourcePicture(std::string_view resource, QSize size, qreal devicePixelRatio);
+
+}  // namespace starwise::gui
