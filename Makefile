@@ -14,7 +14,7 @@ PACKAGES := cmake g++ make pkg-config python3 \
             libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-dejavu-core xvfb
 
-.PHONY: deps build run test bench screenshots fuzz package clean
+.PHONY: deps build run test bench screenshots fuzz random-births package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -54,7 +54,7 @@ clean:
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := $(BUILD)/fuzz
 FUZZ_TARGETS := fuzz_cli_line fuzz_entry_form fuzz_position_texts fuzz_engine_numbers
-fuzz: deps
+fuzz: deps random-births
 	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
 	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev)
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
@@ -66,3 +66,12 @@ fuzz: deps
 	  $(FUZZ_DIR)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 $(FUZZ_DIR)/corpus/$$t fuzz/seeds/$$t 2>&1 \
 	    | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|crash-|Done' || exit 1; \
 	done
+
+# 100,000 random valid births through the sanitized command line's batch
+# mode, every field compared with the independent implementation.
+RANDOM_BIRTHS ?= 100000
+random-births: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DSTARWISE_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j$(JOBS) --target starwise-cli
+	@seed=$$(date +%s); echo "random births: seed $$seed (replay with --seed $$seed)"; \
+	python3 tools/oracle/compare_cli.py $(TEST_DIR)/starwise-cli --count $(RANDOM_BIRTHS) --seed $$seed

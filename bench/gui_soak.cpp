@@ -1,0 +1,155 @@
+// Soak run of the desktop program on the offscreen platform: the real
+// application object, a valid birth in the entry form, then many cycles of
+// "reading button, report shown, Back". Prints the resident memory before and
+// after the cycles and the time from the button press to the report's first
+// paint; fails when memory grows by more than kMaxGrowthKb.
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "houses/frm_display.h"
+#include "shell/application.h"
+#include "shell/mdi.h"
+#include "shell/message_sink.h"
+#include "shell/single_instance.h"
+#include "shell/url_opener.h"
+
+using namespace starwise::gui;
+
+namespace {
+
+constexpr int kWarmUpCycles = 20;
+constexpr int kCycles = 1000;
+constexpr long kMaxGrowthKb = 2048;
+
+// Any message box means the birth was refused: the soak would measure nothing.
+class FailingMessageSink final : public MessageSink {
+public:
+    void Show(QWidget*, std::string_view text, starwise::entry::MessageIcon) override {
+        std::fprintf(stderr, "soak: unexpected message \"%.*s\"\n", static_cast<int>(text.size()), text.data());
+        std::exit(2);
+    }
+};
+
+class IgnoringUrlOpener final : public UrlOpener {
+public:
+    void Open(const QUrl&) override {}
+};
+
+// Resident set size in kB (VmRSS in /proc/self/status).
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+// Counts paint events of the report window, to tell when it has been drawn.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+void FillForm(frmMain* form) {
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtName", "ASHA"}, {"txtLonD", "73"}, {"txtLonM", "51"}, {"txtLatD", "18"}, {"txtLatM", "31"}};
+    for (const auto& [name, text] : boxes) form->findChild<QLineEdit*>(name)->setText(QString::fromLatin1(text));
+    const std::pair<const char*, const char*> lists[] = {
+        {"cboMonth", "July"}, {"cboDate", "15"}, {"cboYear", "1980"}, {"cboHH", "6"}, {"cboMM", "30"}};
+    for (const auto& [name, text] : lists) {
+        auto* list = form->findChild<QComboBox*>(name);
+        list->setCurrentIndex(list->findText(QString::fromLatin1(text)));
+    }
+    form->findChild<QRadioButton*>("optLong_0")->setChecked(true);
+    form->findChild<QRadioButton*>("optLat_0")->setChecked(true);
+}
+
+// One reading and Back; returns the nanoseconds from the press to the
+// report's first paint.
+qint64 Cycle(Application& app) {
+    auto* button = app.EntryForm()->findChild<QPushButton*>("cmdRashi");
+    PaintCounter painted;
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button, Qt::LeftButton);
+    MDI* frame = app.Frame();
+    if (frame == nullptr) {
+        std::fprintf(stderr, "soak: the reading button opened no frame window\n");
+        std::exit(2);
+    }
+    frame->Report()->installEventFilter(&painted);
+    while (!(frame->isVisible() && painted.paints > 0)) {
+        if (clock.elapsed() > 10'000) {
+            std::fprintf(stderr, "soak: the report was not drawn within 10 s\n");
+            std::exit(2);
+        }
+        QCoreApplication::processEvents();
+    }
+    const qint64 elapsed = clock.nsecsElapsed();
+    frame->Report()->removeEventFilter(&painted);
+
+    QTest::mouseClick(frame->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (app.Frame() != nullptr || !app.EntryForm()->isVisible()) {
+        std::fprintf(stderr, "soak: Back did not return to the entry form\n");
+        std::exit(2);
+    }
+    return elapsed;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("starwise"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The lock lives in a folder of its own, so a running copy of the program
+    // does not stop the soak.
+    QTemporaryDir lockFolder;
+    SingleInstanceGuard guard(lockFolder.filePath(QStringLiteral("starwise.lock")));
+    FailingMessageSink messages;
+    IgnoringUrlOpener browser;
+    Application app(messages, browser);
+    if (!app.Start(guard)) return 2;
+    if (!QTest::qWaitForWindowExposed(app.EntryForm())) return 2;
+    FillForm(app.EntryForm());
+
+    for (int i = 0; i < kWarmUpCycles; ++i) Cycle(app);
+    const long before = ResidentKb();
+    std::vector<qint64> times;
+    times.reserve(kCycles);
+    for (int i = 0; i < kCycles; ++i) times.push_back(Cycle(app));
+    const long after = ResidentKb();
+
+    std::sort(times.begin(), times.end());
+    const double medianMs = static_cast<double>(times[times.size() / 2]) / 1e6;
+    const double worstMs = static_cast<double>(times.back()) / 1e6;
+    const long growth = after - before;
+    std::printf("soak: cycles=%d rss_before_kb=%ld rss_after_kb=%ld rss_growth_kb=%ld reading_median_ms=%.2f "
+                "reading_worst_ms=%.2f\n",
+                kCycles, before, after, growth, medianMs, worstMs);
+    return growth > kMaxGrowthKb ? 1 : 0;
+}
