@@ -11,7 +11,6 @@ namespace starwise::engine {
 namespace {
 
 constexpr double kRadTolerance = 1e-15;
-constexpr double kDegTolerance = 1e-12;
 
 struct AngleOfCase {
     double y;
@@ -44,23 +43,21 @@ TEST(AngleOf, AgreesWithAtan2OffTheNegativeAxis) {
 }
 
 struct ReduceCase {
+    double (*reduce)(double);
     double input;
     double expected;
 };
 
-TEST(ReduceRadians, LandsInOneTurn) {
-    const ReduceCase cases[] = {{0, 0}, {kTwoPi, 0}, {-1, kTwoPi - 1}, {7, 7 - kTwoPi}, {-7, 2 * kTwoPi - 7}};
+TEST(Reductions, LandInOneTurn) {
+    const ReduceCase cases[] = {
+        {ReduceRadians, 0, 0},     {ReduceRadians, kTwoPi, 0},   {ReduceRadians, -1, kTwoPi - 1},
+        {ReduceRadians, -7, 2 * kTwoPi - 7},
+        {Normalize360, -10, 350},  {Normalize360, 360, 0},       {Normalize360, 370, 10},
+        {Normalize360, -1e-20, 0},  // rounds to 360 first, then wraps
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
-        EXPECT_NEAR(ReduceRadians(c.input), c.expected, kRadTolerance * 10);
-    }
-}
-
-TEST(Normalize360, MovesOneTurnAtMost) {
-    const ReduceCase cases[] = {{-10, 350}, {0, 0}, {359.5, 359.5}, {360, 0}, {370, 10}, {-1e-20, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input);
-        EXPECT_NEAR(Normalize360(c.input), c.expected, kDegTolerance);
+        EXPECT_NEAR(c.reduce(c.input), c.expected, kRadTolerance * 10);
     }
 }
 
