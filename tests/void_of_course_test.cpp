@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "content/body_texts.h"
-#include "reading/recording_view.h"
 #include "reading/void_of_course.h"
+#include "report_pieces.h"
 
 namespace {
 
 using namespace starwise;
-using reading::TextColour;
-using reading::TextStyle;
+using namespace starwise::test;
 
 // Every body at 15 Ari 00 except those moved.
 engine::NatalChart ChartWith(std::initializer_list<std::pair<int, std::string_view>> moved) {
@@ -35,10 +34,8 @@ TEST(VoidOfCourseBodies, LastThreeWholeDegreesInBodyOrder) {
     const Case kCases[] = {
         {"Mars 27 Gem 00", ChartWith({{kMars, "27 Gem 00"}}), {kMars}},
         {"Mars 26 Gem 59", ChartWith({{kMars, "26 Gem 59"}}), {}},
-        {"Pluto 29 Sco 59", ChartWith({{kPluto, "29 Sco 59"}}), {kPluto}},
-        {"Uranus 28, Neptune 27", ChartWith({{kNeptune, "27 Cap 30"}, {kUranus, "28 Lib 00"}}), {kUranus, kNeptune}},
         {"Pluto, Venus, Moon, Sun",
-         ChartWith({{kPluto, "28 Pis 00"}, {kVenus, "27 Leo 00"}, {kMoon, "28 Tau 10"}, {kSun, "29 Ari 00"}}),
+         ChartWith({{kPluto, "29 Sco 59"}, {kVenus, "27 Leo 00"}, {kMoon, "28 Tau 10"}, {kSun, "29 Ari 00"}}),
          {kSun, kMoon, kVenus, kPluto}},
         {"27 minutes are not 27 degrees", ChartWith({{kMercury, "02 Ari 27"}}), {}},
         {"the Ascendant is not a body", ChartWith({{kAscendant, "29 Pis 00"}}), {}},
@@ -49,45 +46,29 @@ TEST(VoidOfCourseBodies, LastThreeWholeDegreesInBodyOrder) {
     }
 }
 
-std::string Show(const TextStyle& style, std::string_view text) {
-    static constexpr std::string_view kColours[] = {"black", "green", "red", "blue"};
-    std::string line = style.bold ? "bold " : "plain ";
-    line += kColours[static_cast<int>(style.colour)];
-    if (style.pointSize) line += " " + std::to_string(*style.pointSize) + "pt";
-    return line + " | " + std::string{text};
-}
-
 TEST(WriteVoidOfCourse, HeadingThenNatalMoonAndEachBodyInRedBold) {
-    constexpr std::string_view kMoonComment =
+    const std::string moonComment =
         "The Moon is the symbol of feelings and emotions. You may have issues with family and friends, especially "
         "women. You will feel aloof and left out from your family.\r\n\r\n";
-    constexpr std::string_view kMarsBlock =
+    const std::string marsBlock =
         "Mars Is In Void Of Course\r\n\r\nThis is where your assertiveness and power will lie. But, depending which "
         "house all this extra force of power, anger and assertiveness lies can cause problems for you.\r\n\r\n";
-    const std::string_view moonVoidComment = content::kBodyTexts[engine::kMoon].generalParagraph;
-    ASSERT_TRUE(moonVoidComment.starts_with(
-        "The moon is the planet most connected to our feelings and emotions linked to other people in their lives."));
-    const std::string moonBlock = "The Moon Is In Void Of Course\r\n\r\n" + std::string{moonVoidComment} + "\r\n\r\n";
-
+    const std::string moonBlock = "The Moon Is In Void Of Course\r\n\r\n" +
+                                  std::string{content::kBodyTexts[engine::kMoon].generalParagraph} + "\r\n\r\n";
     struct Case { const char* label; engine::NatalChart chart; std::string body; };
     const Case kCases[] = {
         {"no body in the last three degrees", ChartWith({{engine::kMoon, "03 Can 41"}}),
-         "Position of Natal Moon :- 03 Can 41\r\n\r\n" + std::string{kMoonComment} + "\r\n"},
+         "Position of Natal Moon :- 03 Can 41\r\n\r\n" + moonComment + "\r\n"},
         {"Moon 28 Tau 10 and Mars 27 Gem 00", ChartWith({{engine::kMars, "27 Gem 00"}, {engine::kMoon, "28 Tau 10"}}),
-         "Position of Natal Moon :- 28 Tau 10\r\n\r\n" + std::string{kMoonComment} + moonBlock +
-             std::string{kMarsBlock} + "\r\n"},
+         "Position of Natal Moon :- 28 Tau 10\r\n\r\n" + moonComment + moonBlock + marsBlock + "\r\n"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
         reading::RecordingReportView view;
         reading::WriteVoidOfCourse(c.chart, view);
-        std::vector<std::string> actual;
-        for (const reading::ReportPiece& piece : view.Pieces()) actual.push_back(Show(piece.style, piece.text));
         const std::vector<std::string> expected{
-            Show({true, TextColour::Green, 11}, "Void of Course of Other Planets in your chart \r\n\r\n"),
-            Show({true, TextColour::Red, std::nullopt}, c.body),
-        };
-        EXPECT_EQ(actual, expected);
+            Show(kHeading, "Void of Course of Other Planets in your chart \r\n\r\n"), Show(kRedBold, c.body)};
+        EXPECT_EQ(ShowAll(view), expected);
     }
 }
 
