@@ -12,7 +12,7 @@ SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-dejavu-core xvfb
+            fonts-dejavu-core xvfb dpkg-dev file
 
 .PHONY: deps build run test bench screenshots fuzz random-births package clean
 
@@ -41,8 +41,17 @@ test: deps
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# Chart, reading and Kepler times; start-up to the entry form; 1,000
+# readings with Back (memory and latency), all on this machine.
 bench: build
 	$(RELEASE_DIR)/bench/starwise_bench --benchmark_min_time=0.2
+	$(RELEASE_DIR)/bench/starwise_gui_startup
+	$(RELEASE_DIR)/bench/starwise_gui_soak
+
+# Debian package of the desktop program and the command-line tool.
+package: build
+	cd $(RELEASE_DIR) && cpack -G DEB
+	@echo "Package: $$(realpath $(RELEASE_DIR)/starwise_*.deb)"
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots

@@ -61,12 +61,7 @@ private:
 // The program as shell/main.cpp builds it, its lock in a folder of its own.
 int Child(int argc, char* argv[], qint64 spawnNs) {
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("starwise"));
-    QApplication::setDesktopFileName(QStringLiteral("starwise"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(
-        QIcon(starwise::gui::ResourcePicture(starwise::content::kProgramIcon, {256, 256}, 1.0)));
-    QApplication::setQuitOnLastWindowClosed(false);
+    starwise::gui::ConfigureApplication();
 
     FirstPaint watch(spawnNs);
     qtApp.installEventFilter(&watch);

@@ -1,5 +1,12 @@
 #include "shell/look.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPixmapCache>
+#include <QStyleFactory>
+
+#include "content/sign_pictures.h"
+
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
@@ -57,6 +64,15 @@ QPixmap ResourcePicture(std::string_view resource, QSize size, qreal devicePixel
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
+}
+
+void ConfigureApplication() {
+    QApplication::setApplicationName(QStringLiteral("starwise"));
+    QApplication::setDesktopFileName(QStringLiteral("starwise"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(ResourcePicture(content::kProgramIcon, {256, 256}, 1.0)));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QPixmapCache::setCacheLimit(0);
 }
 
 }  // namespace starwise::gui

@@ -129,10 +129,8 @@ int main(int argc, char* argv[]) {
                                  nullptr};
     int qtArgc = 3;
     QApplication qtApp(qtArgc, arguments.data());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ConfigureApplication();
     QApplication::setFont(UiFont(9));
-    QApplication::setWindowIcon(QIcon(ResourcePicture(starwise::content::kProgramIcon, {256, 256}, 1.0)));
-    QApplication::setQuitOnLastWindowClosed(false);
 
     QDir folder;
     if (!folder.mkpath(output)) {

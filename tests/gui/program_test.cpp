@@ -1,0 +1,378 @@
+// The whole program driven as a user drives it: a reading from the button to
+// the report window, Back and a second reading, every way out, the about
+// box's modality, the second-copy refusal, and every link of every window.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <memory>
+
+#include "entry/frm_main.h"
+#include "gui_test_support.h"
+#include "houses/frm_display.h"
+#include "reading/driver.h"
+#include "reading/recording_view.h"
+#include "shell/application.h"
+#include "shell/clickable_label.h"
+#include "shell/frm_about.h"
+#include "shell/mdi.h"
+#include "shell/single_instance.h"
+
+using namespace starwise;
+using namespace starwise::gui;
+using namespace starwise::gui::testing;
+
+namespace {
+
+// name|month|day|year|hour|lonD|lonM|latD|latM, as typed.
+const QString kPune = QStringLiteral("ASHA|Jul|15|1980|6|73|51|18|31");
+
+// A running program: its lock in a folder of its own, recorders for the
+// message box and the browser.
+struct Program {
+    QTemporaryDir folder;
+    RecordingMessageSink messages;
+    RecordingUrlOpener browser;
+    SingleInstanceGuard guard{folder.filePath(QStringLiteral("starwise.lock"))};
+    Application app{messages, browser};
+
+    Program() {
+        QVERIFY(app.Start(guard));
+        QVERIFY(QTest::qWaitForWindowExposed(app.EntryForm()));
+    }
+    frmMain* Form() const { return app.EntryForm(); }
+
+    // Fills the form from the keyboard, presses the reading button and
+    // returns the frame it brings up.
+    MDI* Read(const QString& person) {
+        const QStringList fields{"txtName", "cboMonth", "cboDate", "cboYear", "cboHH",
+                                 "txtLonD", "txtLonM",  "txtLatD", "txtLatM"};
+        const QStringList values = person.split(QLatin1Char('|'));
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            QWidget* control = Find<QWidget>(Form(), fields[i]);
+            if (auto* box = qobject_cast<QLineEdit*>(control)) box->clear();
+            FocusAndType(control, values[i]);
+        }
+        QTest::mouseClick(Find<QPushButton>(Form(), "cmdRashi"), Qt::LeftButton);
+        if (app.Frame()) (void)QTest::qWaitForWindowExposed(app.Frame());
+        return app.Frame();
+    }
+};
+
+void FinishDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// The rich-text box as runs "format|text": a run per change of format, a
+// line break joining whichever run is open.
+void Add(QStringList& runs, QString& open, QChar c, const QString& format) {
+    if (c != QLatin1Char('\n') && format != open) {
+        runs << format + QLatin1Char('|');
+        open = format;
+    }
+    if (runs.isEmpty()) runs << QStringLiteral("|");
+    runs.last() += c;
+}
+
+QString Format(bool bold, const QString& colour, double points) {
+    return QStringLiteral("%1 %2 %3pt").arg(bold ? "bold" : "normal", colour).arg(points);
+}
+
+QStringList ShownRuns(const QTextDocument& document) {
+    QStringList runs;
+    QString open;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin()) Add(runs, open, QLatin1Char('\n'), {});
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const QString key = Format(format.fontWeight() >= QFont::Bold, format.foreground().color().name(),
+                                       format.fontPointSize());
+            for (const QChar c : it.fragment().text()) Add(runs, open, c, key);
+        }
+    }
+    return runs;
+}
+
+// What the reading wrote, as it should show: CR LF a line break, a size once
+// given holding for what follows (8.25 points before the first).
+QStringList WrittenRuns(const reading::RecordingReportView& written) {
+    const char* const colours[] = {"#000000", "#008000", "#800000", "#0000ff"};  // black, green, red, blue
+    QStringList runs;
+    QString open;
+    double size = 8.25;
+    for (const reading::ReportPiece& piece : written.StyledPieces()) {
+        if (piece.style.pointSize) size = *piece.style.pointSize;
+        const QString key = Format(piece.style.bold, colours[static_cast<int>(piece.style.colour)], size);
+        const QString text = QString::fromStdString(piece.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        for (const QChar c : text) Add(runs, open, c, key);
+    }
+    return runs;
+}
+
+QString ShownIn(const QWidget* frame, const QString& name) {
+    if (const auto* label = frame->findChild<QLabel*>(name)) return label->text();
+    if (const auto* box = frame->findChild<QPlainTextEdit*>(name)) return box->toPlainText();
+    return QStringLiteral("(no control %1)").arg(name);
+}
+
+// The frame holds exactly what the core writes for the form as it stands.
+void CheckReport(const MDI* frame, const frmMain* form) {
+    reading::RecordingReportView written;
+    reading::ReadingState state;
+    reading::RunReading(form->Values(), state, written);
+    QVERIFY2(written.RichText().size() > 200, "the reading wrote its sections");
+    for (const reading::ReportPiece& piece : written.Pieces()) {
+        const auto text = written.LastWritten(piece.control);
+        if (text && piece.kind != reading::ReportPiece::Kind::Styled) {
+            QCOMPARE(ShownIn(frame, QString::fromStdString(piece.control)), QString::fromStdString(*text));
+        }
+    }
+    const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");
+    QCOMPARE(ShownRuns(*box->document()), WrittenRuns(written));
+    QCOMPARE(box->textCursor().position(), 0);  // shown from its beginning
+    QCOMPARE(Find<QTabWidget>(frame, "SSTab1")->currentIndex(), 1);
+}
+
+// What the form's boxes and lists hold.
+QString FormText(const frmMain* form) {
+    QStringList held;
+    for (const QLineEdit* box : form->findChildren<QLineEdit*>()) held << box->objectName() + '=' + box->text();
+    for (const QComboBox* list : form->findChildren<QComboBox*>()) {
+        held << list->objectName() + '=' + list->currentText();
+    }
+    return held.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readingFromButtonToReport_data();
+    void readingFromButtonToReport();
+    void backKeepsTheFormAndTheNextReportStartsEmpty_data();
+    void backKeepsTheFormAndTheNextReportStartsEmpty();
+    void everyWayOutEndsTheProgram_data();
+    void everyWayOutEndsTheProgram();
+    void aboutBoxBlocksBothWindows_data();
+    void aboutBoxBlocksBothWindows();
+    void secondCopyIsRefused();
+    void eachLinkOpensItsAddressOnce_data();
+    void eachLinkOpensItsAddressOnce();
+};
+
+void ProgramTest::readingFromButtonToReport_data() {
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("15 July") << kPune << "Cancer" << ":/signs/cancer.svg";
+    QTest::newRow("1 January") << "ASHA|Jan|1|1980|6|73|51|18|31" << "Capricorn" << ":/signs/capricorn.svg";
+    QTest::newRow("29 February 1980") << "ASHA|Feb|29|1980|6|73|51|18|31" << "Pisces" << ":/signs/pisces.svg";
+}
+
+void ProgramTest::readingFromButtonToReport() {
+    QFETCH(QString, person);
+    QFETCH(QString, sign);
+    QFETCH(QString, picture);
+    Program p;
+    QVERIFY2(p.app.Frame() == nullptr, "no frame before the first reading");
+    MDI* frame = p.Read(person);
+    QCOMPARE(p.messages.shown, QStringList{});
+    QVERIFY(frame);
+    QVERIFY(frame->isVisible());
+    QVERIFY(!p.Form()->isVisible());
+    QCOMPARE(ShownIn(frame, "lblSunSign"), sign);
+    QCOMPARE(frame->Report()->SignPictureResource(), picture);
+    CheckReport(frame, p.Form());
+}
+
+void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty_data() {
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
+    QFETCH(bool, byMenu);
+    Program p;
+    QPointer<MDI> first = p.Read(kPune);
+    QVERIFY(first);
+    const QString entered = FormText(p.Form());
+    if (byMenu) {
+        QVERIFY(ClickMenuItem(first.data(), "mnuBack"));
+    } else {
+        QTest::mouseClick(Find<QPushButton>(first.data(), "cmdBack"), Qt::LeftButton);
+    }
+    FinishDeletes();
+    QVERIFY2(first.isNull(), "Back unloads the frame and the report");
+    QVERIFY(p.app.Frame() == nullptr);
+    QVERIFY(p.Form()->isVisible());
+    QVERIFY(!p.app.HasEnded());
+    QCOMPARE(FormText(p.Form()), entered);
+
+    // A corrected second reading: a new report holding only the new reading.
+    MDI* second = p.Read(QStringLiteral("ASHA|Jul|15|1980|18|73|51|40|31"));
+    QVERIFY(second);
+    CheckReport(second, p.Form());
+}
+
+void ProgramTest::everyWayOutEndsTheProgram_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"frame Exit button", "frame File > Exit menu", "frame close box", "form close box",
+                             "form File > Exit menu"}) {
+        QTest::newRow(way) << QString::fromLatin1(way);
+    }
+}
+
+void ProgramTest::everyWayOutEndsTheProgram() {
+    QFETCH(QString, way);
+    Program p;
+    QSignalSpy ended(&p.app, &Application::ended);
+    QPointer<frmMain> form = p.Form();
+    QPointer<MDI> frame;
+    QMainWindow* window = form;
+    if (way.startsWith(QLatin1String("frame"))) {
+        window = frame = p.Read(kPune);
+        QVERIFY(frame);
+    }
+    if (way.endsWith(QLatin1String("button"))) {
+        QTest::mouseClick(Find<QPushButton>(window, "cmdMdiExit"), Qt::LeftButton);
+    } else if (way.endsWith(QLatin1String("menu"))) {
+        QVERIFY(ClickMenuItem(window, "mnuExit"));
+    } else {
+        QVERIFY(window->close());
+    }
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(p.app.HasEnded());
+    FinishDeletes();
+    QVERIFY2(form.isNull(), "the hidden entry form is unloaded too");
+    QVERIFY(frame.isNull());
+    QCOMPARE(QApplication::topLevelWidgets().count(), 0);
+}
+
+void ProgramTest::aboutBoxBlocksBothWindows_data() {
+    QTest::addColumn<bool>("fromFrame");
+    QTest::newRow("from the entry form") << false;
+    QTest::newRow("from the frame window") << true;
+}
+
+void ProgramTest::aboutBoxBlocksBothWindows() {
+    QFETCH(bool, fromFrame);
+    Program p;
+    QMainWindow* window = p.Form();
+    QPushButton* target = Find<QPushButton>(window, "cmdRashi");  // empty form: would complain
+    if (fromFrame) {
+        window = p.Read(kPune);
+        QVERIFY(window);
+        target = Find<QPushButton>(window, "cmdMdiExit");
+    }
+    const QPoint at = target->mapTo(window, target->rect().center());
+    QString failure = QStringLiteral("the about box never came up");
+    QTimer::singleShot(0, this, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (about == nullptr) return;
+        failure = about->windowModality() == Qt::ApplicationModal ? QString() : QStringLiteral("not application modal");
+        // A click on the window behind goes nowhere while the box is up.
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    });
+    QVERIFY(ClickMenuItem(window, "mnuAbout"));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(p.messages.shown, QStringList{});
+    QVERIFY(!p.app.HasEnded());
+    QCOMPARE(p.browser.opened, QStringList{});
+
+    // The same click reaches the window once the box is closed.
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    if (fromFrame) {
+        QVERIFY(p.app.HasEnded());
+    } else {
+        QCOMPARE(p.messages.shown, QStringList{"error|Please Enter Name"});
+    }
+}
+
+void ProgramTest::secondCopyIsRefused() {
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("starwise.lock"));
+    SingleInstanceGuard running(lock);
+    QVERIFY(running.TryAcquire());
+    RecordingMessageSink messages;
+    RecordingUrlOpener browser;
+    SingleInstanceGuard second(lock);
+    Application app(messages, browser);
+    QSignalSpy ended(&app, &Application::ended);
+    QVERIFY(!app.Start(second));
+    QCOMPARE(messages.shown, QStringList{"information|Application is already running"});
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(app.EntryForm() == nullptr);
+    QCOMPARE(QApplication::topLevelWidgets().count(), 0);
+}
+
+void ProgramTest::eachLinkOpensItsAddressOnce_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");  // of a menu item
+    QTest::addColumn<QString>("address");
+    const QString home = QStringLiteral("https://www.duzoro.example/");
+    const QString coBrand = QStringLiteral("https://help.duzoro.example/co-brand.html");
+    const QString fullBrand = QStringLiteral("https://help.duzoro.example/fully-branded.html");
+    for (const char* window : {"frmMain", "MDI"}) {
+        const QString w = QString::fromLatin1(window);
+        QTest::addRow("%s Help > Online Help", window)
+            << w << "mnuOnline" << "&Online Help" << "https://www.starwise.example/starwise-help.html";
+        QTest::addRow("%s Help > Visit Us Online", window) << w << "mnuVisit" << "&Visit Us Online" << home;
+        QTest::addRow("%s Help > Check for Software Update", window)
+            << w << "mnuUpdate" << "Check for Software &Update"
+            << "https://www.starwise.example/download-starwise.html";
+        QTest::addRow("%s Donate", window) << w << "mnuDonate" << "&Donate"
+                                           << "https://help.duzoro.example/donate.html";
+    }
+    QTest::newRow("frmMain banner Label61") << "frmMain" << "Label61" << "" << home;
+    QTest::newRow("frmMain lblCobrand") << "frmMain" << "lblCobrand" << "" << coBrand;
+    QTest::newRow("frmMain lblFullBrand") << "frmMain" << "lblFullBrand" << "" << fullBrand;
+    QTest::newRow("MDI banner lblVantoriaBanner") << "MDI" << "lblVantoriaBanner" << "" << home;
+    QTest::newRow("MDI Label8") << "MDI" << "Label8" << "" << fullBrand;
+    QTest::newRow("frmAbout lblCoBrand") << "frmAbout" << "lblCoBrand" << "" << coBrand;
+    QTest::newRow("frmAbout lblHomePage") << "frmAbout" << "lblHomePage" << "" << home;
+}
+
+void ProgramTest::eachLinkOpensItsAddressOnce() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, address);
+    RecordingMessageSink messages;
+    RecordingUrlOpener browser;
+    std::unique_ptr<QWidget> shown;
+    if (window == QLatin1String("frmMain")) {
+        shown = std::make_unique<frmMain>(messages, browser);
+    } else if (window == QLatin1String("MDI")) {
+        shown = std::make_unique<MDI>(browser);
+    } else {
+        shown = std::make_unique<frmAbout>(browser);
+    }
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    if (auto* label = shown->findChild<ClickableLabel*>(control)) {
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    } else {
+        auto* item = Find<QAction>(shown.get(), control);
+        QVERIFY(item);
+        QCOMPARE(item->text(), caption);
+        QVERIFY(ClickMenuItem(static_cast<QMainWindow*>(shown.get()), control));
+    }
+    QCOMPARE(browser.opened, QStringList{address});
+    QCOMPARE(messages.shown, QStringList{});
+}
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"
