@@ -66,9 +66,9 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
     const int year = *WholeNumber(date[1].str());
     const int month = *WholeNumber(date[2].str());
     const int day = *WholeNumber(date[3].str());
-    if (year < 1901 || year > 2050) return "Please Choose a Year Between 1901 And 2050";
-    if (month < 1 || month > 12) return "Please Choose a Month Between 1 And 12";
-    if (day < 1 || day > 31) return "Please Choose a Date Between 1 And 31";
+    if (year < entry::kFirstYear || year > entry::kLastYear) return "Please Choose a Year Between 1901 And 2050";
+    if (month < 1 || month > static_cast<int>(entry::kMonthNames.size())) return "Please Choose a Month Between 1 And 12";
+    if (day < 1 || day > entry::kLastDay) return "Please Choose a Date Between 1 And 31";
     form.yearText = std::to_string(year);
     form.monthPosition = month - 1;
     form.dayPosition = day - 1;

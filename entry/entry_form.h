@@ -3,10 +3,19 @@
 // the command line both fill this and hand it to the same rules.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace starwise::entry {
+
+// What the form's pick lists offer.
+inline constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December"};
+inline constexpr int kFirstYear = 1901;  // cboYear runs from here ...
+inline constexpr int kLastYear = 2050;   // ... to here
+inline constexpr int kLastDay = 31;      // cboDate offers 1..31 in every month
 
 struct EntryFormValues {
     std::string nameText;         // txtName

@@ -30,11 +30,6 @@
 namespace starwise::gui {
 namespace {
 
-constexpr std::array<const char*, 12> kMonths{"January", "February", "March",     "April",   "May",      "June",
-                                              "July",    "August",   "September", "October", "November", "December"};
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
-
 const QColor kBannerText{255, 214, 102};
 const QColor kOfferText{255, 236, 180};
 
@@ -295,10 +290,10 @@ void frmMain::setTabOrder() {
 }
 
 void frmMain::fillLists() {
-    for (const char* month : kMonths) cboMonth->addItem(QString::fromLatin1(month));
+    for (const std::string_view month : entry::kMonthNames) cboMonth->addItem(FromUtf8(month));
     for (const entry::ZoneRow& zone : entry::kZones) cmbTimeZone->addItem(FromUtf8(zone.listText));
-    AddNumbers(cboDate, 1, 31);
-    AddNumbers(cboYear, kFirstYear, kLastYear);
+    AddNumbers(cboDate, 1, entry::kLastDay);
+    AddNumbers(cboYear, entry::kFirstYear, entry::kLastYear);
     AddNumbers(cboHH, 0, 23);
     AddNumbers(cboMM, 0, 59);
     AddNumbers(cboSS, 0, 59);
