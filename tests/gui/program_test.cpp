@@ -166,6 +166,8 @@ private slots:
     void secondCopyIsRefused();
     void eachLinkOpensItsAddressOnce_data();
     void eachLinkOpensItsAddressOnce();
+    void frameLayoutFollowsTheScreen_data();
+    void frameLayoutFollowsTheScreen();
 };
 
 void ProgramTest::readingFromButtonToReport_data() {
@@ -372,6 +374,32 @@ void ProgramTest::eachLinkOpensItsAddressOnce() {
     }
     QCOMPARE(browser.opened, QStringList{address});
     QCOMPARE(messages.shown, QStringList{});
+}
+
+// Positions in twips from the screen width: Exit 160 twips from the right
+// edge, Back 1400, the rest centred.
+void ProgramTest::frameLayoutFollowsTheScreen_data() {
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<int>("exitLeft");
+    QTest::addColumn<int>("backLeft");
+    QTest::addColumn<int>("reportLeft");
+    QTest::newRow("1024 px") << 15360 << 14105 << 12940 << 180;
+    QTest::newRow("1920 px") << 28800 << 27545 << 26380 << 6900;
+    QTest::newRow("narrower than the report") << 12000 << 10745 << 9580 << -1500;
+}
+
+void ProgramTest::frameLayoutFollowsTheScreen() {
+    QFETCH(int, screenWidth);
+    QFETCH(int, exitLeft);
+    QFETCH(int, backLeft);
+    QFETCH(int, reportLeft);
+    // Exit 1095 and Back 1020 twips wide, report 15000, labels 3000 and 1200.
+    const FrameLayout at = ComputeFrameLayout(screenWidth, 3000, 1200, 1095, 1020, 15000);
+    QCOMPARE(at.exitLeft, exitLeft);
+    QCOMPARE(at.backLeft, backLeft);
+    QCOMPARE(at.reportLeft, reportLeft);
+    QCOMPARE(at.bannerLeft, (screenWidth - 3000) / 2);
+    QCOMPARE(at.softwareNameLeft, (screenWidth - 1200) / 2);
 }
 
 QTEST_MAIN(ProgramTest)
