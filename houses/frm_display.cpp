@@ -88,6 +88,63 @@ QPlainTextEdit* MakeTextBox(const char* name, QWidget* parent, const QRect& pixe
     return box;
 }
 
+// One of the two node frames ("North Node", "South Node"): the same
+// controls at the same places, with their own names, captions and widths.
+struct NodeFrameDesign {
+    const char* frameName;
+    const char* frameCaption;
+    int frameLeft;  // twips within Frame1
+    const char* explanationName;
+    std::string_view explanation;
+    const char* placedInName;
+    const char* placedInCaption;
+    int placedInWidth;
+    const char* signName;
+    const char* signPlaceholder;
+    int signLeft;
+    int signWidth;
+    const char* keywordsCaptionName;
+    const char* keywordsName;
+    const char* keywordsPlaceholder;
+    const char* descriptionName;
+};
+
+struct NodeFrame {
+    QGroupBox* frame;
+    QLabel* explanation;
+    QLabel* placedInCaption;
+    QLabel* sign;
+    QLabel* keywordsCaption;
+    QLabel* keywords;
+    QPlainTextEdit* description;
+};
+
+NodeFrame MakeNodeFrame(const NodeFrameDesign& d, QWidget* parent) {
+    const TextLook explanation{8.25, false, false, kWhite};
+    const TextLook placedIn{9, true, true, kWhite};
+    const TextLook sign{9, true, false, kOrange};
+    const TextLook keywords{8.25, false, false, kWhite};
+    NodeFrame f{};
+    f.frame = MakeFrame(d.frameName, QString::fromLatin1(d.frameCaption), parent,
+                        TwipsRect(d.frameLeft, 1080, 4455, 3375), 9);
+    f.explanation = MakeLabel(d.explanationName, FromUtf8(d.explanation), f.frame, TwipsRect(120, 300, 4215, 1230),
+                              explanation);
+    f.explanation->setWordWrap(true);
+    f.placedInCaption = MakeLabel(d.placedInName, QString::fromLatin1(d.placedInCaption), f.frame,
+                                  TwipsRect(120, 1560, d.placedInWidth, 300), placedIn, Qt::AlignHCenter | Qt::AlignTop);
+    f.sign = MakeLabel(d.signName, QString::fromLatin1(d.signPlaceholder), f.frame,
+                       TwipsRect(d.signLeft, 1560, d.signWidth, 300), sign);
+    f.keywordsCaption = MakeLabel(d.keywordsCaptionName, QStringLiteral("Keywords"), f.frame,
+                                  TwipsRect(120, 1920, 1020, 300), kCaptionLook, Qt::AlignHCenter | Qt::AlignTop);
+    f.keywords = MakeLabel(d.keywordsName, QString::fromLatin1(d.keywordsPlaceholder), f.frame,
+                           TwipsRect(1200, 1920, 3135, 345), keywords);
+    f.keywords->setWordWrap(true);
+    f.description = MakeTextBox(d.descriptionName, f.frame, TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
+    KeepClearOf(f.placedInCaption, f.sign);
+    KeepClearOf(f.keywordsCaption, f.keywords);
+    return f;
+}
+
 // The position of a frame on a tab, from its designed position.
 QRect OnTab(int left, int top, int width, int height) {
     return TwipsRect(left, top - kTabRowAllowance, width, height);
@@ -186,45 +243,31 @@ void frmDisplay::createStarwiseTab() {
                        {8.25, false, false, kWhite});
     Label1->setWordWrap(true);
 
-    const TextLook explanation{8.25, false, false, kWhite};
-    const TextLook placedIn{9, true, true, kWhite};
-    const TextLook sign{9, true, false, kOrange};
-    const TextLook keywords{8.25, false, false, kWhite};
+    const NodeFrame north = MakeNodeFrame(
+        {"Frame2", "North Node ", 120, "lblNorthNodedesc", content::kNorthNodeExplanation, "kkk",
+         "North Node Is Placed In", 2460, "lblNorthSign", "lblSignNorth", 2640, 1695, "dsds", "lblNorthKeyWord",
+         "lblNorthKeyWord", "txtNorthDesc"},
+        Frame1);
+    Frame2 = north.frame;
+    lblNorthNodedesc = north.explanation;
+    kkk = north.placedInCaption;
+    lblNorthSign = north.sign;
+    dsds = north.keywordsCaption;
+    lblNorthKeyWord = north.keywords;
+    txtNorthDesc = north.description;
 
-    Frame2 = MakeFrame("Frame2", QStringLiteral("North Node "), Frame1, TwipsRect(120, 1080, 4455, 3375), 9);
-    lblNorthNodedesc = MakeLabel("lblNorthNodedesc", FromUtf8(content::kNorthNodeExplanation), Frame2,
-                                 TwipsRect(120, 300, 4215, 1230), explanation);
-    lblNorthNodedesc->setWordWrap(true);
-    kkk = MakeLabel("kkk", QStringLiteral("North Node Is Placed In"), Frame2, TwipsRect(120, 1560, 2460, 300),
-                    placedIn, Qt::AlignHCenter | Qt::AlignTop);
-    lblNorthSign = MakeLabel("lblNorthSign", QStringLiteral("lblSignNorth"), Frame2, TwipsRect(2640, 1560, 1695, 300),
-                             sign);
-    dsds = MakeLabel("dsds", QStringLiteral("Keywords"), Frame2, TwipsRect(120, 1920, 1020, 300), kCaptionLook,
-                     Qt::AlignHCenter | Qt::AlignTop);
-    lblNorthKeyWord = MakeLabel("lblNorthKeyWord", QStringLiteral("lblNorthKeyWord"), Frame2,
-                                TwipsRect(1200, 1920, 3135, 345), keywords);
-    lblNorthKeyWord->setWordWrap(true);
-    txtNorthDesc = MakeTextBox("txtNorthDesc", Frame2, TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
-
-    Frame6 = MakeFrame("Frame6", QStringLiteral("South Node"), Frame1, TwipsRect(4680, 1080, 4455, 3375), 9);
-    lblSouthNodeDesc = MakeLabel("lblSouthNodeDesc", FromUtf8(content::kSouthNodeExplanation), Frame6,
-                                 TwipsRect(120, 300, 4215, 1230), explanation);
-    lblSouthNodeDesc->setWordWrap(true);
-    hhh = MakeLabel("hhh", QStringLiteral("South Node Is Placed In"), Frame6, TwipsRect(120, 1560, 2580, 300),
-                    placedIn, Qt::AlignHCenter | Qt::AlignTop);
-    lblSouthSign = MakeLabel("lblSouthSign", QStringLiteral("lblSignSouth"), Frame6, TwipsRect(2760, 1560, 1575, 300),
-                             sign);
-    Label5 = MakeLabel("Label5", QStringLiteral("Keywords"), Frame6, TwipsRect(120, 1920, 1020, 300), kCaptionLook,
-                       Qt::AlignHCenter | Qt::AlignTop);
-    lblSouthKeyWord = MakeLabel("lblSouthKeyWord", QStringLiteral("lblKeywords"), Frame6,
-                                TwipsRect(1200, 1920, 3135, 345), keywords);
-    lblSouthKeyWord->setWordWrap(true);
-    txtSouthDesc = MakeTextBox("txtSouthDesc", Frame6, TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
-
-    for (auto [caption, value] : {std::pair{kkk, lblNorthSign}, std::pair{dsds, lblNorthKeyWord},
-                                  std::pair{hhh, lblSouthSign}, std::pair{Label5, lblSouthKeyWord}}) {
-        KeepClearOf(caption, value);
-    }
+    const NodeFrame south = MakeNodeFrame(
+        {"Frame6", "South Node", 4680, "lblSouthNodeDesc", content::kSouthNodeExplanation, "hhh",
+         "South Node Is Placed In", 2580, "lblSouthSign", "lblSignSouth", 2760, 1575, "Label5", "lblSouthKeyWord",
+         "lblKeywords", "txtSouthDesc"},
+        Frame1);
+    Frame6 = south.frame;
+    lblSouthNodeDesc = south.explanation;
+    hhh = south.placedInCaption;
+    lblSouthSign = south.sign;
+    Label5 = south.keywordsCaption;
+    lblSouthKeyWord = south.keywords;
+    txtSouthDesc = south.description;
 
     Frame3 = MakeFrame("Frame3", QStringLiteral("Planets in House"), page, OnTab(120, 5040, 9255, 2295), 8.25);
     RTBHouseDesc = new QTextEdit(Frame3);
