@@ -47,6 +47,7 @@ bench: build
 	$(RELEASE_DIR)/bench/starwise_bench --benchmark_min_time=0.2
 	$(RELEASE_DIR)/bench/starwise_gui_startup
 	$(RELEASE_DIR)/bench/starwise_gui_soak
+	python3 bench/batch_bench.py $(RELEASE_DIR)/starwise-cli --count 10000
 
 # Debian package of the desktop program and the command-line tool.
 package: build

@@ -12,28 +12,24 @@ using namespace starwise::engine;
 
 BirthData NewYork1980() {
     BirthData birth;
-    birth.Year = 1980;
-    birth.Month = 7;
-    birth.Day = 15;
-    birth.Hour = 6;
-    birth.Minute = 30;
-    birth.LongitudeDegrees = 74;
-    birth.LatitudeDegrees = 40;
-    birth.LatitudeMinutes = 43;
-    birth.DaylightSaving = true;
+    birth.year = 1980;
+    birth.month = 7;
+    birth.day = 15;
+    birth.hour = 6;
+    birth.minute = 30;
+    birth.longitudeDegrees = 74;
+    birth.latitudeDegrees = 40;
+    birth.latitudeMinutes = 43;
+    birth.daylightSaving = true;
     return birth;
 }
 
 void BM_FullChart(benchmark::State& state) {
     const BirthData birth = NewYork1980();
     const ZoneOffset zone{5, 0};
-    EngineWorking working;
-    NatalChart chart;
     for (auto _ : state) {
-        CalculateAscendant(birth, zone, working);
-        CalculateMoon(birth, zone, working);
-        CalculatePlanets(birth, zone, working, chart);
-        benchmark::DoNotOptimize(chart);
+        const Instant instant = InstantOf(birth, zone);
+        benchmark::DoNotOptimize(ChartAt(instant, MoonAt(instant), AscendantAt(instant, birth)));
     }
 }
 BENCHMARK(BM_FullChart);

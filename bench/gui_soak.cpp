@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "houses/frm_display.h"
-#include "shell/application.h"
-#include "shell/look.h"
-#include "shell/mdi.h"
-#include "shell/message_sink.h"
-#include "shell/single_instance.h"
-#include "shell/url_opener.h"
+#include "gui/report_window.h"
+#include "gui/application.h"
+#include "gui/look.h"
+#include "gui/frame_window.h"
+#include "gui/message_sink.h"
+#include "gui/single_instance.h"
+#include "gui/url_opener.h"
 
 using namespace starwise::gui;
 
@@ -78,7 +78,7 @@ void DropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, con
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
 
-void FillForm(frmMain* form) {
+void FillForm(EntryWindow* form) {
     const std::pair<const char*, const char*> boxes[] = {
         {"txtName", "ASHA"}, {"txtLonD", "73"}, {"txtLonM", "51"}, {"txtLatD", "18"}, {"txtLatM", "31"}};
     for (const auto& [name, text] : boxes) form->findChild<QLineEdit*>(name)->setText(QString::fromLatin1(text));
@@ -100,7 +100,7 @@ qint64 Cycle(Application& app) {
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(button, Qt::LeftButton);
-    MDI* frame = app.Frame();
+    FrameWindow* frame = app.Frame();
     if (frame == nullptr) {
         std::fprintf(stderr, "soak: the reading button opened no frame window\n");
         std::exit(2);

@@ -19,12 +19,12 @@
 #include <vector>
 
 #include "content/sign_pictures.h"
-#include "entry/frm_main.h"
-#include "shell/application.h"
-#include "shell/look.h"
-#include "shell/message_sink.h"
-#include "shell/single_instance.h"
-#include "shell/url_opener.h"
+#include "gui/entry_window.h"
+#include "gui/application.h"
+#include "gui/look.h"
+#include "gui/message_sink.h"
+#include "gui/single_instance.h"
+#include "gui/url_opener.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!done_ && event->type() == QEvent::Paint && qobject_cast<starwise::gui::frmMain*>(watched)) {
+        if (!done_ && event->type() == QEvent::Paint && qobject_cast<starwise::gui::EntryWindow*>(watched)) {
             done_ = true;
             std::printf("%.3f\n", static_cast<double>(MonotonicNs() - spawnNs_) / 1e6);
             std::fflush(stdout);

@@ -1,8 +1,9 @@
 #include "cli/arguments.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
 #include <charconv>
-#include <regex>
 
 #include "entry/key_filters.h"
 #include "entry/messages.h"
@@ -18,6 +19,29 @@ std::optional<int> WholeNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
     return value;
+}
+
+// Fields of 1..maxDigits[i] decimal digits separated by one character
+// ("1980-07-15", "06:30"); the first field must have exactly maxDigits[0]
+// digits when that is 4 (a year). Nothing when the text has another shape.
+template <std::size_t N>
+std::optional<std::array<int, N>> NumberFields(std::string_view text, char separator,
+                                               std::array<std::size_t, N> maxDigits) {
+    std::array<int, N> fields{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::size_t end = i + 1 < N ? text.find(separator) : text.size();
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::string_view digits = text.substr(0, end);
+        if (digits.empty() || digits.size() > maxDigits[i] || (maxDigits[i] == 4 && digits.size() != 4)) {
+            return std::nullopt;
+        }
+        for (const char c : digits) {
+            if (c < '0' || c > '9') return std::nullopt;
+        }
+        fields[i] = *WholeNumber(digits);
+        text.remove_prefix(i + 1 < N ? end + 1 : end);
+    }
+    return fields;
 }
 
 struct Coordinate {
@@ -49,7 +73,8 @@ std::variant<Coordinate, std::string> ParseCoordinate(std::string_view text, std
 
 std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& flags) {
     for (const auto& [value, flag] : {std::pair{&flags.date, "--date"}, std::pair{&flags.time, "--time"},
-                                      std::pair{&flags.zone, "--zone"}}) {
+                                      std::pair{&flags.zone, "--zone"}, std::pair{&flags.longitude, "--lon"},
+                                      std::pair{&flags.latitude, "--lat"}}) {
         if (!value->has_value()) return std::string{flag} + " is required";
     }
     entry::EntryFormValues form;
@@ -60,12 +85,9 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
     form.nameText = std::get<std::string>(name);
 
     // Date: the lists offer years 1901..2050, months 1..12 and days 1..31.
-    static const std::regex kDatePattern{R"(^(\d{4})-(\d{1,2})-(\d{1,2})$)"};
-    std::cmatch date;
-    if (!std::regex_match(flags.date->c_str(), date, kDatePattern)) return "--date must look like YYYY-MM-DD";
-    const int year = *WholeNumber(date[1].str());
-    const int month = *WholeNumber(date[2].str());
-    const int day = *WholeNumber(date[3].str());
+    const auto date = NumberFields<3>(*flags.date, '-', {4, 2, 2});
+    if (!date) return "--date must look like YYYY-MM-DD";
+    const auto [year, month, day] = *date;
     if (year < entry::kFirstYear || year > entry::kLastYear) return "Please Choose a Year Between 1901 And 2050";
     if (month < 1 || month > static_cast<int>(entry::kMonthNames.size())) return "Please Choose a Month Between 1 And 12";
     if (day < 1 || day > entry::kLastDay) return "Please Choose a Date Between 1 And 31";
@@ -74,11 +96,9 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
     form.dayPosition = day - 1;
     form.dayText = std::to_string(day);
 
-    static const std::regex kTimePattern{R"(^(\d{1,2}):(\d{1,2})$)"};
-    std::cmatch time;
-    if (!std::regex_match(flags.time->c_str(), time, kTimePattern)) return "--time must look like HH:MM";
-    const int hour = *WholeNumber(time[1].str());
-    const int minute = *WholeNumber(time[2].str());
+    const auto time = NumberFields<2>(*flags.time, ':', {2, 2});
+    if (!time) return "--time must look like HH:MM";
+    const auto [hour, minute] = *time;
     if (hour > 23) return "Please Choose an Hour Between 0 And 23";
     if (minute > 59) return "Please Choose a Minute Between 0 And 59";
     form.hourText = std::to_string(hour);
@@ -92,9 +112,9 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
     form.zonePosition = zone;
     form.daylightSaving = flags.daylightSaving;
 
-    // Coordinates: an absent flag is an empty box; a part longer than its
-    // box is refused with that box's range message.
-    if (flags.longitude) {
+    // Coordinates: a part longer than its box is refused with that box's
+    // range message.
+    {
         const auto parsed = ParseCoordinate(*flags.longitude, "--lon", 'E', 'W');
         if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
         const auto& lon = std::get<Coordinate>(parsed);
@@ -104,7 +124,7 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
         form.longitudeMinutesText = lon.minutes;
         form.eastSelected = lon.hemisphere == 'E';
     }
-    if (flags.latitude) {
+    {
         const auto parsed = ParseCoordinate(*flags.latitude, "--lat", 'N', 'S');
         if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
         const auto& lat = std::get<Coordinate>(parsed);
@@ -129,20 +149,55 @@ void AddCaseOptions(CLI::App& app, CaseFlags& flags) {
     app.add_option("--name", flags.name, "Name (letters and spaces; not used by the reading)");
 }
 
+std::variant<CaseFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
+    CaseFlags flags;
+    const std::array<std::pair<std::string_view, std::optional<std::string>*>, 6> options{{
+        {"--date", &flags.date}, {"--time", &flags.time}, {"--zone", &flags.zone},
+        {"--lon", &flags.longitude}, {"--lat", &flags.latitude}, {"--name", &flags.name},
+    }};
+    std::vector<std::string_view> unexpected;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view word = arguments[i];
+        if (word == "--dst") {
+            flags.daylightSaving = true;
+            continue;
+        }
+        std::optional<std::string_view> inlineValue;
+        if (const auto equals = word.find('='); word.starts_with("--") && equals != std::string_view::npos) {
+            inlineValue = word.substr(equals + 1);
+            word = word.substr(0, equals);
+        }
+        const auto option = std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == word; });
+        if (option == options.end()) {
+            unexpected.push_back(arguments[i]);
+            continue;
+        }
+        if (inlineValue) {
+            *option->second = std::string{*inlineValue};
+        } else if (i + 1 < arguments.size()) {
+            *option->second = arguments[++i];
+        } else {
+            return std::string{word} + " needs a value";
+        }
+    }
+    if (!unexpected.empty()) {
+        std::string message = unexpected.size() == 1 ? "The following argument was not expected:"
+                                                     : "The following arguments were not expected:";
+        for (const std::string_view word : unexpected) {
+            message += ' ';
+            message += word;
+        }
+        return message;
+    }
+    return flags;
+}
+
 std::variant<entry::EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
     const auto arguments = SplitArguments(line);
     if (!arguments) return std::string{"unclosed quote"};
-    CLI::App app{"batch line"};
-    app.set_help_flag();
-    CaseFlags flags;
-    AddCaseOptions(app, flags);
-    std::vector<std::string> reversed(arguments->rbegin(), arguments->rend());  // CLI11 parses from the back
-    try {
-        app.parse(reversed);
-    } catch (const CLI::ParseError& error) {
-        return std::string{error.what()};
-    }
-    return FormValuesOf(flags);
+    auto flags = CaseFlagsOf(*arguments);
+    if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
+    return FormValuesOf(std::get<CaseFlags>(flags));
 }
 
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {

@@ -31,11 +31,18 @@ struct CaseFlags {
 inline constexpr std::string_view kDefaultName = "ANONYMOUS";
 
 // Converts the flags into form values and runs the form's filters and
-// checks. Returns the values, or the message that refuses them.
+// checks. Returns the values, or the message that refuses them: first
+// "--date is required" (and so on for --time, --zone, --lon, --lat), then
+// each value's own check.
 std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& flags);
 
 // Declares the flags of one case on a command-line parser.
 void AddCaseOptions(CLI::App& app, CaseFlags& flags);
+
+// The flags of one case from its words (a batch line split by
+// SplitArguments): "--flag value", "--flag=value" and "--dst". Refuses a flag
+// without its value, and lists every word it does not know, in order.
+std::variant<CaseFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
 
 // Parses one batch line (the flags of one case) into form values, or the
 // message that refuses it: a parse error, an unclosed quote or a form check.

@@ -2,54 +2,86 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "cli/arguments.h"
-#include "cli/chart_json.h"
+#include "cli/reading_json.h"
 #include "cli/text_report.h"
+#include "cli/utf8.h"
 #include "entry/zones.h"
-#include "reading/driver.h"
+#include "reading/reading.h"
 
 namespace {
 
-using starwise::cli::CaseFlags;
-
 constexpr int kRefused = 2;
+constexpr std::string_view kVersion = "starwise-cli 1.15";
+constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
 
-// Runs one checked case and returns its output (a JSON line or the text).
-std::string ReadingOutput(const starwise::entry::EntryFormValues& form, bool json, bool colour) {
-    starwise::reading::ReadingState state;
-    starwise::reading::RecordingReportView report;
-    starwise::reading::RunReading(form, state, report);
-    if (json) return starwise::cli::ReadingJson(state, report).dump() + "\n";
-    return starwise::cli::TextReport(report, colour);
+// Appends the output of one checked case (a JSON line or the text).
+void AppendReading(const starwise::entry::EntryFormValues& form, bool json, bool colour, std::string& out) {
+    const starwise::reading::Reading reading = starwise::reading::RunReading(form);
+    if (json) {
+        starwise::cli::AppendReadingJson(reading, out);
+    } else {
+        out += starwise::cli::TextReport(reading, colour);
+    }
 }
 
 // Parses and runs one batch line; returns false when the line was refused.
-bool RunBatchLine(const std::string& line, bool json) {
-    const auto parsed = starwise::cli::ParseCaseLine(line);
-    if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
-        std::cout << ReadingOutput(*form, json, false);
-        if (!json) std::cout << "\n----------------------------------------\n\n";
-        return true;
-    }
-    const std::string& refusal = std::get<std::string>(parsed);
-    if (json) {
-        std::cout << nlohmann::json{{"error", refusal}}.dump() << "\n";
+bool RunBatchLine(std::string_view line, bool json, std::string& out) {
+    std::string refusal;
+    if (!starwise::cli::IsValidUtf8(line)) {
+        refusal = "the line is not valid UTF-8";
     } else {
-        std::cout << "error: " << refusal << "\n";
+        try {
+            const auto parsed = starwise::cli::ParseCaseLine(line);
+            if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
+                AppendReading(*form, json, false, out);
+                if (!json) out += "\n----------------------------------------\n\n";
+                return true;
+            }
+            refusal = std::get<std::string>(parsed);
+        } catch (const std::exception& error) {
+            refusal = std::string{"the line could not be read: "} + error.what();
+        }
+    }
+    if (json) {
+        starwise::cli::AppendErrorJson(refusal, out);
+    } else {
+        out += "error: " + refusal + "\n";
     }
     return false;
+}
+
+void Flush(std::string& out) {
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    out.clear();
+}
+
+int RunBatch(bool json) {
+    bool allRead = true;
+    std::string out;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
+        allRead = RunBatchLine(line, json, out) && allRead;
+        if (out.size() >= kFlushBytes) Flush(out);
+    }
+    Flush(out);
+    std::fflush(stdout);
+    return allRead ? 0 : kRefused;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     CLI::App app{"Starwise: a natal reading (Sun sign, Karma Profile, houses, aspects, void of course)."};
     app.name("starwise-cli");
-    CaseFlags flags;
+    starwise::cli::CaseFlags flags;
     bool json = false;
     bool batch = false;
     bool listZones = false;
@@ -57,10 +89,18 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json, "Print one JSON object per case");
     app.add_flag("--batch", batch, "Read one case per line from standard input (the same flags)");
     app.add_flag("--list-zones", listZones, "Print the position and text of the 71 time zones");
+    app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
+    if (argc <= 1) {
+        std::cerr << app.help();
+        return kRefused;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
+        return 0;
+    } catch (const CLI::CallForVersion&) {
+        std::cout << kVersion << "\n";
         return 0;
     } catch (const CLI::ParseError& error) {
         std::cerr << error.what() << "\n";
@@ -73,22 +113,15 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (batch) {
-        bool allRead = true;
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            const auto first = line.find_first_not_of(" \t\r");
-            if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
-            allRead = RunBatchLine(line, json) && allRead;
-        }
-        return allRead ? 0 : kRefused;
-    }
+    if (batch) return RunBatch(json);
 
     auto values = starwise::cli::FormValuesOf(flags);
     if (const auto* refused = std::get_if<std::string>(&values)) {
         std::cerr << *refused << "\n";
         return kRefused;
     }
-    std::cout << ReadingOutput(std::get<starwise::entry::EntryFormValues>(values), json, isatty(STDOUT_FILENO) == 1);
+    std::string out;
+    AppendReading(std::get<starwise::entry::EntryFormValues>(values), json, isatty(STDOUT_FILENO) == 1, out);
+    std::cout << out;
     return 0;
 }

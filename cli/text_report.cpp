@@ -1,12 +1,12 @@
 #include "cli/text_report.h"
 
 #include "content/fixed_texts.h"
-#include "reading/report_controls.h"
+#include "cli/report_look.h"
+#include "reading/node_reading.h"
+#include "reading/sun_sign.h"
 
 namespace starwise::cli {
 namespace {
-
-namespace controls = reading::controls;
 
 std::string WithUnixBreaks(std::string_view text) {
     std::string out;
@@ -18,20 +18,9 @@ std::string WithUnixBreaks(std::string_view text) {
     return out;
 }
 
-std::string Ansi(const reading::TextStyle& style) {
-    std::string code = style.bold ? "\x1b[1m" : "\x1b[22m";
-    switch (style.colour) {
-        case reading::TextColour::Green: code += "\x1b[32m"; break;
-        case reading::TextColour::Red: code += "\x1b[31m"; break;
-        case reading::TextColour::Blue: code += "\x1b[34m"; break;
-        case reading::TextColour::Black: code += "\x1b[39m"; break;
-    }
-    return code;
-}
-
 class Writer {
 public:
-    Writer(const reading::RecordingReportView& report, bool colour) : report_(report), colour_(colour) {}
+    explicit Writer(bool colour) : colour_(colour) {}
 
     void Heading(std::string_view text) {
         out_ += colour_ ? "\x1b[1;32m" : "";
@@ -40,24 +29,23 @@ public:
         out_ += std::string(text.size(), '=');
         out_ += "\n";
     }
-    void Field(std::string_view caption, std::string_view control) {
-        const auto value = report_.LastWritten(control);
+    void Field(std::string_view caption, std::string_view value) {
         out_ += caption;
         out_ += ": ";
-        out_ += value.value_or("");
+        out_ += value;
         out_ += "\n";
     }
-    void Paragraph(std::string_view caption, std::string_view control) {
+    void Paragraph(std::string_view caption, std::string_view text) {
         out_ += "\n";
         out_ += caption;
         out_ += ":\n";
-        out_ += WithUnixBreaks(report_.LastWritten(control).value_or(""));
+        out_ += WithUnixBreaks(text);
         out_ += "\n";
     }
     void Text(std::string_view text) { out_ += text; }
-    void RichText() {
-        for (const reading::ReportPiece& piece : report_.StyledPieces()) {
-            if (colour_) out_ += Ansi(piece.style);
+    void RunningText(const std::vector<reading::ReportPiece>& pieces) {
+        for (const reading::ReportPiece& piece : pieces) {
+            if (colour_) out_ += LookOf(piece.kind).ansi;
             out_ += WithUnixBreaks(piece.text);
         }
         if (colour_) out_ += "\x1b[0m";
@@ -65,38 +53,43 @@ public:
     std::string Take() { return std::move(out_); }
 
 private:
-    const reading::RecordingReportView& report_;
     bool colour_;
     std::string out_;
 };
 
 }  // namespace
 
-std::string TextReport(const reading::RecordingReportView& report, bool colour) {
-    Writer w(report, colour);
+std::string TextReport(const reading::Reading& reading, bool colour) {
+    const content::SunSignProfileRow* profile = reading.sunSignProfile;
+    const content::NodeRow* node = reading.nodeRow;
+    const auto or_empty = [](const auto* row, auto field) { return row ? std::string_view{row->*field} : std::string_view{}; };
+    using Profile = content::SunSignProfileRow;
+    using Node = content::NodeRow;
+
+    Writer w(colour);
     w.Heading("Sun Sign");
-    w.Field("Your Sun Sign", controls::lblSunSign);
-    w.Field("Element", controls::lblSunSignElement);
-    w.Field("Birthstone", controls::lblSunSignBirthStone);
-    w.Field("Lucky Number", controls::lblSunSignNumber);
-    w.Field("Lucky Day", controls::lblSunSignDay);
-    w.Field("Compatibility", controls::lblSunSignCompatibility);
-    w.Paragraph("Positive Traits", controls::txtSunSignPositiveTraits);
-    w.Paragraph("Negative Traits", controls::txtSunSignNegativeTraits);
+    w.Field("Your Sun Sign", reading.sunSign);
+    w.Field("Element", or_empty(profile, &Profile::element));
+    w.Field("Birthstone", or_empty(profile, &Profile::birthStone));
+    w.Field("Lucky Number", or_empty(profile, &Profile::luckyNumber));
+    w.Field("Lucky Day", or_empty(profile, &Profile::luckyDay));
+    w.Field("Compatibility", or_empty(profile, &Profile::compatibleSigns));
+    w.Paragraph("Positive Traits", profile ? reading::PositiveTraitsOf(*profile) : std::string{});
+    w.Paragraph("Negative Traits", or_empty(profile, &Profile::negativeTraits));
     w.Text("\n");
     w.Heading("Karma Profile");
     w.Text(WithUnixBreaks(content::kNodeAxisExplanation));
     w.Text("\n\n");
-    w.Field("North Node Is Placed In", controls::lblNorthSign);
-    w.Field("Keywords", controls::lblNorthKeyWord);
-    w.Text(WithUnixBreaks(report.LastWritten(controls::txtNorthDesc).value_or("")));
+    w.Field("North Node Is Placed In", or_empty(node, &Node::northSign));
+    w.Field("Keywords", or_empty(node, &Node::northKeywords));
+    w.Text(WithUnixBreaks(node ? reading::NorthDescriptionOf(*node) : std::string{}));
     w.Text("\n\n");
-    w.Field("South Node Is Placed In", controls::lblSouthSign);
-    w.Field("Keywords", controls::lblSouthKeyWord);
-    w.Text(WithUnixBreaks(report.LastWritten(controls::txtSouthDesc).value_or("")));
+    w.Field("South Node Is Placed In", or_empty(node, &Node::southSign));
+    w.Field("Keywords", or_empty(node, &Node::southKeywords));
+    w.Text(WithUnixBreaks(node ? reading::SouthDescriptionOf(*node) : std::string{}));
     w.Text("\n\n");
     w.Heading("Planets in House");
-    w.RichText();
+    w.RunningText(reading.RunningText());
     return w.Take();
 }
 

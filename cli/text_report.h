@@ -1,15 +1,15 @@
 // The reading as a person reads it in the report window, as plain text:
-// Sun sign and profile, Karma Profile, then the rich-text sections.
+// Sun sign and profile, Karma Profile, then the running text.
 #pragma once
 
 #include <string>
 
-#include "reading/recording_view.h"
+#include "reading/reading.h"
 
 namespace starwise::cli {
 
-// colour: mark the rich-text styles with ANSI escapes (bold, red, green,
+// colour: mark the running text's kinds with ANSI escapes (bold, red, green,
 // blue); only when standard output is a terminal.
-std::string TextReport(const reading::RecordingReportView& report, bool colour);
+std::string TextReport(const reading::Reading& reading, bool colour);
 
 }  // namespace starwise::cli

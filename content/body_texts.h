@@ -8,13 +8,14 @@
 
 namespace starwise::content {
 
-enum class HeadingColour { Red, Blue };
+// The placed-body titles alternate between two accents, Sun first.
+enum class TitleAccent { Primary, Alternate };
 
 struct BodyTextRow {
     std::string_view body;                    // "Sun" .. "Pluto"
     std::string_view placementTitle;          // "Sun In"
     std::string_view characteristicsHeading;  // "Characterstics Of Planet Sun :-"
-    HeadingColour headingColour;              // red for the Sun, then alternating
+    TitleAccent titleAccent;                  // Primary for the Sun, then alternating
     int lineBreaksAfterHeading;               // 1, or 2 for Venus
     std::string_view generalParagraph;        // also the void-of-course comment
     std::string_view voidOfCourseHeading;     // "The Sun Is In Void Of Course"

@@ -8,67 +8,55 @@
 #include "engine/nodes.h"
 #include "engine/planets.h"
 #include "engine/position_text.h"
-#include "engine/time_scales.h"
 
 namespace starwise::engine {
 
 const std::string& NatalChart::PositionText(int number) const {
-    if (number >= 0 && number < kChartBodies) return Bodies[static_cast<std::size_t>(number)].PositionText;
-    if (number == kNorthNodeText) return NorthNodeText;
-    if (number == kSouthNodeText) return SouthNodeText;
+    if (number >= 0 && number < kChartBodies) return bodies[static_cast<std::size_t>(number)].positionText;
+    if (number == kNorthNodeText) return northNodeText;
+    if (number == kSouthNodeText) return southNodeText;
     throw std::out_of_range("position text number outside 0..12");
 }
 
-void CalculateAscendant(const BirthData& birth, const ZoneOffset& zone, EngineWorking& working) {
-    const double jdn = JulianDayNumber(birth.Month, birth.Day, birth.Year);
-    const AscendantResult result =
-        Ascendant(jdn, UniversalTimeHours(birth, zone), WestLongitudeDeg(birth), NorthLatitudeDeg(birth));
-    std::string longText = FormatLongPosition(result.ascendantDeg);
-    working.ascendantDeg = result.ascendantDeg;
-    working.ascendantLongText = std::move(longText);
+double AscendantAt(const Instant& instant, const BirthData& birth) {
+    return Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, WestLongitudeDeg(birth),
+                     NorthLatitudeDeg(birth))
+        .ascendantDeg;
 }
 
-void CalculateMoon(const BirthData& birth, const ZoneOffset& zone, EngineWorking& working) {
-    const double jdn = JulianDayNumber(birth.Month, birth.Day, birth.Year);
-    const double moonDeg = MoonLongitude(CenturiesSinceJ2000(jdn, UniversalTimeHours(birth, zone)));
-    std::string longText = FormatLongPosition(moonDeg);
-    working.moonDeg = moonDeg;
-    working.moonLongText = std::move(longText);
+double MoonAt(const Instant& instant) {
+    return MoonLongitude(CenturiesSinceJ2000(instant.julianDayNumber, instant.utHoursOnLocalDate));
 }
 
-void CalculatePlanets(const BirthData& birth, const ZoneOffset& zone, const EngineWorking& working,
-                      NatalChart& chart) {
-    const UniversalDateTime ut = UniversalDateTimeOf(birth, zone);
-    const double days = DayNumberJ2000(ut.year, ut.month, ut.day, ut.hour, ut.minute);
-
-    // Element-table row of each chart body 0..9; the Moon (-1) comes from
-    // the working values.
+NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) {
+    // Element-table row of each chart body 0..9; the Moon (-1) is given.
     static constexpr std::array<int, kReadingBodies> kElementRowOfBody{2, -1, 0, 1, 3, 4, 5, 6, 7, 8};
-    const std::array<double, kElementRows> planetDeg = PlanetLongitudes(days);
+    const std::array<double, kElementRows> planetDeg = PlanetLongitudes(instant.daysSinceJ2000);
 
-    NatalChart filled;
+    NatalChart chart;
     for (int body = 0; body < kReadingBodies; ++body) {
         const int row = kElementRowOfBody[static_cast<std::size_t>(body)];
-        ChartBody& entry = filled.Bodies[static_cast<std::size_t>(body)];
-        entry.BodyName = kBodyNames[static_cast<std::size_t>(body)];
+        ChartBody& entry = chart.bodies[static_cast<std::size_t>(body)];
+        entry.name = kBodyNames[static_cast<std::size_t>(body)];
         if (row < 0) {
-            entry.Longitude = working.moonDeg;
-            entry.PositionText = FormatShortPosition(working.moonLongText);
+            entry.longitudeDeg = moonDeg;
+            entry.positionText = FormatShortPosition(FormatLongPosition(moonDeg));
         } else {
-            entry.Longitude = planetDeg[static_cast<std::size_t>(row)];
-            entry.PositionText = ShortPositionOf(entry.Longitude);
+            entry.longitudeDeg = planetDeg[static_cast<std::size_t>(row)];
+            entry.positionText = ShortPositionOf(entry.longitudeDeg);
         }
     }
-    ChartBody& ascendant = filled.Bodies[kAscendant];
-    ascendant.BodyName = kBodyNames[kAscendant];
-    ascendant.Longitude = Normalize360(working.ascendantDeg);
-    ascendant.PositionText = FormatShortPosition(working.ascendantLongText);
+    ChartBody& ascendant = chart.bodies[kAscendant];
+    ascendant.name = kBodyNames[kAscendant];
+    ascendant.longitudeDeg = Normalize360(ascendantDeg);
+    ascendant.positionText = FormatShortPosition(FormatLongPosition(ascendantDeg));
 
-    const LunarNodeLongitudes nodes = LunarNodes(days);
-    filled.NorthNodeText = ShortPositionOf(nodes.northDeg);
-    filled.SouthNodeText = ShortPositionOf(nodes.southDeg);
-
-    chart = std::move(filled);
+    const LunarNodeLongitudes nodes = LunarNodes(instant.daysSinceJ2000);
+    chart.northNodeDeg = nodes.northDeg;
+    chart.southNodeDeg = nodes.southDeg;
+    chart.northNodeText = ShortPositionOf(nodes.northDeg);
+    chart.southNodeText = ShortPositionOf(nodes.southDeg);
+    return chart;
 }
 
 }  // namespace starwise::engine

@@ -1,4 +1,5 @@
-// The chart of one reading and the three engine operations that fill it.
+// The natal chart as numbers: ten bodies, the Ascendant and the mean lunar
+// nodes, each with its short position text for display.
 #pragma once
 
 #include <array>
@@ -6,6 +7,7 @@
 #include <string_view>
 
 #include "engine/birth_data.h"
+#include "engine/instant.h"
 
 namespace starwise::engine {
 
@@ -22,39 +24,31 @@ inline constexpr std::array<std::string_view, kChartBodies> kBodyNames{
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"};
 
 struct ChartBody {
-    std::string BodyName;
-    double Longitude = 0.0;    // tropical ecliptic longitude, degrees, [0, 360)
-    std::string PositionText;  // short text, e.g. "05 Leo 41"
+    std::string_view name;       // one of kBodyNames
+    double longitudeDeg = 0.0;   // tropical ecliptic longitude of date, degrees, [0, 360)
+    std::string positionText;    // short text, e.g. "05 Leo 41"
 };
 
 struct NatalChart {
-    std::array<ChartBody, kChartBodies> Bodies;
-    std::string NorthNodeText;  // short texts of the mean nodes
-    std::string SouthNodeText;
+    std::array<ChartBody, kChartBodies> bodies;
+    double northNodeDeg = 0.0;  // mean ascending node, degrees, [0, 360)
+    double southNodeDeg = 0.0;  // the opposite point
+    std::string northNodeText;  // short texts of the mean nodes
+    std::string southNodeText;
 
     // Short position text by number: 0..10 the bodies, 11 north node, 12 south node.
     const std::string& PositionText(int number) const;
 };
 
-// Values one engine operation leaves for a later one in the same reading.
-struct EngineWorking {
-    double ascendantDeg = 0.0;
-    std::string ascendantLongText;
-    double moonDeg = 0.0;
-    std::string moonLongText;
-};
+// The Ascendant in degrees, [0, 360), at the birth's instant and place.
+double AscendantAt(const Instant& instant, const BirthData& birth);
 
-// Step 1: the Ascendant from local sidereal time at the universal time on
-// the local date. Writes working.ascendant* only when it succeeds.
-void CalculateAscendant(const BirthData& birth, const ZoneOffset& zone, EngineWorking& working);
+// The Moon's longitude in degrees, [0, 360), at the instant.
+double MoonAt(const Instant& instant);
 
-// Step 2: the Moon at the same instant. Writes working.moon* only when it succeeds.
-void CalculateMoon(const BirthData& birth, const ZoneOffset& zone, EngineWorking& working);
-
-// Step 3: Sun, planets and nodes at the universal date and time, then the
-// whole chart, taking the Moon and Ascendant from the working values.
-// Leaves the chart unchanged when it throws.
-void CalculatePlanets(const BirthData& birth, const ZoneOffset& zone, const EngineWorking& working,
-                      NatalChart& chart);
+// The whole chart: Sun, planets and nodes at the universal date and time,
+// with the Moon and the Ascendant computed beforehand. Throws when a
+// longitude cannot be given a position text (not finite, or out of range).
+NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg);
 
 }  // namespace starwise::engine

@@ -62,6 +62,11 @@ PositionParts PartsOf(double degrees) {
 
 }  // namespace
 
+int WholeDegreesOf(double degrees) {
+    const PositionParts parts = PartsOf(degrees);
+    return 30 * parts.sign + parts.degreesInSign;
+}
+
 std::string ShortPositionOf(double degrees) {
     const PositionParts parts = PartsOf(degrees);
     char buffer[16];

@@ -26,6 +26,11 @@ std::string FormatLongPosition(double degrees);
 // sign followed by a minute mark.
 std::string FormatShortPosition(std::string_view longText);
 
+// Whole degrees 0..359 of a longitude as its position texts show them:
+// 30 x sign + whole degrees within the sign = floor(|degrees|). Same domain
+// and errors as FormatLongPosition.
+int WholeDegreesOf(double degrees);
+
 // FormatShortPosition(FormatLongPosition(degrees)) computed directly, without
 // the intermediate text: the chart makes eleven of these per reading.
 // Same domain and errors as FormatLongPosition.

@@ -7,33 +7,33 @@
 namespace starwise::engine {
 
 double WestLongitudeDeg(const BirthData& birth) {
-    const double degrees = birth.LongitudeDegrees + birth.LongitudeMinutes / 60.0;
-    return birth.IsEast ? -degrees : degrees;
+    const double degrees = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
+    return birth.isEast ? -degrees : degrees;
 }
 
 double NorthLatitudeDeg(const BirthData& birth) {
-    const double degrees = birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0;
-    return birth.IsSouth ? -degrees : degrees;
+    const double degrees = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
+    return birth.isSouth ? -degrees : degrees;
 }
 
 double UniversalTimeHours(const BirthData& birth, const ZoneOffset& zone) {
-    double utHours = birth.Hour + birth.Minute / 60.0 + zone.ZoneOffsetHours +
-                     zone.ZoneOffsetMinutes / 60.0;
-    if (birth.DaylightSaving) utHours -= 1.0;
+    double utHours = birth.hour + birth.minute / 60.0 + zone.zoneOffsetHours +
+                     zone.zoneOffsetMinutes / 60.0;
+    if (birth.daylightSaving) utHours -= 1.0;
     return utHours;
 }
 
 UniversalDateTime UniversalDateTimeOf(const BirthData& birth, const ZoneOffset& zone) {
     using namespace std::chrono;
-    const year_month_day localDate{year{birth.Year}, month{static_cast<unsigned>(birth.Month)},
-                                   day{static_cast<unsigned>(birth.Day)}};
-    if (birth.Month < 1 || birth.Day < 1 || !localDate.ok()) {
+    const year_month_day localDate{year{birth.year}, month{static_cast<unsigned>(birth.month)},
+                                   day{static_cast<unsigned>(birth.day)}};
+    if (birth.month < 1 || birth.day < 1 || !localDate.ok()) {
         throw std::invalid_argument("birth date is not a calendar date");
     }
-    sys_time<minutes> instant = sys_days{localDate} + hours{birth.Hour} + minutes{birth.Minute};
-    instant += hours{zone.ZoneOffsetHours};
-    instant += minutes{zone.ZoneOffsetMinutes};
-    if (birth.DaylightSaving) instant -= hours{1};
+    sys_time<minutes> instant = sys_days{localDate} + hours{birth.hour} + minutes{birth.minute};
+    instant += hours{zone.zoneOffsetHours};
+    instant += minutes{zone.zoneOffsetMinutes};
+    if (birth.daylightSaving) instant -= hours{1};
 
     const sys_days utDay = floor<days>(instant);
     const year_month_day utDate{utDay};

@@ -36,24 +36,24 @@ void CaptureField(Capture&& capture) {
 }  // namespace
 
 void CaptureBirthData(const EntryFormValues& form, const engine::ZoneOffset& zone, engine::BirthData& birth) {
-    birth.Name = form.nameText;
+    birth.name = form.nameText;
     CaptureField([&] {
         if (form.monthPosition < 0 || form.monthPosition > 11) throw std::out_of_range("no month selected");
-        birth.Month = static_cast<std::int16_t>(form.monthPosition + 1);
+        birth.month = static_cast<std::int16_t>(form.monthPosition + 1);
     });
-    CaptureField([&] { birth.Day = TextToInt16(form.dayText); });
-    CaptureField([&] { birth.Year = TextToInt16(form.yearText); });
-    CaptureField([&] { birth.Hour = TextToInt16(form.hourText); });
-    CaptureField([&] { birth.Minute = TextToInt16(form.minuteText); });
-    birth.ZoneHours = static_cast<std::int16_t>(std::abs(zone.ZoneOffsetHours));
-    birth.ZoneMinutes = static_cast<std::int16_t>(std::abs(zone.ZoneOffsetMinutes));
-    CaptureField([&] { birth.LongitudeDegrees = TextToInt16(form.longitudeDegreesText); });
-    CaptureField([&] { birth.LongitudeMinutes = TextToInt16(form.longitudeMinutesText); });
-    CaptureField([&] { birth.LatitudeDegrees = TextToInt16(form.latitudeDegreesText); });
-    CaptureField([&] { birth.LatitudeMinutes = TextToInt16(form.latitudeMinutesText); });
-    birth.IsEast = form.eastSelected;
-    birth.IsSouth = form.southSelected;
-    birth.DaylightSaving = form.daylightSaving;
+    CaptureField([&] { birth.day = TextToInt16(form.dayText); });
+    CaptureField([&] { birth.year = TextToInt16(form.yearText); });
+    CaptureField([&] { birth.hour = TextToInt16(form.hourText); });
+    CaptureField([&] { birth.minute = TextToInt16(form.minuteText); });
+    birth.zoneHours = static_cast<std::int16_t>(std::abs(zone.zoneOffsetHours));
+    birth.zoneMinutes = static_cast<std::int16_t>(std::abs(zone.zoneOffsetMinutes));
+    CaptureField([&] { birth.longitudeDegrees = TextToInt16(form.longitudeDegreesText); });
+    CaptureField([&] { birth.longitudeMinutes = TextToInt16(form.longitudeMinutesText); });
+    CaptureField([&] { birth.latitudeDegrees = TextToInt16(form.latitudeDegreesText); });
+    CaptureField([&] { birth.latitudeMinutes = TextToInt16(form.latitudeMinutesText); });
+    birth.isEast = form.eastSelected;
+    birth.isSouth = form.southSelected;
+    birth.daylightSaving = form.daylightSaving;
 }
 
 }  // namespace starwise::entry

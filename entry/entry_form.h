@@ -38,7 +38,7 @@ struct EntryFormValues {
 
 // Fields of the form that a message can send the focus to.
 enum class FormField {
-    None, txtName, txtLonD, txtLonM, txtLatD, txtLatM, txtMCity, txtMState, txtMCountry
+    None, Name, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes, City, State, Country
 };
 
 enum class MessageIcon { Error, Information };

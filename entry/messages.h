@@ -6,24 +6,24 @@
 
 namespace starwise::entry::messages {
 
-inline constexpr FormMessage kEnterName{"Please Enter Name", MessageIcon::Error, FormField::txtName};
+inline constexpr FormMessage kEnterName{"Please Enter Name", MessageIcon::Error, FormField::Name};
 inline constexpr FormMessage kLongitudeDegrees{
-    "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Error, FormField::txtLonD};
+    "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Error, FormField::LongitudeDegrees};
 inline constexpr FormMessage kLongitudeMinutes{
-    "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error, FormField::txtLonM};
+    "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error, FormField::LongitudeMinutes};
 inline constexpr FormMessage kLatitudeDegrees{
-    "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error, FormField::txtLatD};
+    "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error, FormField::LatitudeDegrees};
 inline constexpr FormMessage kLatitudeMinutes{
-    "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error, FormField::txtLatM};
+    "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error, FormField::LatitudeMinutes};
 inline constexpr FormMessage kFebruaryDate{"Please Enter Correct Date Or Month!", MessageIcon::Information,
                                            FormField::None};
 inline constexpr FormMessage kThirtyDayMonthDate{"Please Enter Correct Date Or Month !", MessageIcon::Information,
                                                  FormField::None};
 inline constexpr FormMessage kOnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None};
 inline constexpr FormMessage kOnlyLetters{"Please Enter only Letters", MessageIcon::Information, FormField::None};
-inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::txtMCity};
-inline constexpr FormMessage kEnterState{"Please Enter State", MessageIcon::Information, FormField::txtMState};
-inline constexpr FormMessage kEnterCountry{"Please Enter Country", MessageIcon::Information, FormField::txtMCountry};
+inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::City};
+inline constexpr FormMessage kEnterState{"Please Enter State", MessageIcon::Information, FormField::State};
+inline constexpr FormMessage kEnterCountry{"Please Enter Country", MessageIcon::Information, FormField::Country};
 
 inline constexpr std::string_view kAlreadyRunning = "Application is already running";
 

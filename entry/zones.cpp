@@ -81,8 +81,8 @@ static_assert(kZones[kGreenwichZonePosition].zoneOffsetHours == 0);
 void ZoneCalculation(int listPosition, engine::ZoneOffset& offset) {
     if (listPosition < 0 || listPosition >= static_cast<int>(kZoneCount)) return;
     const ZoneRow& row = kZones[static_cast<std::size_t>(listPosition)];
-    offset.ZoneOffsetHours = row.zoneOffsetHours;
-    offset.ZoneOffsetMinutes = row.zoneOffsetMinutes;
+    offset.zoneOffsetHours = row.zoneOffsetHours;
+    offset.zoneOffsetMinutes = row.zoneOffsetMinutes;
 }
 
 int ZonePositionOfText(std::string_view listText) {

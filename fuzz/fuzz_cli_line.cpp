@@ -1,24 +1,32 @@
-// Arbitrary bytes as a batch line of starwise-cli: parsed, checked and, when
-// accepted, read and printed as JSON and as text.
+// Arbitrary bytes as a batch line of starwise-cli, through the same path as
+// the batch loop: checked as UTF-8, parsed, checked by the form's rules and,
+// when accepted, read and printed as JSON and as text.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "cli/arguments.h"
-#include "cli/chart_json.h"
+#include "cli/reading_json.h"
 #include "cli/text_report.h"
-#include "reading/driver.h"
+#include "cli/utf8.h"
+#include "reading/reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
+    std::string out;
+    if (!starwise::cli::IsValidUtf8(line)) {
+        starwise::cli::AppendErrorJson("the line is not valid UTF-8", out);
+        return 0;
+    }
     const auto parsed = starwise::cli::ParseCaseLine(line);
     if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
-        starwise::reading::ReadingState state;
-        starwise::reading::RecordingReportView view;
-        const auto failed = starwise::reading::RunReading(*form, state, view);
-        if (!failed.empty()) __builtin_trap();  // an accepted case must read cleanly
-        (void)starwise::cli::ReadingJson(state, view).dump();
-        (void)starwise::cli::TextReport(view, true);
+        const starwise::reading::Reading reading = starwise::reading::RunReading(*form);
+        if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly
+        starwise::cli::AppendReadingJson(reading, out);
+        out += starwise::cli::TextReport(reading, true);
+    } else {
+        starwise::cli::AppendErrorJson(std::get<std::string>(parsed), out);
     }
     return 0;
 }

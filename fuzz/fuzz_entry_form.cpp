@@ -6,8 +6,7 @@
 #include "entry/capture.h"
 #include "entry/key_filters.h"
 #include "entry/validation.h"
-#include "reading/driver.h"
-#include "reading/recording_view.h"
+#include "reading/reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -47,9 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      form.dayPosition >= 0 && form.dayPosition <= 30 &&
                                      form.zonePosition >= 0 && form.zonePosition <= 70;
     if (!entry::ValidateEntryForm(form) && boxesHoldDigits && listsHoldSelections) {
-        reading::ReadingState state;
-        reading::RecordingReportView view;
-        if (!reading::RunReading(form, state, view).empty()) __builtin_trap();
+        if (!reading::RunReading(form).failedSteps.empty()) __builtin_trap();
     }
     return 0;
 }

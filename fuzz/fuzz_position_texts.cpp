@@ -1,13 +1,14 @@
-// Arbitrary strings wherever a position text is taken apart: the short
-// text, the house lookup, the node row and the void-of-course test.
+// Arbitrary strings into the short-text parser, and arbitrary longitudes
+// wherever a position is shown or read: the texts, the degree index, the
+// node row, the void-of-course test and the house section.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <stdexcept>
 
 #include "engine/position_text.h"
-#include "houses/house_section.h"
+#include "reading/house_placement.h"
+#include "reading/house_section.h"
 #include "reading/node_reading.h"
-#include "reading/recording_view.h"
 #include "reading/void_of_course.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,23 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)engine::FormatShortPosition(text);
     } catch (const std::invalid_argument&) {
     }
-    try {
-        const int index = houses::DegreeIndex(text);
-        if (index < 1 || index > 360) __builtin_trap();
-    } catch (const std::invalid_argument&) {
-    }
-    reading::RecordingReportView view;
-    reading::FillNodeReading(text, view);
-
     engine::NatalChart chart;
-    for (engine::ChartBody& body : chart.Bodies) body.PositionText = input.ConsumeRandomLengthString(12);
-    chart.NorthNodeText = text;
-    (void)reading::VoidOfCourseBodies(chart);
     try {
-        reading::WriteVoidOfCourse(chart, view);
-        houses::HousePlacement placement;
-        houses::ReadHouses(chart, placement, view);
-    } catch (const std::invalid_argument&) {
+        for (engine::ChartBody& body : chart.bodies) {
+            body.longitudeDeg = input.ConsumeFloatingPoint<double>();
+            body.positionText = engine::ShortPositionOf(body.longitudeDeg);
+            const int index = reading::DegreeIndexOf(body.longitudeDeg);
+            if (index < 1 || index > 360) __builtin_trap();
+        }
+        chart.northNodeDeg = input.ConsumeFloatingPoint<double>();
+        (void)reading::NodeRowOf(chart.northNodeDeg);
+        (void)reading::VoidOfCourseSection(chart, reading::VoidOfCourseBodies(chart));
+        (void)reading::HouseSection(reading::PlaceBodies(chart));
+    } catch (const std::domain_error&) {
     }
     return 0;
 }

@@ -22,11 +22,12 @@ AspectPairs FindAspects(const engine::NatalChart& chart) {
     for (std::size_t i = 0; i < engine::kReadingBodies; ++i) {
         for (std::size_t j = 0; j < engine::kReadingBodies; ++j) {
             if (i == j) continue;
-            const engine::ChartBody& first = chart.Bodies[i];
-            const engine::ChartBody& second = chart.Bodies[j];
-            switch (AspectBetween(first.Longitude, second.Longitude)) {
-                case Aspect::SemiSextile: pairs.semiSextile.push_back(first.BodyName + "-" + second.BodyName); break;
-                case Aspect::Quincunx: pairs.quincunx.push_back(first.BodyName + "-" + second.BodyName); break;
+            const engine::ChartBody& first = chart.bodies[i];
+            const engine::ChartBody& second = chart.bodies[j];
+            const auto pairName = [&] { return std::string{first.name} + "-" + std::string{second.name}; };
+            switch (AspectBetween(first.longitudeDeg, second.longitudeDeg)) {
+                case Aspect::SemiSextile: pairs.semiSextile.push_back(pairName()); break;
+                case Aspect::Quincunx: pairs.quincunx.push_back(pairName()); break;
                 case Aspect::None: break;
             }
         }
@@ -57,26 +58,21 @@ std::string Join(std::initializer_list<std::string_view> parts) {
 
 }  // namespace
 
-void WriteAspects(const engine::NatalChart& chart, ReportView& view) {
-    const AspectPairs pairs = FindAspects(chart);
+std::vector<ReportPiece> AspectSection(const AspectPairs& pairs) {
     const std::string quincunx = AspectList(pairs.quincunx, content::kQuincunxSuffix);
     const std::string semiSextile = AspectList(pairs.semiSextile, content::kSemiSextileSuffix);
     const std::string_view br = kLineBreak;
-
-    const TextStyle heading{true, TextColour::Green, 11};
-    const TextStyle leadIn{true, TextColour::Red, std::nullopt};
-    const TextStyle list{true, TextColour::Black, std::nullopt};
-    const TextStyle plain{false, TextColour::Black, std::nullopt};
-
-    view.WriteStyled(heading, Join({content::kAspectHeading, br, br}));
-    view.WriteStyled(leadIn, Join({content::kQuincunxLeadIn, br}));
-    view.WriteStyled(list, Join({quincunx, br, br}));
-    view.WriteStyled(leadIn, content::kSignificanceLabel);
-    view.WriteStyled(plain, Join({content::kQuincunxSignificance, br, br}));
-    view.WriteStyled(leadIn, Join({content::kSemiSextileLeadIn, br}));
-    view.WriteStyled(list, Join({semiSextile, br, br}));
-    view.WriteStyled(leadIn, content::kSignificanceLabel);
-    view.WriteStyled(plain, Join({content::kSemiSextileSignificance, br, br}));
+    return {
+        {PieceKind::SectionHeading, Join({content::kAspectHeading, br, br})},
+        {PieceKind::LeadIn, Join({content::kQuincunxLeadIn, br})},
+        {PieceKind::List, Join({quincunx, br, br})},
+        {PieceKind::LeadIn, std::string{content::kSignificanceLabel}},
+        {PieceKind::Paragraph, Join({content::kQuincunxSignificance, br, br})},
+        {PieceKind::LeadIn, Join({content::kSemiSextileLeadIn, br})},
+        {PieceKind::List, Join({semiSextile, br, br})},
+        {PieceKind::LeadIn, std::string{content::kSignificanceLabel}},
+        {PieceKind::Paragraph, Join({content::kSemiSextileSignificance, br, br})},
+    };
 }
 
 }  // namespace starwise::reading

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/natal_chart.h"
-#include "reading/report_view.h"
+#include "reading/report_piece.h"
 
 namespace starwise::reading {
 
@@ -25,8 +25,8 @@ Aspect AspectBetween(double longitudeIDeg, double longitudeJDeg);
 // Every pair of Sun..Pluto (i, j in 0..9, i != j) in order of i, then j.
 AspectPairs FindAspects(const engine::NatalChart& chart);
 
-// Appends the aspect section ("Planetary Aspects Interpration" ...) to the
-// rich-text box; an empty list reads "Not Present".
-void WriteAspects(const engine::NatalChart& chart, ReportView& view);
+// The aspect section ("Planetary Aspects Interpration" ...); an empty list
+// reads "Not Present".
+std::vector<ReportPiece> AspectSection(const AspectPairs& pairs);
 
 }  // namespace starwise::reading

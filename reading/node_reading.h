@@ -1,20 +1,20 @@
 // The "Karma Profile": the lunar nodes' signs, keywords and descriptions.
 #pragma once
 
-#include <string_view>
+#include <string>
 
 #include "content/node_texts.h"
-#include "reading/report_view.h"
 
 namespace starwise::reading {
 
-// Row of the node table for a north node's short position text, chosen by
-// its characters 4 to 6 (the sign abbreviation); nullptr when they name no
-// sign (e.g. a text shorter than six characters).
-const content::NodeRow* NodeRowFor(std::string_view northNodeText);
+// Row of the node table for the north node's sign: the sign its position
+// text shows (floor of the longitude, truncated like the text), matched on
+// the row's three-letter abbreviation. nullptr when no row names that sign.
+// Throws std::domain_error for a longitude that has no position text.
+const content::NodeRow* NodeRowOf(double northNodeDeg);
 
-// Writes the north and south sign captions, keywords and descriptions;
-// writes nothing when no row applies.
-void FillNodeReading(std::string_view northNodeText, ReportView& view);
+// The descriptions as shown: the Leo row's two stored paragraphs joined.
+std::string NorthDescriptionOf(const content::NodeRow& row);
+std::string SouthDescriptionOf(const content::NodeRow& row);
 
 }  // namespace starwise::reading

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "content/sun_signs.h"
-#include "reading/report_controls.h"
 
 namespace starwise::reading {
 namespace {
@@ -40,26 +39,17 @@ std::optional<std::string_view> SunSignOf(int monthPosition, int dayPosition) {
     return std::nullopt;
 }
 
-void ChooseSunSign(int monthPosition, int dayPosition, std::string& sunSignName) {
-    if (const auto sign = SunSignOf(monthPosition, dayPosition)) sunSignName = *sign;
+const content::SunSignProfileRow* SunSignProfileOf(std::string_view sunSignName) {
+    for (const content::SunSignProfileRow& row : content::kSunSignProfiles) {
+        if (row.sign == sunSignName) return &row;
+    }
+    return nullptr;
 }
 
-void FillSunSignProfile(std::string_view sunSignName, ReportView& view) {
-    view.SetCaption(controls::lblSunSign, sunSignName);
-    for (const content::SunSignProfileRow& row : content::kSunSignProfiles) {
-        if (row.sign != sunSignName) continue;
-        view.SetCaption(controls::lblSunSignElement, row.element);
-        view.SetCaption(controls::lblSunSignNumber, row.luckyNumber);
-        view.SetCaption(controls::lblSunSignDay, row.luckyDay);
-        view.SetCaption(controls::lblSunSignCompatibility, row.compatibleSigns);
-        view.SetCaption(controls::lblSunSignBirthStone, row.birthStone);
-        std::string positive{row.positiveTraits};
-        positive += row.positiveTraitsSecond;
-        view.SetText(controls::txtSunSignPositiveTraits, positive);
-        view.SetText(controls::txtSunSignNegativeTraits, row.negativeTraits);
-        view.SetSignPicture(row.pictureNumber);
-        return;
-    }
+std::string PositiveTraitsOf(const content::SunSignProfileRow& profile) {
+    std::string positive{profile.positiveTraits};
+    positive += profile.positiveTraitsSecond;
+    return positive;
 }
 
 }  // namespace starwise::reading

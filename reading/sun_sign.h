@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "reading/report_view.h"
+#include "content/sun_signs.h"
 
 namespace starwise::reading {
 
@@ -15,11 +15,10 @@ namespace starwise::reading {
 // position outside those ranges.
 std::optional<std::string_view> SunSignOf(int monthPosition, int dayPosition);
 
-// Sets sunSignName when the date names a sign; otherwise leaves it.
-void ChooseSunSign(int monthPosition, int dayPosition, std::string& sunSignName);
+// The profile row of a sign name ("Aries" .. "Pisces"), or nullptr.
+const content::SunSignProfileRow* SunSignProfileOf(std::string_view sunSignName);
 
-// Writes the sign name and, when it is one of the twelve, its profile and
-// picture.
-void FillSunSignProfile(std::string_view sunSignName, ReportView& view);
+// A sign's positive traits as shown: Leo's two stored paragraphs joined.
+std::string PositiveTraitsOf(const content::SunSignProfileRow& profile);
 
 }  // namespace starwise::reading

@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "engine/natal_chart.h"
-#include "reading/report_view.h"
+#include "reading/report_piece.h"
 
 namespace starwise::reading {
 
-// Body numbers 0..9 whose position text starts with 27, 28 or 29 whole
-// degrees, in body order.
+// Body numbers 0..9 whose whole degrees within the sign (as their position
+// texts show them) are 27, 28 or 29, in body order.
 std::vector<int> VoidOfCourseBodies(const engine::NatalChart& chart);
 
-// Appends the natal-Moon lines and one heading and comment per
-// void-of-course body to the rich-text box.
-void WriteVoidOfCourse(const engine::NatalChart& chart, ReportView& view);
+// The section: its heading, then the natal-Moon lines and one heading and
+// comment per void-of-course body.
+std::vector<ReportPiece> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies);
 
 }  // namespace starwise::reading

@@ -3,6 +3,12 @@
 
 #include <cmath>
 #include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "engine/natal_chart.h"
+#include "engine/position_text.h"
 
 namespace starwise::test {
 
@@ -14,5 +20,21 @@ inline double AngleDiffDeg(double a, double b) {
 
 // Fixed seed: the "random" properties are reproducible run to run.
 inline std::mt19937_64 TestRandom() { return std::mt19937_64{20261208}; }
+
+// Longitude in degrees of a short position text, half an arc-second into
+// its minute so that the text shows it again ("05 Leo 41" -> 125.6834...).
+inline double LongitudeOfText(std::string_view text) {
+    const std::size_t sign = engine::kSignAbbreviations.find(text.substr(3, 3));
+    if (text.size() != 9 || sign == std::string_view::npos || sign % 3 != 0) {
+        throw std::invalid_argument("not a short position text: " + std::string{text});
+    }
+    return 10.0 * static_cast<double>(sign) + std::stoi(std::string{text.substr(0, 2)}) + std::stoi(std::string{text.substr(7, 2)}) / 60.0 + 0.5 / 3600.0;
+}
+
+// Places a chart body at a short position text: its longitude and its text.
+inline void PlaceAt(engine::ChartBody& body, std::string_view text) {
+    body.longitudeDeg = LongitudeOfText(text);
+    body.positionText = engine::ShortPositionOf(body.longitudeDeg);
+}
 
 }  // namespace starwise::test

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QUrl>
 
-#include "shell/message_sink.h"
-#include "shell/url_opener.h"
+#include "gui/message_sink.h"
+#include "gui/url_opener.h"
 
 namespace starwise::gui::testing {
 

@@ -13,18 +13,21 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
-#include "entry/frm_main.h"
+#include "gui/entry_window.h"
 #include "gui_test_support.h"
-#include "houses/frm_display.h"
-#include "reading/driver.h"
-#include "reading/recording_view.h"
-#include "shell/application.h"
-#include "shell/clickable_label.h"
-#include "shell/frm_about.h"
-#include "shell/mdi.h"
-#include "shell/single_instance.h"
+#include "gui/report_window.h"
+#include "reading/node_reading.h"
+#include "reading/reading.h"
+#include "reading/sun_sign.h"
+#include "gui/application.h"
+#include "gui/clickable_label.h"
+#include "gui/about_box.h"
+#include "gui/frame_window.h"
+#include "gui/single_instance.h"
 
 using namespace starwise;
 using namespace starwise::gui;
@@ -48,11 +51,11 @@ struct Program {
         QVERIFY(app.Start(guard));
         QVERIFY(QTest::qWaitForWindowExposed(app.EntryForm()));
     }
-    frmMain* Form() const { return app.EntryForm(); }
+    EntryWindow* Form() const { return app.EntryForm(); }
 
     // Fills the form from the keyboard, presses the reading button and
     // returns the frame it brings up.
-    MDI* Read(const QString& person) {
+    FrameWindow* Read(const QString& person) {
         const QStringList fields{"txtName", "cboMonth", "cboDate", "cboYear", "cboHH",
                                  "txtLonD", "txtLonM",  "txtLatD", "txtLatM"};
         const QStringList values = person.split(QLatin1Char('|'));
@@ -99,16 +102,24 @@ QStringList ShownRuns(const QTextDocument& document) {
     return runs;
 }
 
-// What the reading wrote, as it should show: CR LF a line break, a size once
-// given holding for what follows (8.25 points before the first).
-QStringList WrittenRuns(const reading::RecordingReportView& written) {
-    const char* const colours[] = {"#000000", "#008000", "#800000", "#0000ff"};  // black, green, red, blue
+// The running text as it should show: each kind's weight and colour, CR LF
+// a line break, a heading's size holding for what follows (8.25 points
+// before the first).
+QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces) {
+    struct Look { reading::PieceKind kind; bool bold; const char* colour; double size; };
+    const Look kLooks[] = {
+        {reading::PieceKind::SectionHeading, true, "#008000", 11}, {reading::PieceKind::BodyTitle, true, "#800000", 0},
+        {reading::PieceKind::AlternateBodyTitle, true, "#0000ff", 0}, {reading::PieceKind::LeadIn, true, "#800000", 0},
+        {reading::PieceKind::List, true, "#000000", 0}, {reading::PieceKind::Paragraph, false, "#000000", 0},
+    };
     QStringList runs;
     QString open;
     double size = 8.25;
-    for (const reading::ReportPiece& piece : written.StyledPieces()) {
-        if (piece.style.pointSize) size = *piece.style.pointSize;
-        const QString key = Format(piece.style.bold, colours[static_cast<int>(piece.style.colour)], size);
+    for (const reading::ReportPiece& piece : pieces) {
+        const Look& look = *std::find_if(std::begin(kLooks), std::end(kLooks),
+                                         [&](const Look& l) { return l.kind == piece.kind; });
+        if (look.size > 0) size = look.size;
+        const QString key = Format(look.bold, look.colour, size);
         const QString text = QString::fromStdString(piece.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         for (const QChar c : text) Add(runs, open, c, key);
     }
@@ -121,26 +132,39 @@ QString ShownIn(const QWidget* frame, const QString& name) {
     return QStringLiteral("(no control %1)").arg(name);
 }
 
-// The frame holds exactly what the core writes for the form as it stands.
-void CheckReport(const MDI* frame, const frmMain* form) {
-    reading::RecordingReportView written;
-    reading::ReadingState state;
-    reading::RunReading(form->Values(), state, written);
-    QVERIFY2(written.RichText().size() > 200, "the reading wrote its sections");
-    for (const reading::ReportPiece& piece : written.Pieces()) {
-        const auto text = written.LastWritten(piece.control);
-        if (text && piece.kind != reading::ReportPiece::Kind::Styled) {
-            QCOMPARE(ShownIn(frame, QString::fromStdString(piece.control)), QString::fromStdString(*text));
-        }
-    }
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The frame shows exactly the core's reading of the form as it stands.
+void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
+    const reading::Reading r = reading::RunReading(form->Values());
+    QVERIFY2(r.failedSteps.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
+    const content::SunSignProfileRow& profile = *r.sunSignProfile;
+    const content::NodeRow& node = *r.nodeRow;
+    const std::pair<const char*, QString> kShown[] = {
+        {"lblSunSign", Q(r.sunSign)},
+        {"lblSunSignElement", Q(profile.element)},
+        {"lblSunSignNumber", Q(profile.luckyNumber)},
+        {"lblSunSignDay", Q(profile.luckyDay)},
+        {"lblSunSignCompatibility", Q(profile.compatibleSigns)},
+        {"lblSunSignBirthStone", Q(profile.birthStone)},
+        {"txtSunSignPositiveTraits", Q(reading::PositiveTraitsOf(profile))},
+        {"txtSunSignNegativeTraits", Q(profile.negativeTraits)},
+        {"lblNorthSign", Q(node.northSign)},
+        {"lblNorthKeyWord", Q(node.northKeywords)},
+        {"txtNorthDesc", Q(reading::NorthDescriptionOf(node))},
+        {"lblSouthSign", Q(node.southSign)},
+        {"lblSouthKeyWord", Q(node.southKeywords)},
+        {"txtSouthDesc", Q(reading::SouthDescriptionOf(node))},
+    };
+    for (const auto& [control, text] : kShown) QCOMPARE(ShownIn(frame, control), text);
     const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");
-    QCOMPARE(ShownRuns(*box->document()), WrittenRuns(written));
+    QCOMPARE(ShownRuns(*box->document()), ExpectedRuns(r.RunningText()));
     QCOMPARE(box->textCursor().position(), 0);  // shown from its beginning
     QCOMPARE(Find<QTabWidget>(frame, "SSTab1")->currentIndex(), 1);
 }
 
 // What the form's boxes and lists hold.
-QString FormText(const frmMain* form) {
+QString FormText(const EntryWindow* form) {
     QStringList held;
     for (const QLineEdit* box : form->findChildren<QLineEdit*>()) held << box->objectName() + '=' + box->text();
     for (const QComboBox* list : form->findChildren<QComboBox*>()) {
@@ -185,7 +209,7 @@ void ProgramTest::readingFromButtonToReport() {
     QFETCH(QString, picture);
     Program p;
     QVERIFY2(p.app.Frame() == nullptr, "no frame before the first reading");
-    MDI* frame = p.Read(person);
+    FrameWindow* frame = p.Read(person);
     QCOMPARE(p.messages.shown, QStringList{});
     QVERIFY(frame);
     QVERIFY(frame->isVisible());
@@ -204,7 +228,7 @@ void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty_data() {
 void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
     QFETCH(bool, byMenu);
     Program p;
-    QPointer<MDI> first = p.Read(kPune);
+    QPointer<FrameWindow> first = p.Read(kPune);
     QVERIFY(first);
     const QString entered = FormText(p.Form());
     if (byMenu) {
@@ -220,7 +244,7 @@ void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
     QCOMPARE(FormText(p.Form()), entered);
 
     // A corrected second reading: a new report holding only the new reading.
-    MDI* second = p.Read(QStringLiteral("ASHA|Jul|15|1980|18|73|51|40|31"));
+    FrameWindow* second = p.Read(QStringLiteral("ASHA|Jul|15|1980|18|73|51|40|31"));
     QVERIFY(second);
     CheckReport(second, p.Form());
 }
@@ -237,8 +261,8 @@ void ProgramTest::everyWayOutEndsTheProgram() {
     QFETCH(QString, way);
     Program p;
     QSignalSpy ended(&p.app, &Application::ended);
-    QPointer<frmMain> form = p.Form();
-    QPointer<MDI> frame;
+    QPointer<EntryWindow> form = p.Form();
+    QPointer<FrameWindow> frame;
     QMainWindow* window = form;
     if (way.startsWith(QLatin1String("frame"))) {
         window = frame = p.Read(kPune);
@@ -278,7 +302,7 @@ void ProgramTest::aboutBoxBlocksBothWindows() {
     const QPoint at = target->mapTo(window, target->rect().center());
     QString failure = QStringLiteral("the about box never came up");
     QTimer::singleShot(0, this, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         failure = about->windowModality() == Qt::ApplicationModal ? QString() : QStringLiteral("not application modal");
         // A click on the window behind goes nowhere while the box is up.
@@ -355,11 +379,11 @@ void ProgramTest::eachLinkOpensItsAddressOnce() {
     RecordingUrlOpener browser;
     std::unique_ptr<QWidget> shown;
     if (window == QLatin1String("frmMain")) {
-        shown = std::make_unique<frmMain>(messages, browser);
+        shown = std::make_unique<EntryWindow>(messages, browser);
     } else if (window == QLatin1String("MDI")) {
-        shown = std::make_unique<MDI>(browser);
+        shown = std::make_unique<FrameWindow>(browser);
     } else {
-        shown = std::make_unique<frmAbout>(browser);
+        shown = std::make_unique<AboutBox>(browser);
     }
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));

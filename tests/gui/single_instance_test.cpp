@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/single_instance.h"
+#include "gui/single_instance.h"
 
 using namespace starwise::gui;
 

@@ -1,0 +1,217 @@
+#include "cli/reading_json.h"
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <cstdio>
+
+#include "cli/report_look.h"
+#include "reading/node_reading.h"
+
+namespace starwise::cli {
+namespace {
+
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+void Key(Writer& w, std::string_view key) { w.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
+
+void String(Writer& w, std::string_view text) {
+    w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Field(Writer& w, std::string_view key, std::string_view text) {
+    Key(w, key);
+    String(w, text);
+}
+
+void ChartFields(Writer& w, const reading::Reading& reading) {
+    const auto& instant = reading.instant;
+    if (instant) {
+        char date[16];
+        char time[8];
+        std::snprintf(date, sizeof date, "%d-%02d-%02d", instant->ut.year, instant->ut.month, instant->ut.day);
+        std::snprintf(time, sizeof time, "%02d:%02d", instant->ut.hour, instant->ut.minute);
+        Key(w, "ut_hours");
+        w.Double(instant->utHoursOnLocalDate);
+        Field(w, "ut_date", date);
+        Field(w, "ut_time", time);
+        Key(w, "jdn");
+        w.Int64(static_cast<std::int64_t>(instant->julianDayNumber));
+        Key(w, "d");
+        w.Double(instant->daysSinceJ2000);
+    } else {
+        for (const char* key : {"ut_hours", "ut_date", "ut_time", "jdn", "d"}) {
+            Key(w, key);
+            w.Null();
+        }
+    }
+    Key(w, "bodies");
+    w.StartArray();
+    if (reading.chart) {
+        for (const engine::ChartBody& body : reading.chart->bodies) {
+            w.StartObject();
+            Field(w, "name", body.name);
+            Key(w, "longitude");
+            w.Double(body.longitudeDeg);
+            Field(w, "position", body.positionText);
+            w.EndObject();
+        }
+    }
+    w.EndArray();
+    Key(w, "north_node");
+    reading.chart ? String(w, reading.chart->northNodeText) : void(w.Null());
+    Key(w, "south_node");
+    reading.chart ? String(w, reading.chart->southNodeText) : void(w.Null());
+}
+
+void StringArray(Writer& w, const std::vector<std::string>& items) {
+    w.StartArray();
+    for (const std::string& item : items) String(w, item);
+    w.EndArray();
+}
+
+void Caption(Writer& w, std::string_view control, std::string_view caption) {
+    w.StartObject();
+    Field(w, "caption", caption);
+    Field(w, "control", control);
+    w.EndObject();
+}
+
+void Text(Writer& w, std::string_view control, std::string_view text) {
+    w.StartObject();
+    Field(w, "control", control);
+    Field(w, "text", text);
+    w.EndObject();
+}
+
+void Styled(Writer& w, const std::vector<reading::ReportPiece>& pieces) {
+    for (const reading::ReportPiece& piece : pieces) {
+        const PieceLook& look = LookOf(piece.kind);
+        w.StartObject();
+        Key(w, "bold");
+        w.Bool(look.bold);
+        Field(w, "colour", look.colourName);
+        Field(w, "control", "RTBHouseDesc");
+        if (look.pointSize) {
+            Key(w, "point_size");
+            w.Int(*look.pointSize);
+        }
+        Key(w, "rgb");
+        w.StartArray();
+        for (const int component : look.rgb) w.Int(component);
+        w.EndArray();
+        Field(w, "text", piece.text);
+        w.EndObject();
+    }
+}
+
+bool Failed(const reading::Reading& reading, std::string_view step) {
+    for (const std::string_view failed : reading.failedSteps) {
+        if (failed == step) return true;
+    }
+    return false;
+}
+
+// Every piece of the report in the order the reading makes them, each named
+// by the report window's control it fills.
+void ReportPieces(Writer& w, const reading::Reading& reading) {
+    w.StartArray();
+    Styled(w, reading.houseSection);
+    if (!Failed(reading, "sun_sign")) Caption(w, "lblSunSign", reading.sunSign);
+    if (const content::SunSignProfileRow* profile = reading.sunSignProfile) {
+        Caption(w, "lblSunSignElement", profile->element);
+        Caption(w, "lblSunSignNumber", profile->luckyNumber);
+        Caption(w, "lblSunSignDay", profile->luckyDay);
+        Caption(w, "lblSunSignCompatibility", profile->compatibleSigns);
+        Caption(w, "lblSunSignBirthStone", profile->birthStone);
+        Text(w, "txtSunSignPositiveTraits", reading::PositiveTraitsOf(*profile));
+        Text(w, "txtSunSignNegativeTraits", profile->negativeTraits);
+        w.StartObject();
+        Field(w, "control", "picSunSign");
+        Key(w, "picture");
+        w.Int(profile->pictureNumber);
+        w.EndObject();
+    }
+    if (const content::NodeRow* row = reading.nodeRow) {
+        Caption(w, "lblNorthSign", row->northSign);
+        Caption(w, "lblNorthKeyWord", row->northKeywords);
+        Text(w, "txtNorthDesc", reading::NorthDescriptionOf(*row));
+        Caption(w, "lblSouthSign", row->southSign);
+        Caption(w, "lblSouthKeyWord", row->southKeywords);
+        Text(w, "txtSouthDesc", reading::SouthDescriptionOf(*row));
+    }
+    Styled(w, reading.aspectSection);
+    Styled(w, reading.voidOfCourseSection);
+    w.EndArray();
+}
+
+void ReadingFields(Writer& w, const reading::Reading& reading) {
+    Field(w, "sun_sign", reading.sunSign);
+    Key(w, "node_row");
+    if (const content::NodeRow* row = reading.nodeRow) {
+        w.StartObject();
+        Field(w, "north_keywords", row->northKeywords);
+        Field(w, "north_sign", row->northSign);
+        Field(w, "south_keywords", row->southKeywords);
+        Field(w, "south_sign", row->southSign);
+        w.EndObject();
+    } else {
+        w.Null();
+    }
+    Key(w, "houses");
+    if (reading.houses) {
+        w.StartArray();
+        for (const int house : reading.houses->houseOfBody) w.Int(house);
+        w.EndArray();
+    } else {
+        w.Null();
+    }
+    Key(w, "aspects");
+    if (reading.aspects) {
+        w.StartObject();
+        Key(w, "quincunx");
+        StringArray(w, reading.aspects->quincunx);
+        Key(w, "semi_sextile");
+        StringArray(w, reading.aspects->semiSextile);
+        w.EndObject();
+    } else {
+        w.Null();
+    }
+    Key(w, "void_of_course");
+    w.StartArray();
+    if (reading.chart) {
+        for (const int body : reading.voidOfCourseBodies) String(w, engine::kBodyNames[static_cast<std::size_t>(body)]);
+    }
+    w.EndArray();
+    Key(w, "report");
+    ReportPieces(w, reading);
+    Key(w, "failed_steps");
+    w.StartArray();
+    for (const std::string_view step : reading.failedSteps) String(w, step);
+    w.EndArray();
+}
+
+}  // namespace
+
+void AppendReadingJson(const reading::Reading& reading, std::string& out) {
+    rapidjson::StringBuffer buffer;
+    Writer w(buffer);
+    w.StartObject();
+    ChartFields(w, reading);
+    ReadingFields(w, reading);
+    w.EndObject();
+    out.append(buffer.GetString(), buffer.GetSize());
+    out += '\n';
+}
+
+void AppendErrorJson(std::string_view message, std::string& out) {
+    rapidjson::StringBuffer buffer;
+    Writer w(buffer);
+    w.StartObject();
+    Field(w, "error", message);
+    w.EndObject();
+    out.append(buffer.GetString(), buffer.GetSize());
+    out += '\n';
+}
+
+}  // namespace starwise::cli

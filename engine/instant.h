@@ -1,0 +1,23 @@
+// The instant of a birth, computed once per reading: universal time on the
+// local date (for the Moon and the Ascendant) and the universal calendar
+// date and time with its day number from J2000 (for the Sun, the planets and
+// the nodes).
+#pragma once
+
+#include "engine/birth_data.h"
+#include "engine/time_scales.h"
+
+namespace starwise::engine {
+
+struct Instant {
+    double utHoursOnLocalDate = 0.0;  // hours, about -14..+37 (see UniversalTimeHours)
+    double julianDayNumber = 0.0;     // whole day number of the LOCAL calendar date
+    UniversalDateTime ut;             // universal date and time, to the minute
+    double daysSinceJ2000 = 0.0;      // days from 2000 January 1, 12:00 UT, of ut
+};
+
+// Both universal-time paths of a birth. Throws std::invalid_argument when
+// the local date is not a calendar date.
+Instant InstantOf(const BirthData& birth, const ZoneOffset& zone);
+
+}  // namespace starwise::engine

@@ -1,0 +1,95 @@
+#include "gui/application.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "gui/entry_window.h"
+#include "entry/messages.h"
+#include "gui/report_window.h"
+#include "reading/reading.h"
+#include "gui/about_box.h"
+#include "gui/frame_window.h"
+#include "gui/message_sink.h"
+#include "gui/single_instance.h"
+
+namespace starwise::gui {
+
+Application::Application(MessageSink& messages, UrlOpener& browser, QObject* parent)
+    : QObject(parent), messages_(messages), browser_(browser) {}
+
+Application::~Application() {
+    delete frame_.data();
+    delete form_.data();
+    // Windows unloaded earlier were handed to deleteLater(); finish them now
+    // in case no event loop runs again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool Application::Start(SingleInstanceGuard& guard) {
+    if (!guard.TryAcquire()) {
+        messages_.Show(nullptr, entry::messages::kAlreadyRunning, entry::MessageIcon::Information);
+        ExitProgram();
+        return false;
+    }
+    form_ = new EntryWindow(messages_, browser_);
+    connect(form_, &EntryWindow::readingRequested, this, &Application::Read);
+    connect(form_, &EntryWindow::aboutRequested, this, [this] { ShowAbout(form_); });
+    connect(form_, &EntryWindow::exitRequested, this, &Application::ExitProgram);
+    form_->show();
+    return true;
+}
+
+FrameWindow* Application::LoadFrame() {
+    if (!frame_) {
+        frame_ = new FrameWindow(browser_);
+        connect(frame_, &FrameWindow::backRequested, this, &Application::Back);
+        connect(frame_, &FrameWindow::exitRequested, this, &Application::ExitProgram);
+        connect(frame_, &FrameWindow::aboutRequested, this, [this] { ShowAbout(frame_); });
+    }
+    return frame_;
+}
+
+void Application::Read() {
+    if (ended_ || !form_) return;
+    FrameWindow* frame = LoadFrame();
+    lastReading_ = reading::RunReading(form_->Values());
+    frame->Report()->showReading(lastReading_);
+    frame->showMaximized();
+    form_->hide();
+}
+
+void Application::UnloadFrame() {
+    if (!frame_) return;
+    FrameWindow* frame = frame_;
+    frame_ = nullptr;
+    frame->PrepareToUnload();
+    frame->hide();
+    // Back may come from the frame's own button: delete it once that click
+    // has finished.
+    frame->deleteLater();
+}
+
+void Application::Back() {
+    UnloadFrame();
+    if (form_) form_->show();
+}
+
+void Application::ShowAbout(QWidget* opener) {
+    AboutBox about(browser_, opener);
+    about.exec();
+}
+
+void Application::ExitProgram() {
+    if (ended_) return;
+    ended_ = true;
+    UnloadFrame();
+    if (form_) {
+        EntryWindow* form = form_;
+        form_ = nullptr;
+        form->hide();
+        form->deleteLater();
+    }
+    emit ended();
+}
+
+}  // namespace starwise::gui

@@ -1,0 +1,58 @@
+// One run of the program: the single-copy check, the entry form, the frame
+// window with the report (created at a reading, destroyed by Back), the
+// about box, and the way out.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "gui/entry_window.h"
+#include "reading/reading.h"
+#include "gui/frame_window.h"
+
+namespace starwise::gui {
+
+class MessageSink;
+class SingleInstanceGuard;
+class UrlOpener;
+
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    Application(MessageSink& messages, UrlOpener& browser, QObject* parent = nullptr);
+    ~Application() override;
+
+    // Refuses a second copy with "Application is already running" and ends;
+    // otherwise shows the entry form. Returns whether the program runs on.
+    bool Start(SingleInstanceGuard& guard);
+
+    // Unloads every window and ends the program (ended() is emitted once).
+    void ExitProgram();
+    bool HasEnded() const { return ended_; }
+
+    EntryWindow* EntryForm() const { return form_; }
+    FrameWindow* Frame() const { return frame_; }
+    // The reading on show (or last shown).
+    const reading::Reading& LastReading() const { return lastReading_; }
+
+signals:
+    void ended();
+
+private:
+    // The reading hand-over, once the form's checks have passed.
+    void Read();
+    void Back();
+    void ShowAbout(QWidget* opener);
+    FrameWindow* LoadFrame();
+    void UnloadFrame();
+
+    MessageSink& messages_;
+    UrlOpener& browser_;
+    reading::Reading lastReading_;
+    QPointer<EntryWindow> form_;
+    QPointer<FrameWindow> frame_;
+    bool ended_ = false;
+};
+
+}  // namespace starwise::gui

@@ -1,0 +1,379 @@
+#include "gui/report_window.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "content/fixed_texts.h"
+#include "content/sign_pictures.h"
+#include "reading/node_reading.h"
+#include "reading/sun_sign.h"
+#include "gui/look.h"
+#include "gui/twips.h"
+
+namespace starwise::gui {
+namespace {
+
+// Client area of the window, in twips.
+constexpr int kWindowWidth = 15000;
+constexpr int kWindowHeight = 8505;
+// The frames on the tabs are designed from the top of the tab control; the
+// tab row takes that space here, so they move up by this much, and the tab
+// control is made that much taller than designed to hold them.
+constexpr int kTabRowAllowance = 240;
+// Gap kept between a caption and the value beside it when the caption's
+// text is wider than designed (fonts differ between machines).
+constexpr int kCaptionGapPixels = 6;
+
+struct TextLook {
+    double pointSize;
+    bool bold;
+    bool underline;
+    QColor colour;
+};
+
+const TextLook kCaptionLook{8.25, true, true, kWhite};
+
+// How each kind of running-text piece looks: bold or not, its colour, and a
+// point size for section headings (0: keep the size in force).
+struct PieceStyle {
+    reading::PieceKind kind;
+    bool bold;
+    QColor colour;
+    double pointSize;
+};
+
+const std::array<PieceStyle, 6> kPieceStyles{{
+    {reading::PieceKind::SectionHeading, true, QColor(0, 128, 0), 11},
+    {reading::PieceKind::BodyTitle, true, QColor(128, 0, 0), 0},
+    {reading::PieceKind::AlternateBodyTitle, true, QColor(0, 0, 255), 0},
+    {reading::PieceKind::LeadIn, true, QColor(128, 0, 0), 0},
+    {reading::PieceKind::List, true, QColor(0, 0, 0), 0},
+    {reading::PieceKind::Paragraph, false, QColor(0, 0, 0), 0},
+}};
+
+const PieceStyle& StyleOf(reading::PieceKind kind) {
+    for (const PieceStyle& style : kPieceStyles) {
+        if (style.kind == kind) return style;
+    }
+    return kPieceStyles.back();
+}
+const TextLook kValueLook{8.25, true, false, kWhite};
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const QRect& pixels,
+                  const TextLook& look, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(UiFont(look.pointSize, look.bold, look.underline));
+    SetColours(label, look.colour);
+    label->setAlignment(alignment);
+    label->setGeometry(pixels);
+    return label;
+}
+
+// A value label that starts at its designed left edge, or just after its
+// caption when the caption came out wider.
+void KeepClearOf(const QLabel* caption, QLabel* value) {
+    const int captionRight = caption->x() + caption->sizeHint().width() + kCaptionGapPixels;
+    if (captionRight <= value->x()) return;
+    const int right = value->geometry().right();
+    value->setGeometry(captionRight, value->y(), std::max(right - captionRight + 1, 40), value->height());
+}
+
+QGroupBox* MakeFrame(const char* name, const QString& caption, QWidget* parent, const QRect& pixels,
+                     double pointSize) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFont(UiFont(pointSize, true));
+    SetColours(frame, kWhite, kDarkGreen);
+    frame->setGeometry(pixels);
+    return frame;
+}
+
+QPlainTextEdit* MakeTextBox(const char* name, QWidget* parent, const QRect& pixels, const QColor& text,
+                            const QColor& background, bool bold) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFont(UiFont(8.25, bold));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, background);
+    box->setPalette(palette);
+    box->setGeometry(pixels);
+    return box;
+}
+
+// One of the two node frames ("North Node", "South Node"): the same
+// controls at the same places, with their own names, captions and widths.
+struct NodeFrameDesign {
+    const char* frameName;
+    const char* frameCaption;
+    int frameLeft;  // twips within Frame1
+    const char* explanationName;
+    std::string_view explanation;
+    const char* placedInName;
+    const char* placedInCaption;
+    int placedInWidth;
+    const char* signName;
+    const char* signPlaceholder;
+    int signLeft;
+    int signWidth;
+    const char* keywordsCaptionName;
+    const char* keywordsName;
+    const char* keywordsPlaceholder;
+    const char* descriptionName;
+};
+
+struct NodeFrame {
+    QGroupBox* frame;
+    QLabel* explanation;
+    QLabel* placedInCaption;
+    QLabel* sign;
+    QLabel* keywordsCaption;
+    QLabel* keywords;
+    QPlainTextEdit* description;
+};
+
+NodeFrame MakeNodeFrame(const NodeFrameDesign& d, QWidget* parent) {
+    const TextLook explanation{8.25, false, false, kWhite};
+    const TextLook placedIn{9, true, true, kWhite};
+    const TextLook sign{9, true, false, kOrange};
+    const TextLook keywords{8.25, false, false, kWhite};
+    NodeFrame f{};
+    f.frame = MakeFrame(d.frameName, QString::fromLatin1(d.frameCaption), parent,
+                        TwipsRect(d.frameLeft, 1080, 4455, 3375), 9);
+    f.explanation = MakeLabel(d.explanationName, FromUtf8(d.explanation), f.frame, TwipsRect(120, 300, 4215, 1230),
+                              explanation);
+    f.explanation->setWordWrap(true);
+    f.placedInCaption = MakeLabel(d.placedInName, QString::fromLatin1(d.placedInCaption), f.frame,
+                                  TwipsRect(120, 1560, d.placedInWidth, 300), placedIn, Qt::AlignHCenter | Qt::AlignTop);
+    f.sign = MakeLabel(d.signName, QString::fromLatin1(d.signPlaceholder), f.frame,
+                       TwipsRect(d.signLeft, 1560, d.signWidth, 300), sign);
+    f.keywordsCaption = MakeLabel(d.keywordsCaptionName, QStringLiteral("Keywords"), f.frame,
+                                  TwipsRect(120, 1920, 1020, 300), kCaptionLook, Qt::AlignHCenter | Qt::AlignTop);
+    f.keywords = MakeLabel(d.keywordsName, QString::fromLatin1(d.keywordsPlaceholder), f.frame,
+                           TwipsRect(1200, 1920, 3135, 345), keywords);
+    f.keywords->setWordWrap(true);
+    f.description = MakeTextBox(d.descriptionName, f.frame, TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
+    KeepClearOf(f.placedInCaption, f.sign);
+    KeepClearOf(f.keywordsCaption, f.keywords);
+    return f;
+}
+
+// The position of a frame on a tab, from its designed position.
+QRect OnTab(int left, int top, int width, int height) {
+    return TwipsRect(left, top - kTabRowAllowance, width, height);
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(FromUtf8(kWindowCaption));
+    setFont(UiFont(8.25));
+    SetColours(this, kWhite, kDarkGreen);
+    setFixedSize(TwipsSize(kWindowWidth, kWindowHeight));
+
+    auto* border = new QFrame(this);
+    border->setObjectName(QStringLiteral("Shape1"));
+    border->setFrameShape(QFrame::Box);
+    border->setFrameShadow(QFrame::Plain);
+    SetColours(border, kWhite);
+    border->setGeometry(TwipsRect(1680, 240, 11655, 8055));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(TwipsRect(2753, 525, 9495, 7455 + kTabRowAllowance));
+    tabs_->setFont(UiFont(8.25, true));
+    QPalette tabs = tabs_->palette();
+    tabs.setColor(QPalette::Window, kDarkGreen);
+    tabs.setColor(QPalette::WindowText, kWhite);
+    tabs.setColor(QPalette::Button, QColor(0, 96, 0));
+    tabs.setColor(QPalette::ButtonText, kWhite);
+    tabs_->setPalette(tabs);
+
+    createSunSignTab();
+    createStarwiseTab();
+    tabs_->setCurrentIndex(1);
+}
+
+void ReportWindow::createSunSignTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabSunSign"));
+    tabs_->addTab(page, QStringLiteral("Sun Sign"));
+
+    QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
+
+    signPicture_ = new QLabel(frame);
+    signPicture_->setObjectName(QStringLiteral("picSunSign"));
+    signPicture_->setGeometry(TwipsRect(6360, 300, 2700, 2700));
+    signPicture_->setAlignment(Qt::AlignCenter);
+
+    // Caption and value pairs down the left of the frame.
+    struct Pair {
+        const char* captionName;
+        const char* captionText;
+        int captionTop;
+        QLabel** value;
+        const char* valueName;
+        int valueTop;
+    };
+    const Pair pairs[] = {
+        {"Label15", "Your Sun Sign", 360, &sunSign_, "lblSunSign", 360},
+        {"Label11", "Element", 864, &element_, "lblSunSignElement", 900},
+        {"Label27", "Birthstone", 1368, &birthStone_, "lblSunSignBirthStone", 1395},
+        {"Label23", "Lucky Number", 1872, &luckyNumber_, "lblSunSignNumber", 1890},
+        {"Label21", "Lucky Day", 2376, &luckyDay_, "lblSunSignDay", 2385},
+        {"Label17", "Compatibility", 2880, &compatibility_, "lblSunSignCompatibility", 2880},
+    };
+    for (const Pair& pair : pairs) {
+        QLabel* caption = MakeLabel(pair.captionName, QString::fromLatin1(pair.captionText), frame,
+                                    TwipsRect(240, pair.captionTop, 1620, 300), kCaptionLook);
+        *pair.value = MakeLabel(pair.valueName, QString(), frame, TwipsRect(1920, pair.valueTop, 4320, 480),
+                                kValueLook);
+        (*pair.value)->setWordWrap(true);
+        KeepClearOf(caption, *pair.value);
+    }
+    sunSign_->setFont(UiFont(9.75, true));
+    SetColours(sunSign_, kOrange);
+
+    MakeLabel("Label13", QStringLiteral("Positive Traits"), frame, TwipsRect(240, 3360, 3000, 300), kCaptionLook);
+    positiveTraits_ =
+        MakeTextBox("txtSunSignPositiveTraits", frame, TwipsRect(240, 3720, 8895, 1305), kWhite, kDarkGreen, false);
+    MakeLabel("Label10", QStringLiteral("Negative Traits"), frame, TwipsRect(240, 5160, 3000, 300), kCaptionLook);
+    negativeTraits_ =
+        MakeTextBox("txtSunSignNegativeTraits", frame, TwipsRect(240, 5520, 8895, 1305), kWhite, kDarkGreen, false);
+}
+
+void ReportWindow::createStarwiseTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabStarwise"));
+    tabs_->addTab(page, QStringLiteral("Starwise"));
+
+    QGroupBox* karmaProfile =
+        MakeFrame("Frame1", QStringLiteral("Karma Profile"), page, OnTab(120, 360, 9255, 4575), 8.25);
+    QLabel* axisExplanation = MakeLabel("Label1", FromUtf8(content::kNodeAxisExplanation), karmaProfile,
+                                        TwipsRect(120, 240, 9015, 855), {8.25, false, false, kWhite});
+    axisExplanation->setWordWrap(true);
+
+    const NodeFrame north = MakeNodeFrame(
+        {"Frame2", "North Node ", 120, "lblNorthNodedesc", content::kNorthNodeExplanation, "kkk",
+         "North Node Is Placed In", 2460, "lblNorthSign", "lblSignNorth", 2640, 1695, "dsds", "lblNorthKeyWord",
+         "lblNorthKeyWord", "txtNorthDesc"},
+        karmaProfile);
+    northSign_ = north.sign;
+    northKeywords_ = north.keywords;
+    northDescription_ = north.description;
+
+    const NodeFrame south = MakeNodeFrame(
+        {"Frame6", "South Node", 4680, "lblSouthNodeDesc", content::kSouthNodeExplanation, "hhh",
+         "South Node Is Placed In", 2580, "lblSouthSign", "lblSignSouth", 2760, 1575, "Label5", "lblSouthKeyWord",
+         "lblKeywords", "txtSouthDesc"},
+        karmaProfile);
+    southSign_ = south.sign;
+    southKeywords_ = south.keywords;
+    southDescription_ = south.description;
+
+    QGroupBox* houses =
+        MakeFrame("Frame3", QStringLiteral("Planets in House"), page, OnTab(120, 5040, 9255, 2295), 8.25);
+    runningText_ = new QTextEdit(houses);
+    runningText_->setObjectName(QStringLiteral("RTBHouseDesc"));
+    runningText_->setReadOnly(true);
+    runningText_->setAcceptRichText(false);
+    runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    runningText_->setFont(UiFont(8.25));
+    runningText_->document()->setDefaultFont(UiFont(8.25));
+    QPalette palette = runningText_->palette();
+    palette.setColor(QPalette::Base, kWhite);
+    palette.setColor(QPalette::Text, Qt::black);
+    runningText_->setPalette(palette);
+    runningText_->setGeometry(TwipsRect(120, 240, 9045, 1935));
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // The reading is shown before the window is first seen: show the
+    // running text from its beginning, not where the writing stopped.
+    runningText_->moveCursor(QTextCursor::Start);
+    runningText_->ensureCursorVisible();
+}
+
+void ReportWindow::showReading(const reading::Reading& reading) {
+    const content::SunSignProfileRow* profile = reading.sunSignProfile;
+    const auto text = [](const auto* row, auto field) { return row ? FromUtf8(row->*field) : QString(); };
+    using Profile = content::SunSignProfileRow;
+    sunSign_->setText(FromUtf8(reading.sunSign));
+    element_->setText(text(profile, &Profile::element));
+    luckyNumber_->setText(text(profile, &Profile::luckyNumber));
+    luckyDay_->setText(text(profile, &Profile::luckyDay));
+    compatibility_->setText(text(profile, &Profile::compatibleSigns));
+    birthStone_->setText(text(profile, &Profile::birthStone));
+    positiveTraits_->setPlainText(profile ? FromUtf8(reading::PositiveTraitsOf(*profile)) : QString());
+    negativeTraits_->setPlainText(text(profile, &Profile::negativeTraits));
+    showSignPicture(profile ? profile->pictureNumber : 0);
+
+    // Before the first reading the sign captions hold their placeholders;
+    // a reading without a node row leaves them as they are.
+    if (const content::NodeRow* node = reading.nodeRow) {
+        northSign_->setText(FromUtf8(node->northSign));
+        northKeywords_->setText(FromUtf8(node->northKeywords));
+        northDescription_->setPlainText(FromUtf8(reading::NorthDescriptionOf(*node)));
+        southSign_->setText(FromUtf8(node->southSign));
+        southKeywords_->setText(FromUtf8(node->southKeywords));
+        southDescription_->setPlainText(FromUtf8(reading::SouthDescriptionOf(*node)));
+    }
+    showRunningText(reading.RunningText());
+}
+
+void ReportWindow::showSignPicture(int pictureNumber) {
+    const auto row = std::find_if(content::kSignPictures.begin(), content::kSignPictures.end(),
+                                  [pictureNumber](const content::SignPictureRow& r) { return r.number == pictureNumber; });
+    if (row == content::kSignPictures.end()) {
+        signPicture_->clear();
+        signPictureResource_.clear();
+        return;
+    }
+    signPicture_->setPixmap(ResourcePicture(row->resource, signPicture_->size(), devicePixelRatioF()));
+    signPictureResource_ = FromUtf8(row->resource);
+}
+
+void ReportWindow::showRunningText(const std::vector<reading::ReportPiece>& pieces) {
+    runningText_->clear();
+    QTextCursor caret(runningText_->document());
+    // A heading's size holds for everything written after it, as a rich-text
+    // box's selection size does.
+    double pointSize = 8.25;
+    for (const reading::ReportPiece& piece : pieces) {
+        const PieceStyle& style = StyleOf(piece.kind);
+        if (style.pointSize > 0) pointSize = style.pointSize;
+        QTextCharFormat format;
+        format.setFontFamilies({UiFontFamily()});
+        format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(pointSize);
+        format.setForeground(style.colour);
+
+        // CR LF ends a line: QTextCursor turns "\n" into a paragraph break.
+        QString inserted = FromUtf8(piece.text);
+        inserted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        inserted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        caret.movePosition(QTextCursor::End);
+        caret.insertText(inserted, format);
+    }
+}
+
+}  // namespace starwise::gui

@@ -1,0 +1,63 @@
+// The report window: one reading, rendered from the reading value. Sun-sign
+// profile on the first tab; the Karma Profile and the planets in houses on
+// the second, which it opens on.
+#pragma once
+
+#include <QWidget>
+
+#include "reading/reading.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+class QTextEdit;
+
+namespace starwise::gui {
+
+class ReportWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ReportWindow(QWidget* parent = nullptr);
+
+    // Shows a reading: every control is filled from it, and a part the
+    // reading does not hold (a failed step) is left empty.
+    void showReading(const reading::Reading& reading);
+
+    // Resource path of the Sun-sign picture on show; empty when none.
+    QString SignPictureResource() const { return signPictureResource_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createSunSignTab();
+    void createStarwiseTab();
+    void showRunningText(const std::vector<reading::ReportPiece>& pieces);
+    void showSignPicture(int pictureNumber);
+
+    QTabWidget* tabs_;
+    // "Sun Sign" tab
+    QLabel* signPicture_;
+    QLabel* sunSign_;
+    QLabel* element_;
+    QLabel* birthStone_;
+    QLabel* luckyNumber_;
+    QLabel* luckyDay_;
+    QLabel* compatibility_;
+    QPlainTextEdit* positiveTraits_;
+    QPlainTextEdit* negativeTraits_;
+    // "Starwise" tab
+    QLabel* northSign_;
+    QLabel* northKeywords_;
+    QPlainTextEdit* northDescription_;
+    QLabel* southSign_;
+    QLabel* southKeywords_;
+    QPlainTextEdit* southDescription_;
+    QTextEdit* runningText_;
+
+    QString signPictureResource_;
+    bool shown_ = false;
+};
+
+}  // namespace starwise::gui

@@ -1,0 +1,172 @@
+// Renders the program's windows to PNG files for the documentation: the entry
+// form, the report on each of its tabs after a fixed sample reading, and the
+// about box. Usage: starwise-screenshots OUTPUT_FOLDER
+//
+// It always draws off screen, on a 1280 by 800 screen at 96 dpi, so the
+// pictures come out the same on every machine.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QUrl>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "content/sign_pictures.h"
+#include "gui/entry_window.h"
+#include "entry/zones.h"
+#include "gui/report_window.h"
+#include "gui/application.h"
+#include "gui/about_box.h"
+#include "gui/look.h"
+#include "gui/frame_window.h"
+#include "gui/message_sink.h"
+#include "gui/single_instance.h"
+#include "gui/url_opener.h"
+
+namespace {
+
+using namespace starwise::gui;
+
+class PrintedMessages final : public MessageSink {
+public:
+    void Show(QWidget*, std::string_view text, starwise::entry::MessageIcon) override {
+        std::fprintf(stderr, "message: %.*s\n", static_cast<int>(text.size()), text.data());
+        ++count;
+    }
+    int count = 0;
+};
+
+class NoBrowser final : public UrlOpener {
+public:
+    void Open(const QUrl&) override {}
+};
+
+bool Save(QWidget* window, const QDir& folder, const QString& fileName) {
+    QApplication::processEvents();
+    const QString path = folder.filePath(fileName);
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+template <typename Widget>
+Widget* Control(QWidget* window, const char* name) {
+    auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) std::fprintf(stderr, "no control %s\n", name);
+    return widget;
+}
+
+// A sample person: born 15 July 1980 at 06:30 in Pune, India.
+bool FillSample(EntryWindow* form) {
+    auto* name = Control<QLineEdit>(form, "txtName");
+    auto* month = Control<QComboBox>(form, "cboMonth");
+    auto* day = Control<QComboBox>(form, "cboDate");
+    auto* year = Control<QComboBox>(form, "cboYear");
+    auto* hour = Control<QComboBox>(form, "cboHH");
+    auto* minute = Control<QComboBox>(form, "cboMM");
+    auto* zone = Control<QComboBox>(form, "cmbTimeZone");
+    if (!name || !month || !day || !year || !hour || !minute || !zone) return false;
+    name->setText(QStringLiteral("ASHA KULKARNI"));
+    month->setCurrentText(QStringLiteral("July"));
+    day->setCurrentText(QStringLiteral("15"));
+    year->setCurrentText(QStringLiteral("1980"));
+    hour->setCurrentText(QStringLiteral("6"));
+    minute->setCurrentText(QStringLiteral("30"));
+    for (int i = 0; i < zone->count(); ++i) {
+        if (zone->itemText(i).contains(QStringLiteral("IST"))) zone->setCurrentIndex(i);
+    }
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtLonD", "73"}, {"txtLonM", "51"}, {"txtLatD", "18"}, {"txtLatM", "31"},
+        {"txtMCity", "Pune"}, {"txtMState", "Maharashtra"}, {"txtMCountry", "India"},
+    };
+    for (const auto& [boxName, text] : boxes) {
+        auto* box = Control<QLineEdit>(form, boxName);
+        if (!box) return false;
+        box->setText(QString::fromLatin1(text));
+    }
+    return true;
+}
+
+// Offscreen screen description, see the offscreen platform's configfile.
+QString WriteScreenConfig(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return {};
+    QTextStream(&file) << R"({"screens": [{"name": "docs", "x": 0, "y": 0, "width": 1280, "height": 800,)"
+                       << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    return path;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argc > 0 ? argv[0] : "starwise-screenshots");
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    const std::string platform = "offscreen:configfile=" + WriteScreenConfig(scratch).toStdString();
+    std::vector<char*> arguments{argv[0], const_cast<char*>("-platform"), const_cast<char*>(platform.c_str()),
+                                 nullptr};
+    int qtArgc = 3;
+    QApplication qtApp(qtArgc, arguments.data());
+    ConfigureApplication();
+    QApplication::setFont(UiFont(9));
+
+    QDir folder;
+    if (!folder.mkpath(output)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(output));
+        return 1;
+    }
+    folder.setPath(output);
+
+    PrintedMessages messages;
+    NoBrowser browser;
+    SingleInstanceGuard guard(scratch.filePath(QStringLiteral("starwise.lock")));
+    Application app(messages, browser);
+    if (!app.Start(guard)) return 1;
+
+    EntryWindow* form = app.EntryForm();
+    if (!FillSample(form)) return 1;
+    bool ok = Save(form, folder, QStringLiteral("entry-form.png"));
+
+    form->requestReading();
+    FrameWindow* frame = app.Frame();
+    if (frame == nullptr || messages.count != 0) {
+        std::fprintf(stderr, "the sample reading did not open the report\n");
+        return 1;
+    }
+    auto* tabs = Control<QTabWidget>(frame, "SSTab1");
+    if (!tabs) return 1;
+    ok = Save(frame, folder, QStringLiteral("report-starwise.png")) && ok;
+    tabs->setCurrentIndex(0);
+    ok = Save(frame, folder, QStringLiteral("report-sun-sign.png")) && ok;
+    tabs->setCurrentIndex(1);
+
+    AboutBox about(browser, frame);
+    about.show();
+    ok = Save(&about, folder, QStringLiteral("about.png")) && ok;
+    about.hide();
+
+    app.ExitProgram();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,15 @@
+// The house section of the report: the bodies in the fourth, eighth and
+// twelfth houses, then what those houses mean.
+#pragma once
+
+#include "reading/house_placement.h"
+#include <vector>
+
+#include "reading/report_piece.h"
+
+namespace starwise::reading {
+
+// The section's pieces for a placement.
+std::vector<ReportPiece> HouseSection(const HousePlacement& placement);
+
+}  // namespace starwise::reading

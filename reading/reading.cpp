@@ -1,0 +1,86 @@
+#include "reading/reading.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "entry/capture.h"
+#include "entry/zones.h"
+#include "reading/house_section.h"
+#include "reading/node_reading.h"
+#include "reading/void_of_course.h"
+
+namespace starwise::reading {
+namespace {
+
+// Runs one step; an exception skips the rest of it and is recorded by the
+// step's name. The step writes its part of the reading only at its end, so
+// a failed step leaves that part empty.
+template <typename Step>
+void RunStep(std::string_view name, std::vector<std::string_view>& failed, Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+        failed.push_back(name);
+    }
+}
+
+// The value a step depends on; throws when an earlier step could not make it.
+template <typename T>
+const T& Needed(const std::optional<T>& value) {
+    if (!value) throw std::logic_error("an earlier step failed");
+    return *value;
+}
+
+}  // namespace
+
+std::vector<ReportPiece> Reading::RunningText() const {
+    std::vector<ReportPiece> pieces = houseSection;
+    pieces.insert(pieces.end(), aspectSection.begin(), aspectSection.end());
+    pieces.insert(pieces.end(), voidOfCourseSection.begin(), voidOfCourseSection.end());
+    return pieces;
+}
+
+Reading RunReading(const entry::EntryFormValues& form) {
+    Reading reading;
+    std::vector<std::string_view>& failed = reading.failedSteps;
+    reading.zonePosition = form.zonePosition;
+
+    RunStep("zone", failed, [&] { entry::ZoneCalculation(form.zonePosition, reading.zone); });
+    RunStep("capture", failed, [&] { entry::CaptureBirthData(form, reading.zone, reading.birth); });
+    RunStep("instant", failed, [&] { reading.instant = engine::InstantOf(reading.birth, reading.zone); });
+    std::optional<double> ascendantDeg;
+    std::optional<double> moonDeg;
+    RunStep("ascendant", failed,
+            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), reading.birth); });
+    RunStep("moon", failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
+    RunStep("chart", failed, [&] {
+        reading.chart = engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg));
+    });
+
+    RunStep("houses", failed, [&] {
+        HousePlacement placement = PlaceBodies(Needed(reading.chart));
+        reading.houseSection = HouseSection(placement);
+        reading.houses = std::move(placement);
+    });
+    RunStep("sun_sign", failed, [&] {
+        const auto sign = SunSignOf(form.monthPosition, form.dayPosition);
+        if (!sign) return;
+        reading.sunSign = *sign;
+        reading.sunSignProfile = SunSignProfileOf(*sign);
+    });
+    RunStep("nodes", failed, [&] { reading.nodeRow = NodeRowOf(Needed(reading.chart).northNodeDeg); });
+    RunStep("aspects", failed, [&] {
+        AspectPairs pairs = FindAspects(Needed(reading.chart));
+        reading.aspectSection = AspectSection(pairs);
+        reading.aspects = std::move(pairs);
+    });
+    RunStep("void_of_course", failed, [&] {
+        const engine::NatalChart& chart = Needed(reading.chart);
+        std::vector<int> bodies = VoidOfCourseBodies(chart);
+        reading.voidOfCourseSection = VoidOfCourseSection(chart, bodies);
+        reading.voidOfCourseBodies = std::move(bodies);
+    });
+    return reading;
+}
+
+}  // namespace starwise::reading

@@ -1,0 +1,64 @@
+// One whole reading as a plain value: what the report window, the document,
+// the command line and the tests all render or read. The core's one entry
+// point is RunReading.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "content/node_texts.h"
+#include "content/sun_signs.h"
+#include "engine/birth_data.h"
+#include "engine/instant.h"
+#include "engine/natal_chart.h"
+#include "entry/entry_form.h"
+#include "reading/aspects.h"
+#include "reading/house_placement.h"
+#include "reading/report_piece.h"
+#include "reading/sun_sign.h"
+
+namespace starwise::reading {
+
+struct Reading {
+    // What was entered, as captured (name, local date and time, place) and
+    // the list position of the chosen zone.
+    engine::BirthData birth;
+    engine::ZoneOffset zone;
+    int zonePosition = -1;
+
+    std::optional<engine::Instant> instant;
+    std::optional<engine::NatalChart> chart;
+
+    // Sun sign by calendar date; empty when the date names none.
+    std::string sunSign;
+    const content::SunSignProfileRow* sunSignProfile = nullptr;  // static table row, or none
+
+    const content::NodeRow* nodeRow = nullptr;  // static table row of the north node's sign, or none
+
+    std::optional<HousePlacement> houses;
+    std::vector<ReportPiece> houseSection;
+
+    std::optional<AspectPairs> aspects;
+    std::vector<ReportPiece> aspectSection;
+
+    std::vector<int> voidOfCourseBodies;  // body numbers 0..9
+    std::vector<ReportPiece> voidOfCourseSection;
+
+    // Steps that failed, in order; each left its own part empty.
+    std::vector<std::string_view> failedSteps;
+
+    // The running text of the report: houses, aspects, void of course.
+    std::vector<ReportPiece> RunningText() const;
+};
+
+// Captures the form (zone offset, then the birth record), computes the
+// instant once, the chart, then the houses and their section, the Sun sign
+// and its profile, the node row, the aspects and the void-of-course bodies.
+// Each step runs on its own: an exception inside one is caught and recorded
+// by the step's name, its part stays empty, and the steps that do not need
+// it still run. Expects values that passed the entry form's checks.
+Reading RunReading(const entry::EntryFormValues& form);
+
+}  // namespace starwise::reading

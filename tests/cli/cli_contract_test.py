@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+"""starwise-cli's promises to its users: flags, refusals, batch mode, JSON
+fields and text output. Usage: cli_contract_test.py PATH_TO_STARWISE_CLI"""
+import json
+import subprocess
+import sys
+
+CLI = sys.argv[1]
+GOOD = ["--date", "1980-07-15", "--time", "06:30", "--zone", "29", "--lon", "0:00E", "--lat", "0:00N"]
+failures = []
+checks = 0
+
+
+def run(args, stdin=None):
+    # Standard input is written as UTF-8 with lone surrogates turned back
+    # into the raw bytes they stand for (a way to send bytes that are not UTF-8).
+    data = stdin.encode("utf-8", "surrogateescape") if stdin is not None else None
+    result = subprocess.run([CLI, *args], input=data, capture_output=True, timeout=60)
+    return subprocess.CompletedProcess(result.args, result.returncode, result.stdout.decode("utf-8", "replace"),
+                                       result.stderr.decode("utf-8", "replace"))
+
+
+def check(name, condition, detail=""):
+    global checks
+    checks += 1
+    if not condition:
+        failures.append(f"{name}: {detail}")
+
+
+def replace(args, flag, value):
+    out = list(args)
+    if value is None:
+        i = out.index(flag)
+        del out[i:i + 2]
+    else:
+        out[out.index(flag) + 1] = value
+    return out
+
+
+# Refusals: (what, arguments, message on standard error)
+REFUSALS = [
+    ("missing --date", replace(GOOD, "--date", None), "--date is required"),
+    ("missing --lon", replace(GOOD, "--lon", None), "--lon is required"),
+    ("missing --lat before a bad date", replace(replace(GOOD, "--lat", None), "--date", "1980-04-31"), "--lat is required"),
+    ("31 April", replace(GOOD, "--date", "1980-04-31"), "Please Enter Correct Date Or Month !"),
+    ("29 February 1901", replace(GOOD, "--date", "1901-02-29"), "Please Enter Correct Date Or Month!"),
+    ("longitude 180", replace(GOOD, "--lon", "180:00W"), "Please Enter Value Between 0 And 179 in the Degree of Longitude"),
+    ("latitude 90", replace(GOOD, "--lat", "90:00N"), "Please Enter Value Between 0 And 89 in the Degree of Latitude"),
+    ("minutes 60", replace(GOOD, "--lat", "10:60N"), "Please Enter Value Between 0 And 59 in the  Minute of Latitude"),
+    ("zone 71", replace(GOOD, "--zone", "71"), "Please Choose a Time Zone Between 0 And 70 (see --list-zones)"),
+    ("text in a number", replace(GOOD, "--lon", "7x:00E"), "Only Numbers Are Accepted"),
+    ("year 1900", replace(GOOD, "--date", "1900-06-01"), "Please Choose a Year Between 1901 And 2050"),
+    ("year 2051", replace(GOOD, "--date", "2051-06-01"), "Please Choose a Year Between 1901 And 2050"),
+    ("digits in the name", GOOD + ["--name", "R2D2"], "Please Enter only Letters"),
+    ("blank name", GOOD + ["--name", "  "], "Please Enter Name"),
+]
+for what, args, message in REFUSALS:
+    result = run(args)
+    check(what, result.returncode == 2 and result.stderr.strip() == message and result.stdout == "",
+          f"status {result.returncode}, stderr {result.stderr.strip()!r}, expected {message!r}")
+
+# The zone's exact text is accepted as well as its position.
+by_text = run(replace(GOOD, "--zone", "Greenwich Mean Time,GMT,0.0") + ["--json"])
+by_position = run(GOOD + ["--json"])
+check("zone by text", by_text.returncode == 0 and by_text.stdout == by_position.stdout, by_text.stderr)
+
+# The chart of the documented example.
+chart = json.loads(by_position.stdout)
+bodies = {b["name"]: b for b in chart["bodies"]}
+check("Sun", abs(bodies["Sun"]["longitude"] - 113.196) < 0.0005, bodies["Sun"])
+check("Moon", abs(bodies["Moon"]["longitude"] - 148.095) < 0.0005, bodies["Moon"])
+check("eleven bodies", [b["name"] for b in chart["bodies"]] ==
+      ["Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"])
+for field in ["ut_hours", "ut_date", "ut_time", "jdn", "d", "north_node", "south_node", "sun_sign", "node_row",
+              "houses", "aspects", "void_of_course", "report"]:
+    check(f"field {field}", field in chart, sorted(chart))
+check("sun sign", chart["sun_sign"] == "Cancer", chart["sun_sign"])
+check("report pieces", chart["report"][0]["control"] == "RTBHouseDesc" and chart["report"][0]["point_size"] == 11,
+      chart["report"][:1])
+
+# Batch: a bad line yields an error object and the run goes on.
+lines = "\n".join([" ".join(GOOD), "--date 1980-04-31 --time 06:30 --zone 29 --lon 0:00E --lat 0:00N", "",
+                   "# a comment", " ".join(replace(GOOD, "--zone", "'Indian Time, IST, +5.3'"))]) + "\n"
+batch = run(["--batch", "--json"], lines)
+objects = [json.loads(line) for line in batch.stdout.splitlines()]
+check("batch count", len(objects) == 3, batch.stdout[:200])
+check("batch error", objects[1:2] == [{"error": "Please Enter Correct Date Or Month !"}], objects[1:2])
+check("batch status", batch.returncode == 2, batch.returncode)
+check("batch zone text", len(objects) == 3 and objects[2].get("ut_hours") == 1.0, objects[2:])
+
+# Text output: the report's sections in order, no colour when piped.
+text = run(GOOD).stdout
+order = [text.find(s) for s in ["Your Sun Sign: Cancer", "Karma Profile", "North Node Is Placed In: Leo",
+                                "Planets in House", "Planetary Aspects Interpration", "Position of Natal Moon"]]
+check("text sections in order", -1 not in order and order == sorted(order), order)
+check("no escapes when piped", "\x1b[" not in text)
+
+# A line that is not UTF-8, or has words the command line does not know (kept
+# in their order), is an error line; the next line is still read.
+bad = run(["--batch", "--json"], "caf\udce9\n" + " ".join(GOOD) + " garbage line with no flags\n" + " ".join(GOOD) + "\n")
+bad_lines = bad.stdout.splitlines()
+check("bad bytes", len(bad_lines) == 3 and "error" in json.loads(bad_lines[0]) and bad.returncode == 2,
+      bad.stdout[:300])
+check("unknown words in order", len(bad_lines) == 3 and json.loads(bad_lines[1]).get("error") ==
+      "The following arguments were not expected: garbage line with no flags", bad_lines[1:2])
+check("next line read", len(bad_lines) == 3 and "bodies" in json.loads(bad_lines[2]), bad_lines[2:])
+
+version = run(["--version"])
+check("version", version.returncode == 0 and version.stdout.strip() == "starwise-cli 1.15", version.stdout)
+bare = run([])
+check("no arguments", bare.returncode == 2 and "--date" in bare.stderr and bare.stdout == "", bare.stderr[:200])
+
+zones = run(["--list-zones"]).stdout.splitlines()
+check("71 zones", len(zones) == 71 and zones[29] == "29\tGreenwich Mean Time,GMT,0.0", zones[:1])
+check("help", run(["--help"]).returncode == 0)
+
+for failure in failures:
+    print("FAIL", failure)
+print(f"{checks - len(failures)} passed, {len(failures)} failed")
+sys.exit(1 if failures else 0)

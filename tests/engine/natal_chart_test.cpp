@@ -1,0 +1,79 @@
+#include "engine/natal_chart.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/planets.h"
+#include "engine/time_scales.h"
+
+namespace starwise::engine {
+namespace {
+
+constexpr double kSameValueToleranceDeg = 0.0;  // copied, not recomputed
+
+BirthData Greenwich1980() {
+    BirthData birth;
+    birth.year = 1980;
+    birth.month = 7;
+    birth.day = 15;
+    birth.hour = 6;
+    birth.minute = 30;
+    return birth;
+}
+
+NatalChart ChartOf(const BirthData& birth, const ZoneOffset& zone) {
+    const Instant instant = InstantOf(birth, zone);
+    return ChartAt(instant, MoonAt(instant), AscendantAt(instant, birth));
+}
+
+TEST(ChartAt, BodiesInChartOrderWithTheirTexts) {
+    const NatalChart chart = ChartOf(Greenwich1980(), {});
+    const struct {
+        int body;
+        const char* name;
+        const char* position;
+    } expected[] = {
+        {kSun, "Sun", "23 Can 11"},         {kMoon, "Moon", "28 Leo 05"},       {kMercury, "Mercury", "17 Can 44"},
+        {kVenus, "Venus", "17 Gem 36"},     {kMars, "Mars", "02 Lib 49"},       {kJupiter, "Jupiter", "08 Vir 44"},
+        {kSaturn, "Saturn", "22 Vir 49"},   {kUranus, "Uranus", "21 Sco 52"},   {kNeptune, "Neptune", "20 Sag 44"},
+        {kPluto, "Pluto", "19 Lib 19"},     {kAscendant, "Ascendant", "28 Can 38"},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(chart.bodies[static_cast<std::size_t>(e.body)].name, e.name);
+        EXPECT_EQ(chart.PositionText(e.body), e.position);
+    }
+    EXPECT_EQ(chart.PositionText(kNorthNodeText), "20 Leo 34");
+    EXPECT_EQ(chart.PositionText(kSouthNodeText), "20 Aqu 34");
+    // The Sun is element row 2 but chart body 0; Mercury row 0 is body 2.
+    const double d = DayNumberJ2000(1980, 7, 15, 6, 30);
+    EXPECT_NEAR(chart.bodies[kSun].longitudeDeg, PlanetLongitude(2, d), kSameValueToleranceDeg);
+    EXPECT_NEAR(chart.bodies[kMercury].longitudeDeg, PlanetLongitude(0, d), kSameValueToleranceDeg);
+    EXPECT_THROW(chart.PositionText(13), std::out_of_range);
+}
+
+TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
+    // Madrid on CET at 07:30 is 06:30 UT: the same Moon and the same sky as
+    // the Greenwich chart, the Ascendant moved only by the 3:42 of longitude.
+    BirthData madrid = Greenwich1980();
+    madrid.hour = 7;
+    madrid.longitudeDegrees = 3;
+    madrid.longitudeMinutes = 42;
+    const NatalChart greenwich = ChartOf(Greenwich1980(), {});
+    const NatalChart spain = ChartOf(madrid, {-1, 0});
+    for (int body = 0; body < kReadingBodies; ++body) {
+        SCOPED_TRACE(kBodyNames[static_cast<std::size_t>(body)]);
+        EXPECT_DOUBLE_EQ(spain.bodies[static_cast<std::size_t>(body)].longitudeDeg,
+                         greenwich.bodies[static_cast<std::size_t>(body)].longitudeDeg);
+    }
+    EXPECT_LT(std::abs(spain.bodies[kAscendant].longitudeDeg - greenwich.bodies[kAscendant].longitudeDeg), 5.0);
+}
+
+TEST(InstantOf, RefusesADateThatIsNoCalendarDate) {
+    BirthData impossible = Greenwich1980();
+    impossible.month = 4;
+    impossible.day = 31;
+    EXPECT_THROW(InstantOf(impossible, {}), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace starwise::engine

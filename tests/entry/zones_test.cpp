@@ -1,0 +1,72 @@
+#include "entry/zones.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace starwise::entry {
+namespace {
+
+struct ZoneCase {
+    int position;
+    const char* text;
+    int hours;
+    int minutes;
+};
+
+TEST(ZoneCalculation, StoredOffsetsOfNotableZones) {
+    const ZoneCase cases[] = {
+        {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
+        {61, "Universal Time, UT, 0.0", 0, 0},
+        {34, "Indian Time, IST, +5.3", -5, -30},
+        {50, "Newfoundland Standard Time,NST,-3.5", 3, 30},
+        {52, "North Sumatra Time,NST,+6.5", -6, -30},
+        {32, "Hawaiian Standard Time,HST,-10.5", 10, 30},
+        {46, "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
+        {36, "Int'l Date Line West,IDLW,-12.0", 12, 0},
+        {56, "South Australia Daylight Time,SAD,+10.5", -10, -30},
+        {57, "South Australia Daylight Time,SDT,+10.5", -10, -30},
+        {58, "South Australia Standard Time,SAST,+9.5", -9, -30},
+        {59, "South Australia Standard Time,SAT,+9.5", -9, -30},
+        {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
+        {70, "Yukon War Time,YWT,-8.0", 8, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        engine::ZoneOffset offset{99, 99};
+        ZoneCalculation(c.position, offset);
+        EXPECT_EQ(kZones[static_cast<std::size_t>(c.position)].listText, c.text);
+        EXPECT_EQ(offset.zoneOffsetHours, c.hours);
+        EXPECT_EQ(offset.zoneOffsetMinutes, c.minutes);
+        EXPECT_EQ(ZonePositionOfText(c.text), c.position);
+    }
+}
+
+TEST(ZoneCalculation, PositionOutsideTheListKeepsTheOffset) {
+    for (const int position : {-1, 71, 1000}) {
+        SCOPED_TRACE(position);
+        engine::ZoneOffset offset{-5, -30};
+        ZoneCalculation(position, offset);
+        EXPECT_EQ(offset.zoneOffsetHours, -5);
+        EXPECT_EQ(offset.zoneOffsetMinutes, -30);
+    }
+}
+
+// Every row agrees with its label: the label's hours east, negated; ".5"
+// and the one ".3" mean thirty minutes.
+TEST(ZoneTable, EveryRowAgreesWithItsLabel) {
+    for (const ZoneRow& row : kZones) {
+        SCOPED_TRACE(std::string{row.listText});
+        const std::string text{row.listText};
+        const double labelHoursEast = std::stod(text.substr(text.rfind(',') + 1));
+        const double whole = std::trunc(labelHoursEast);
+        const bool half = std::abs(labelHoursEast - whole) > 0.2;
+        EXPECT_EQ(row.zoneOffsetHours, static_cast<int>(-whole));
+        EXPECT_EQ(row.zoneOffsetMinutes, half ? (labelHoursEast > 0 ? -30 : 30) : 0);
+    }
+    EXPECT_EQ(kZones[kGreenwichZonePosition].listText, "Greenwich Mean Time,GMT,0.0");
+}
+
+}  // namespace
+}  // namespace starwise::entry

@@ -1,0 +1,273 @@
+// The entry form driven as a user drives it: what it shows when it opens,
+// what its boxes take typed or pasted, and its checks with their messages,
+// order and focus. The rules themselves are tested exhaustively in the core's
+// suites; here a few rows show each one wired to the right control.
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <memory>
+
+#include "gui/filtered_line_edit.h"
+#include "gui/entry_window.h"
+#include "gui_test_support.h"
+
+using namespace starwise::gui;
+using namespace starwise::gui::testing;
+
+namespace {
+
+const QString kLetters = QStringLiteral("information|Please Enter only Letters");
+const QString kNumbers = QStringLiteral("error|Only Numbers Are Accepted");
+
+struct Fixture {
+    RecordingMessageSink messages;
+    RecordingUrlOpener browser;
+    std::unique_ptr<EntryWindow> form = std::make_unique<EntryWindow>(messages, browser);
+
+    Fixture() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    template <typename Widget = QWidget>
+    Widget* Get(const QString& name) const { return Find<Widget>(form.get(), name); }
+};
+
+// A control's state in words: a list's entries and choice, a box's text and
+// limit, a button's caption and tick.
+QString Describe(const QWidget* widget) {
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        return QStringLiteral("%1 items %2 .. %3, shows #%4 %5%6")
+            .arg(list->count())
+            .arg(list->itemText(0), list->itemText(list->count() - 1))
+            .arg(list->currentIndex())
+            .arg(list->currentText(), list->isEditable() ? " (editable)" : "");
+    }
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+        return QStringLiteral("'%1', at most %2").arg(box->text()).arg(box->maxLength());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text() + (button->isCheckable() ? (button->isChecked() ? " [x]" : " [ ]") : "");
+    }
+    return QStringLiteral("(missing)");
+}
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadStateInTabOrder();
+    void filters_data();
+    void filters();
+    void validation_data();
+    void validation();
+    void locationLookup_data();
+    void locationLookup();
+};
+
+void FrmMainTest::loadStateInTabOrder() {
+    Fixture f;
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Starwise v1.15"));
+    QCOMPARE(FocusName(f.form.get()), QStringLiteral("txtName"));
+    // The designed order puts the longitude degrees and the zone after the
+    // buttons. A doubled ampersand shows as one "&" and makes no shortcut.
+    const QStringList expected{
+        "txtName '', at most 32767",
+        "cboMonth 12 items January .. December, shows #0 January",
+        "cboDate 31 items 1 .. 31, shows #0 1",
+        "cboYear 150 items 1901 .. 2050, shows #0 1901",
+        "cboHH 24 items 0 .. 23, shows #0 0",
+        "cboMM 60 items 0 .. 59, shows #0 0",
+        "cboSS 60 items 0 .. 59, shows #0 0",
+        "chkDST Daylight Saving Time [ ]",
+        "txtLonM '', at most 2",
+        "optLong_0 East [x]",
+        "optLong_1 West [ ]",
+        "txtLatD '', at most 2",
+        "txtLatM '', at most 2",
+        "optLat_0 North [x]",
+        "optLat_1 South [ ]",
+        "txtMCity '', at most 32767",
+        "txtMState '', at most 32767",
+        "txtMCountry '', at most 32767",
+        "cmdBrowser Click Here To Find Latitude && Longitude",
+        "cmdRashi Get My Starwise Reading",
+        "txtLonD '', at most 3",
+        "cmbTimeZone 71 items Alaska/Hawaii Daylight Time,AHDT,-9.0 .. Yukon War Time,YWT,-8.0, shows #29 "
+        "Greenwich Mean Time,GMT,0.0",
+        "txtName '', at most 32767"};
+    QStringList shown;
+    QWidget* widget = f.Get("txtName");
+    while (shown.size() < expected.size()) {
+        shown << widget->objectName() + QLatin1Char(' ') + Describe(widget);
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(f.form.get()));
+    }
+    QCOMPARE(shown, expected);
+}
+
+void FrmMainTest::filters_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("input");  // keys as Type() takes them, or the pasted text
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");  // empty: none
+    QTest::newRow("typed name: capitalised, space kept") << "txtName" << "" << "type" << "Mary ann" << "MARY ANN" << "";
+    QTest::newRow("typed name: a digit refused") << "txtName" << "" << "type" << "a1" << "A" << kLetters;
+    QTest::newRow("typed name: Enter silent, Backspace deletes") << "txtName"
+        << "" << "type" << "abc\r\b" << "AB" << "";
+    QTest::newRow("typed coordinate: three at most, Backspace") << "txtLonD" << "" << "type" << "1234\b" << "12" << "";
+    QTest::newRow("typed coordinate: a letter refused") << "txtLatD" << "" << "type" << "1a8" << "18" << kNumbers;
+    QTest::newRow("typed coordinate: Enter refused") << "txtLatM" << "" << "type" << "5\r" << "5" << kNumbers;
+    QTest::newRow("typed coordinate: Ctrl+Q refused") << "txtLonM" << "" << "type" << "4\x11" << "4" << kNumbers;
+    QTest::newRow("typed city: anything goes") << "txtMCity" << "" << "type" << "St. John's 2" << "St. John's 2" << "";
+    QTest::newRow("Ctrl+V name: capitalised") << "txtName" << "" << "ctrl-v" << "Asha Rao" << "ASHA RAO" << "";
+    QTest::newRow("Ctrl+V name: a digit refuses it whole") << "txtName"
+        << "AB" << "ctrl-v" << "Jo3" << "AB" << kLetters;
+    QTest::newRow("Ctrl+V coordinate: cut to what is left") << "txtLonM" << "1" << "ctrl-v" << "23" << "12" << "";
+    QTest::newRow("Shift+Insert coordinate: refused whole") << "txtLatD"
+        << "" << "shift-insert" << "4.5" << "" << kNumbers;
+    QTest::newRow("context menu coordinate: refused") << "txtLatM" << "" << "context-menu" << "3O" << "" << kNumbers;
+    QTest::newRow("drop coordinate: digits") << "txtLonD" << "" << "drop" << "77" << "77" << "";
+    QTest::newRow("drop name: refused") << "txtName" << "" << "drop" << "r2d2" << "" << kLetters;
+    QTest::newRow("input method name: capitalised") << "txtName" << "" << "input-method" << "mira" << "MIRA" << "";
+}
+
+void FrmMainTest::filters() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, way);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Fixture f;
+    auto* edit = f.Get<QLineEdit>(box);
+    QVERIFY(edit);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->setText(before);
+    QGuiApplication::clipboard()->setText(input);
+    QMimeData data;
+    data.setText(input);
+    const QPointF at = edit->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QInputMethodEvent commit;
+    commit.setCommitString(input);
+
+    if (way == QLatin1String("type")) {
+        Type(edit, input);
+    } else if (way == QLatin1String("ctrl-v")) {
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (way == QLatin1String("shift-insert")) {
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (way == QLatin1String("context-menu")) {
+        const std::unique_ptr<QMenu> menu(qobject_cast<FilteredLineEdit*>(edit)->CreateFilteredContextMenu());
+        QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        QVERIFY2(paste, "the edit menu has a Paste item");
+        paste->trigger();
+    } else if (way == QLatin1String("drop")) {
+        QApplication::sendEvent(edit, &enter);
+        QApplication::sendEvent(edit, &drop);
+    } else {
+        QApplication::sendEvent(edit, &commit);
+    }
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
+}
+
+void FrmMainTest::validation_data() {
+    QTest::addColumn<QString>("entered");  // name|lonD|lonM|latD|latM|month|day|year
+    QTest::addColumn<QString>("message");  // icon|text; empty: the reading goes ahead
+    QTest::addColumn<QString>("focus");
+    const QString february = QStringLiteral("information|Please Enter Correct Date Or Month!");
+    const QString thirty = QStringLiteral("information|Please Enter Correct Date Or Month !");
+    // Rows named "... by File menu" use the menu item instead of the button.
+    QTest::newRow("all good") << "ASHA|73|51|18|31|Jul|15|1980" << "" << "cmdRashi";
+    QTest::newRow("all good, by File menu") << "ASHA|73|51|18|31|Jul|15|1980" << "" << "cboYear";
+    QTest::newRow("empty name, before a bad longitude")
+        << "|180|51|18|31|Jul|15|1980" << "error|Please Enter Name" << "txtName";
+    QTest::newRow("empty name, by File menu") << "|1|2|3|4|Jan|1|1901" << "error|Please Enter Name" << "txtName";
+    QTest::newRow("longitude degrees 180, before a bad latitude")
+        << "A|180|0|95|0|Jan|1|1901" << "error|Please Enter Value Between 0 And 179 in the Degree of Longitude"
+        << "txtLonD";
+    QTest::newRow("longitude minutes empty")
+        << "A|10||0|0|Jan|1|1901" << "error|Please Enter Value Between 0 And 59 in the  Minute of Longitude"
+        << "txtLonM";
+    QTest::newRow("latitude degrees 90")
+        << "A|10|0|90|0|Jan|1|1901" << "error|Please Enter Value Between 0 And 89 in the Degree of Latitude"
+        << "txtLatD";
+    QTest::newRow("latitude minutes 75, before a bad date")
+        << "A|1|0|1|75|Apr|31|1990" << "error|Please Enter Value Between 0 And 59 in the  Minute of Latitude"
+        << "txtLatM";
+    QTest::newRow("29 February in a leap year") << "A|1|0|1|0|Feb|29|1904" << "" << "cmdRashi";
+    QTest::newRow("29 February 1901") << "A|1|0|1|0|Feb|29|1901" << february << "cmdRashi";
+    QTest::newRow("30 February 1904") << "A|1|0|1|0|Feb|30|1904" << february << "cmdRashi";
+    QTest::newRow("31 April") << "A|1|0|1|0|Apr|31|1990" << thirty << "cmdRashi";
+    QTest::newRow("30 June") << "A|1|0|1|0|Jun|30|1990" << "" << "cmdRashi";
+}
+
+void FrmMainTest::validation() {
+    QFETCH(QString, entered);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    Fixture f;
+    const QStringList fields{"txtName", "txtLonD", "txtLonM", "txtLatD", "txtLatM", "cboMonth", "cboDate", "cboYear"};
+    const QStringList values = entered.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QWidget* control = f.Get(fields[i]);
+        FocusAndType(control, values[i]);
+        const QString shows = i < 5 ? f.Get<QLineEdit>(fields[i])->text() : f.Get<QComboBox>(fields[i])->currentText();
+        QVERIFY2(shows.startsWith(values[i]), qPrintable(fields[i] + " shows " + shows + " after typing " + values[i]));
+    }
+    QCOMPARE(f.messages.shown, QStringList{});
+
+    QSignalSpy reading(f.form.get(), &EntryWindow::readingRequested);
+    if (QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("by File menu"))) {
+        QVERIFY(ClickMenuItem(f.form.get(), "mnuNext"));
+    } else {
+        QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+    }
+    QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(reading.count(), message.isEmpty() ? 1 : 0);
+    QCOMPARE(FocusName(f.form.get()), focus);
+}
+
+void FrmMainTest::locationLookup_data() {
+    QTest::addColumn<QString>("place");  // city|state|country
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("all three, accents and ampersand escaped")
+        << "S\u00e3o Paulo|S&P|Brasil" << "" << "cmdBrowser"
+        << "https://www.search.example/search?q=S%C3%A3o%20Paulo%20S%26P%20Brasil%20Latitude%20Longitude";
+    QTest::newRow("nothing: city first") << "||" << "information|Please Enter City" << "txtMCity" << "";
+    QTest::newRow("no state") << "Pune||India" << "information|Please Enter State" << "txtMState" << "";
+    QTest::newRow("no country") << "Pune|Maharashtra|" << "information|Please Enter Country" << "txtMCountry" << "";
+}
+
+void FrmMainTest::locationLookup() {
+    QFETCH(QString, place);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QFETCH(QString, opened);
+    Fixture f;
+    const QStringList parts = place.split(QLatin1Char('|'));
+    const QStringList boxes{"txtMCity", "txtMState", "txtMCountry"};
+    for (qsizetype i = 0; i < boxes.size(); ++i) FocusAndType(f.Get(boxes[i]), parts[i]);
+    QTest::mouseClick(f.Get<QPushButton>("cmdBrowser"), Qt::LeftButton);
+    QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(f.browser.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
+    QCOMPARE(FocusName(f.form.get()), focus);
+}
+
+QTEST_MAIN(FrmMainTest)
+#include "entry_window_test.moc"

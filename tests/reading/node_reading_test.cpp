@@ -1,0 +1,49 @@
+// Lunar-node reading: the row chosen from the north node's longitude.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "reading/node_reading.h"
+
+namespace {
+
+using namespace starwise::reading;
+
+TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
+    struct Case { double northNodeDeg; std::string_view north, northKeywords, south; };
+    const Case kCases[] = {
+        {0.0, "Aries", "Co-dependent and Indecisive", "Libra"},
+        {239.99, "Scorpio", "Stubborn and Self-Reliant", "Taurus"},
+        {125.1228, "Leo", "Introvert, Shy and Timid", "Aquarius"},
+        // A hair below a sign boundary still shows (and reads) the earlier sign.
+        {std::nextafter(240.0, 0.0), "Scorpio", "Stubborn and Self-Reliant", "Taurus"},
+        {std::nextafter(360.0, 0.0), "Pisces", "", "Virgo"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << "north node " << c.northNodeDeg);
+        const starwise::content::NodeRow* row = NodeRowOf(c.northNodeDeg);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->northSign, c.north);
+        if (!c.northKeywords.empty()) EXPECT_EQ(row->northKeywords, c.northKeywords);
+        EXPECT_EQ(row->southSign, c.south);
+    }
+    EXPECT_THROW(NodeRowOf(std::nan("")), std::domain_error);
+}
+
+TEST(NodeRowOf, LeoDescriptionsJoinTwoParagraphsWithNoSpace) {
+    const starwise::content::NodeRow& leo = *NodeRowOf(132.5);
+    struct Case { const char* which; std::string text; std::string_view join; };
+    const Case kCases[] = {
+        {"north", NorthDescriptionOf(leo), "dealing with others.Never jump out"},
+        {"south", SouthDescriptionOf(leo), "stand by your ideals and fashions.You are however an inspiring"},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_NE(c.text.find(c.join), std::string::npos) << c.which << " lacks \"" << c.join << "\": " << c.text;
+        EXPECT_TRUE(c.text.ends_with("learn from these little ones.")) << c.which << ": " << c.text;
+    }
+}
+
+}  // namespace

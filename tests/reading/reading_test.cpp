@@ -1,0 +1,76 @@
+// A whole reading: every part filled from one instant, the running text in
+// order, and a failed step leaving its own part (and those that need it)
+// empty while the others still run.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "reading/house_section.h"
+#include "reading/node_reading.h"
+#include "reading/reading.h"
+#include "reading/void_of_course.h"
+#include "report_pieces.h"
+
+namespace {
+
+using namespace starwise;
+using test::ShowAll;
+
+// 15 July 1980, 06:30 Greenwich Mean Time, at 0:00 E, 0:00 N.
+entry::EntryFormValues Form(int dayPosition = 14, std::string dayText = "15") {
+    return {.nameText = "Ada", .monthPosition = 6, .dayPosition = dayPosition, .dayText = std::move(dayText),
+            .yearText = "1980", .hourText = "6", .minuteText = "30", .longitudeDegreesText = "0",
+            .longitudeMinutesText = "0", .latitudeDegreesText = "0", .latitudeMinutesText = "0", .zonePosition = 29};
+}
+
+TEST(RunReading, EveryPartFromTheOneChart) {
+    const reading::Reading r = reading::RunReading(Form());
+    ASSERT_TRUE(r.failedSteps.empty()) << testing::PrintToString(r.failedSteps);
+    ASSERT_TRUE(r.instant && r.chart && r.houses && r.aspects);
+    EXPECT_EQ(r.instant->ut.hour, 6);
+    EXPECT_EQ(r.sunSign, "Cancer");
+    ASSERT_NE(r.sunSignProfile, nullptr);
+    EXPECT_EQ(r.sunSignProfile->sign, "Cancer");
+    EXPECT_EQ(r.nodeRow, reading::NodeRowOf(r.chart->northNodeDeg));
+    EXPECT_EQ(r.voidOfCourseBodies, reading::VoidOfCourseBodies(*r.chart));
+
+    // The running text: houses, then aspects, then void of course.
+    std::vector<reading::ReportPiece> expected = reading::HouseSection(reading::PlaceBodies(*r.chart));
+    for (const auto& section : {reading::AspectSection(reading::FindAspects(*r.chart)),
+                                reading::VoidOfCourseSection(*r.chart, r.voidOfCourseBodies)}) {
+        expected.insert(expected.end(), section.begin(), section.end());
+    }
+    EXPECT_EQ(ShowAll(r.RunningText()), ShowAll(expected));
+}
+
+TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
+    struct Case {
+        const char* label;
+        entry::EntryFormValues form;
+        std::vector<std::string_view> failed;
+        std::string sunSign;
+    };
+    const Case kCases[] = {
+        // Day 0 is no calendar date: nothing that needs the instant can be made.
+        {"day text that is no number", Form(14, "x"),
+         {"instant", "ascendant", "moon", "chart", "houses", "nodes", "aspects", "void_of_course"}, "Cancer"},
+        // No day picked: no Sun sign, and nothing else is affected.
+        {"no day picked", Form(-1), {}, ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.label);
+        const reading::Reading r = reading::RunReading(c.form);
+        EXPECT_EQ(r.failedSteps, c.failed);
+        EXPECT_EQ(r.sunSign, c.sunSign);
+        EXPECT_EQ(r.sunSignProfile != nullptr, !c.sunSign.empty());
+        if (c.failed.empty()) continue;
+        EXPECT_FALSE(r.chart || r.houses || r.aspects);
+        EXPECT_EQ(r.nodeRow, nullptr);
+        EXPECT_TRUE(r.RunningText().empty()) << testing::PrintToString(ShowAll(r.RunningText()));
+    }
+}
+
+}  // namespace
