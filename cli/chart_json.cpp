@@ -5,6 +5,7 @@
 #include "engine/time_scales.h"
 #include "reading/aspects.h"
 #include "reading/node_reading.h"
+#include "reading/sun_sign.h"
 #include "reading/void_of_course.h"
 
 namespace starwise::cli {
@@ -70,6 +71,12 @@ nlohmann::json ChartJson(const reading::ReadingState& state) {
 nlohmann::json ReadingJson(const reading::ReadingState& state, const reading::RecordingReportView& report) {
     nlohmann::json json = ChartJson(state);
     json["sun_sign"] = state.SunSignName;
+    if (const auto cusp = reading::SunCuspOf(state.chart.Bodies[engine::kSun].Longitude, state.SunSignName)) {
+        json["sun_cusp"] = {{"sun_position", cusp->sunPosition},
+                            {"signs", {std::string(cusp->earlierSign), std::string(cusp->laterSign)}}};
+    } else {
+        json["sun_cusp"] = nullptr;
+    }
     if (const content::NodeRow* row = reading::NodeRowFor(state.chart.NorthNodeText)) {
         json["node_row"] = {{"north_sign", row->northSign},
                             {"north_keywords", row->northKeywords},
