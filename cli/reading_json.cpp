@@ -147,6 +147,19 @@ void ReportPieces(Writer& w, const reading::Reading& reading) {
 
 void ReadingFields(Writer& w, const reading::Reading& reading) {
     Field(w, "sun_sign", reading.sunSign);
+    Key(w, "sun_cusp");
+    if (reading.sunCusp) {
+        w.StartObject();
+        Field(w, "sun_position", reading.sunCusp->sunPosition);
+        Key(w, "signs");
+        w.StartArray();
+        String(w, reading.sunCusp->earlierSign);
+        String(w, reading.sunCusp->laterSign);
+        w.EndArray();
+        w.EndObject();
+    } else {
+        w.Null();
+    }
     Key(w, "node_row");
     if (const content::NodeRow* row = reading.nodeRow) {
         w.StartObject();

@@ -69,6 +69,7 @@ std::string TextReport(const reading::Reading& reading, bool colour) {
     Writer w(colour);
     w.Heading("Sun Sign");
     w.Field("Your Sun Sign", reading.sunSign);
+    if (reading.sunCusp) w.Text(reading::SunCuspLine(*reading.sunCusp) + "\n");
     w.Field("Element", or_empty(profile, &Profile::element));
     w.Field("Birthstone", or_empty(profile, &Profile::birthStone));
     w.Field("Lucky Number", or_empty(profile, &Profile::luckyNumber));

@@ -8,12 +8,11 @@ struct LunarNodeLongitudes {
     double southDeg;  // north + 180, [0, 360)
 };
 
-// Mean ascending node at daysSinceJ2000: N = 125.1228 - 0.0529538083 d
-// degrees, reduced as radians into [0, 2pi); converted back with the
-// program's own factor 180/3.1416 and lowered by one whole degree (this is
-// how the program has always placed the node, so node signs stay stable).
-// The south node is the point opposite. Throws std::domain_error for a
-// non-finite day number or one so large that the reduction fails.
+// Mean ascending node of the Moon at daysSinceJ2000, of the mean equinox of
+// date: N = 125.1228 - 0.0529538083 d degrees, reduced as radians into
+// [0, 2pi) and converted back as N * 180/pi with the engine's pi, kept in
+// [0, 360). The south node is the point opposite. Throws std::domain_error
+// for a non-finite day number or one so large that the reduction fails.
 LunarNodeLongitudes LunarNodes(double daysSinceJ2000);
 
 }  // namespace starwise::engine

@@ -63,6 +63,11 @@ double TrueAnomaly(double meanAnomalyRad, double eccentricity) {
     return trueAnomaly;
 }
 
+double GeneralPrecessionDeg(double daysSinceJ2000) {
+    const double centuries = daysSinceJ2000 / 36525.0;
+    return (5029.0966 * centuries + 1.11113 * centuries * centuries) / 3600.0;
+}
+
 namespace {
 
 struct EclipticXY {
@@ -90,11 +95,12 @@ EclipticXY Heliocentric(std::size_t row, double daysSinceJ2000) {
             radius * (sinNode * std::cos(u) + cosNode * std::sin(u) * cosI)};
 }
 
-// Geocentric longitude in degrees of a body seen from the Earth's position.
+// Geocentric longitude in degrees of a body seen from the Earth's position,
+// of the equinox of date.
 double GeocentricLongitude(std::size_t row, double daysSinceJ2000, EclipticXY earth) {
     const EclipticXY body = row == kEarthRow ? EclipticXY{0.0, 0.0} : Heliocentric(row, daysSinceJ2000);
-    const double longitudeDeg = AngleOf(body.y - earth.y, body.x - earth.x) * 180.0 / kPi;
-    return ReduceDegrees(longitudeDeg);
+    const double j2000LongitudeDeg = ReduceDegrees(AngleOf(body.y - earth.y, body.x - earth.x) * 180.0 / kPi);
+    return ReduceDegrees(j2000LongitudeDeg + GeneralPrecessionDeg(daysSinceJ2000));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Sun and planets from mean Keplerian elements referred to the ecliptic and
 // equinox of J2000 (each element a value at J2000 plus a linear rate per
 // Julian century), after the JPL "Keplerian Elements for Approximate
-// Positions of the Major Planets" table. No light-time, aberration,
-// nutation or precession: longitudes stay in the J2000 frame.
+// Positions of the Major Planets" table. The geocentric longitude is then
+// carried to the mean equinox of date by adding the general precession in
+// longitude. No light-time, aberration or nutation.
 #pragma once
 
 #include <array>
@@ -54,8 +55,16 @@ PlanetElementsAt PlanetElements(std::size_t row, double daysSinceJ2000);
 inline constexpr int kMaxKeplerSteps = 100;
 double TrueAnomaly(double meanAnomalyRad, double eccentricity);
 
+// General precession in longitude in degrees at daysSinceJ2000 days from
+// J2000: p = (5029.0966" T + 1.11113" T^2) / 3600 with T = d / 36525 Julian
+// centuries (IAU 1976 value, Lieske et al. 1977; Meeus, Astronomical
+// Algorithms, 2nd ed., ch. 21). About -1.38 in 1901, +0.70 in 2050.
+double GeneralPrecessionDeg(double daysSinceJ2000);
+
 // Geocentric ecliptic longitude in degrees, [0, 360), of element row k at
-// dayNumber days from J2000. Row 2 gives the Sun.
+// dayNumber days from J2000, referred to the mean equinox of date: the
+// J2000-frame longitude, reduced into [0, 360), plus GeneralPrecessionDeg,
+// reduced again. Row 2 gives the Sun.
 double PlanetLongitude(std::size_t row, double daysSinceJ2000);
 
 // PlanetLongitude of all nine rows at once, in element-table order; the

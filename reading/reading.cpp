@@ -68,6 +68,11 @@ Reading RunReading(const entry::EntryFormValues& form) {
         reading.sunSign = *sign;
         reading.sunSignProfile = SunSignProfileOf(*sign);
     });
+    RunStep("sun_cusp", failed, [&] {
+        if (!reading.sunSign.empty()) {
+            reading.sunCusp = SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, reading.sunSign);
+        }
+    });
     RunStep("nodes", failed, [&] { reading.nodeRow = NodeRowOf(Needed(reading.chart).northNodeDeg); });
     RunStep("aspects", failed, [&] {
         AspectPairs pairs = FindAspects(Needed(reading.chart));

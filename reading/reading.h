@@ -34,6 +34,7 @@ struct Reading {
     // Sun sign by calendar date; empty when the date names none.
     std::string sunSign;
     const content::SunSignProfileRow* sunSignProfile = nullptr;  // static table row, or none
+    std::optional<SunCusp> sunCusp;  // the Sun at birth stands in a neighbour of the date's sign
 
     const content::NodeRow* nodeRow = nullptr;  // static table row of the north node's sign, or none
 

@@ -32,18 +32,18 @@ TEST(ChartAt, BodiesInChartOrderWithTheirTexts) {
         const char* name;
         const char* position;
     } expected[] = {
-        {kSun, "Sun", "23 Can 11"},         {kMoon, "Moon", "28 Leo 05"},       {kMercury, "Mercury", "17 Can 44"},
-        {kVenus, "Venus", "17 Gem 36"},     {kMars, "Mars", "02 Lib 49"},       {kJupiter, "Jupiter", "08 Vir 44"},
-        {kSaturn, "Saturn", "22 Vir 49"},   {kUranus, "Uranus", "21 Sco 52"},   {kNeptune, "Neptune", "20 Sag 44"},
-        {kPluto, "Pluto", "19 Lib 19"},     {kAscendant, "Ascendant", "28 Can 38"},
+        {kSun, "Sun", "22 Can 55"},         {kMoon, "Moon", "28 Leo 05"},       {kMercury, "Mercury", "17 Can 28"},
+        {kVenus, "Venus", "17 Gem 20"},     {kMars, "Mars", "02 Lib 33"},       {kJupiter, "Jupiter", "08 Vir 28"},
+        {kSaturn, "Saturn", "22 Vir 33"},   {kUranus, "Uranus", "21 Sco 36"},   {kNeptune, "Neptune", "20 Sag 28"},
+        {kPluto, "Pluto", "19 Lib 03"},     {kAscendant, "Ascendant", "28 Can 38"},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.name);
         EXPECT_EQ(chart.bodies[static_cast<std::size_t>(e.body)].name, e.name);
         EXPECT_EQ(chart.PositionText(e.body), e.position);
     }
-    EXPECT_EQ(chart.PositionText(kNorthNodeText), "20 Leo 34");
-    EXPECT_EQ(chart.PositionText(kSouthNodeText), "20 Aqu 34");
+    EXPECT_EQ(chart.PositionText(kNorthNodeText), "21 Leo 35");
+    EXPECT_EQ(chart.PositionText(kSouthNodeText), "21 Aqu 35");
     // The Sun is element row 2 but chart body 0; Mercury row 0 is body 2.
     const double d = DayNumberJ2000(1980, 7, 15, 6, 30);
     EXPECT_NEAR(chart.bodies[kSun].longitudeDeg, PlanetLongitude(2, d), kSameValueToleranceDeg);

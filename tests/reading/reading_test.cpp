@@ -56,7 +56,8 @@ TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
     const Case kCases[] = {
         // Day 0 is no calendar date: nothing that needs the instant can be made.
         {"day text that is no number", Form(14, "x"),
-         {"instant", "ascendant", "moon", "chart", "houses", "nodes", "aspects", "void_of_course"}, "Cancer"},
+         {"instant", "ascendant", "moon", "chart", "houses", "sun_cusp", "nodes", "aspects", "void_of_course"},
+         "Cancer"},
         // No day picked: no Sun sign, and nothing else is affected.
         {"no day picked", Form(-1), {}, ""},
     };

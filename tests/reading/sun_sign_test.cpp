@@ -1,9 +1,12 @@
-// Sun sign from the entered date (fixed day boundaries) and the profile it
+// Sun sign from the entered date (the conventional day boundaries), the cusp
+// line when the Sun stands in the neighbouring sign, and the profile it
 // writes: captions, trait texts and picture, in order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,19 +20,43 @@ using namespace starwise::reading;
 TEST(SunSignOf, DayBoundariesOfEveryMonth) {
     struct Case { int month, day; std::optional<std::string_view> sign; };  // calendar month and day
     const Case kCases[] = {
-        {1, 19, "Capricorn"},  {1, 20, "Aquarius"},   {2, 18, "Aquarius"},  {2, 19, "Pisces"},
-        {2, 31, "Pisces"},     {3, 20, "Pisces"},     {3, 21, "Aries"},     {4, 20, "Aries"},
-        {4, 21, "Taurus"},     {5, 20, "Taurus"},     {5, 21, "Gemini"},    {6, 20, "Gemini"},
-        {6, 21, "Cancer"},     {7, 20, "Cancer"},     {7, 21, "Leo"},       {8, 20, "Leo"},
-        {8, 21, "Virgo"},      {9, 20, "Virgo"},      {9, 21, "Libra"},     {10, 20, "Libra"},
-        {10, 21, "Scorpio"},   {11, 20, "Scorpio"},   {11, 21, "Sagittarius"}, {12, 20, "Sagittarius"},
-        {12, 21, "Capricorn"}, {12, 31, "Capricorn"},
+        {1, 1, "Capricorn"},    {1, 19, "Capricorn"},  {1, 20, "Aquarius"},    {2, 18, "Aquarius"},
+        {2, 19, "Pisces"},      {2, 31, "Pisces"},     {3, 20, "Pisces"},      {3, 21, "Aries"},
+        {4, 19, "Aries"},       {4, 20, "Taurus"},     {5, 20, "Taurus"},      {5, 21, "Gemini"},
+        {6, 20, "Gemini"},      {6, 21, "Cancer"},     {7, 22, "Cancer"},      {7, 23, "Leo"},
+        {8, 22, "Leo"},         {8, 23, "Virgo"},      {9, 22, "Virgo"},       {9, 23, "Libra"},
+        {10, 22, "Libra"},      {10, 23, "Scorpio"},   {11, 21, "Scorpio"},    {11, 22, "Sagittarius"},
+        {12, 21, "Sagittarius"}, {12, 22, "Capricorn"}, {12, 31, "Capricorn"},
         // Positions outside the lists: no sign.
         {1, 0, std::nullopt},  {7, 32, std::nullopt}, {0, 10, std::nullopt}, {13, 10, std::nullopt},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << "month position " << c.month - 1 << ", day position " << c.day - 1);
         EXPECT_EQ(SunSignOf(c.month - 1, c.day - 1), c.sign);
+    }
+}
+
+TEST(SunCuspOf, NamesTheSunsSignWhenTheDateGivesItsNeighbour) {
+    struct Case { double sunDeg; std::string_view dateSign; std::optional<std::string> line; };
+    const Case kCases[] = {
+        // 1975-10-23 12:00 GMT: Scorpio by the date, the Sun still in Libra.
+        {209.4582, "Scorpio", "At your birth the Sun stood at 29 Lib 27, on the cusp of Libra and Scorpio."},
+        {210.17, "Libra", "At your birth the Sun stood at 00 Sco 10, on the cusp of Libra and Scorpio."},
+        {359.99, "Aries", "At your birth the Sun stood at 29 Pis 59, on the cusp of Pisces and Aries."},
+        {0.0, "Pisces", "At your birth the Sun stood at 00 Ari 00, on the cusp of Pisces and Aries."},
+        {29.9999, "Taurus", "At your birth the Sun stood at 29 Ari 59, on the cusp of Aries and Taurus."},
+        // Same sign, a sign two away, or no sign: nothing to say.
+        {209.4582, "Libra", std::nullopt}, {30.0, "Taurus", std::nullopt},
+        {209.4582, "Sagittarius", std::nullopt}, {209.4582, "", std::nullopt}, {209.4582, "libra", std::nullopt},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << "Sun " << c.sunDeg << ", date sign \"" << c.dateSign << "\"");
+        const auto cusp = SunCuspOf(c.sunDeg, c.dateSign);
+        EXPECT_EQ(cusp ? std::optional<std::string>(SunCuspLine(*cusp)) : std::nullopt, c.line);
+    }
+    for (const double outside : {-0.5, 360.0, std::nan("")}) {
+        SCOPED_TRACE(outside);
+        EXPECT_THROW(SunCuspOf(outside, "Aries"), std::domain_error);
     }
 }
 

@@ -4,8 +4,9 @@
 Written independently of the C++ engine, in plain Python (standard library only),
 so that `starwise-cli --batch --json` can be checked against it field by field.
 Every function is named after the quantity it computes and uses the same
-constants as the program (pi 3.14159265358979, 180/3.1416 for the node, ...),
-so the two implementations agree to the last few bits of a double.
+constants as the program (pi 3.14159265358979, the general precession in
+longitude, ...), so the two implementations agree to the last few bits of a
+double.
 
 Conventions inside: geographic longitude is positive WEST of Greenwich, latitude
 positive north; stored longitudes are decimal degrees in [0, 360); arguments of
@@ -172,21 +173,22 @@ NODE_ROWS = [
     ('Sco', 'Scorpio', 'Stubborn and Self-Reliant', 'Taurus', 'Stubborn and Self-reliant'),
 ]
 
-# Sun sign by calendar date: for month m (1..12), the last day of the first
-# sign; the first sign runs from day 1 to it, the second from the next day on.
+# Sun sign by calendar date (the conventional boundaries): for month m
+# (1..12), the last day of the first sign; the first sign runs from day 1 to
+# it, the second from the next day on.
 SUN_SIGN_BOUNDARIES = {
     1: (19, "Capricorn", "Aquarius"),
     2: (18, "Aquarius", "Pisces"),
     3: (20, "Pisces", "Aries"),
-    4: (20, "Aries", "Taurus"),
+    4: (19, "Aries", "Taurus"),
     5: (20, "Taurus", "Gemini"),
     6: (20, "Gemini", "Cancer"),
-    7: (20, "Cancer", "Leo"),
-    8: (20, "Leo", "Virgo"),
-    9: (20, "Virgo", "Libra"),
-    10: (20, "Libra", "Scorpio"),
-    11: (20, "Scorpio", "Sagittarius"),
-    12: (20, "Sagittarius", "Capricorn"),
+    7: (22, "Cancer", "Leo"),
+    8: (22, "Leo", "Virgo"),
+    9: (22, "Virgo", "Libra"),
+    10: (22, "Libra", "Scorpio"),
+    11: (21, "Scorpio", "Sagittarius"),
+    12: (21, "Sagittarius", "Capricorn"),
 }
 
 
@@ -419,8 +421,14 @@ def heliocentric_xy(k, d):
     return x, y
 
 
+def general_precession(d):
+    """General precession in longitude in degrees, IAU 1976 (Lieske et al. 1977)."""
+    cy = d / 36525
+    return (5029.0966 * cy + 1.11113 * cy * cy) / 3600
+
+
 def planet_longitude(k, d):
-    """Geocentric ecliptic longitude in degrees [0, 360) of element row k."""
+    """Geocentric ecliptic longitude in degrees [0, 360) of element row k, equinox of date."""
     xe, ye = heliocentric_xy(SUN_ROW, d)
     if k == SUN_ROW:
         x, y = 0.0, 0.0
@@ -428,8 +436,8 @@ def planet_longitude(k, d):
         x, y = heliocentric_xy(k, d)
     X = x - xe
     Y = y - ye
-    lam = angle_of(Y, X) * 180 / PI
-    return reduce360_repeatedly(lam)
+    lam_j2000 = reduce360_repeatedly(angle_of(Y, X) * 180 / PI)
+    return reduce360_repeatedly(lam_j2000 + general_precession(d))
 
 
 # ---------------------------------------------------------------------------
@@ -464,11 +472,11 @@ def moon_longitude(b):
 
 
 def lunar_nodes(d):
-    """Mean north and south node in degrees (180/3.1416 and one degree less, as the program has it)."""
+    """Mean north and south node in degrees, [0, 360)."""
     n = reduce_radians((125.1228 - 0.0529538083 * d) * RAD_PER_DEG)
-    north = n * (180 / 3.1416) - 1
-    if north < 0:
-        north += 360
+    north = n * (180 / PI)
+    if north >= 360:
+        north -= 360
     south = north + 180
     while south >= 360:
         south -= 360
@@ -574,6 +582,24 @@ def sun_sign(month, day):
     return first if day <= last else second
 
 
+def sun_cusp(sun_longitude, date_sign):
+    """The Sun's text and the two neighbouring signs in zodiac order when the Sun's
+    sign differs from the date's sign; None when they agree or are not neighbours."""
+    k = int(math.floor(sun_longitude)) // 30
+    if date_sign not in SIGN_NAMES:
+        return None
+    j = SIGN_NAMES.index(date_sign)
+    if j == k:
+        return None
+    if (k + 1) % 12 == j:
+        signs = [SIGN_NAMES[k], SIGN_NAMES[j]]
+    elif (j + 1) % 12 == k:
+        signs = [SIGN_NAMES[j], SIGN_NAMES[k]]
+    else:
+        return None
+    return {"sun_position": short_position(sun_longitude), "signs": signs}
+
+
 def node_row(north_text):
     """Captions of the node row chosen by characters 4..6 of the north node's text."""
     key = north_text[3:6]
@@ -613,6 +639,7 @@ def reading(b):
         "north_node": north_text,
         "south_node": south_text,
         "sun_sign": sun_sign(b.month, b.day),
+        "sun_cusp": sun_cusp(longitudes[0], sun_sign(b.month, b.day)),
         "node_row": node_row(north_text),
         "houses": [house_of(texts[k], texts[10]) for k in range(10)],
         "aspects": aspects(longitudes),
