@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "cli/arguments.h"
+#include "cli/case_options.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "cli/utf8.h"
@@ -36,7 +36,7 @@ bool RunBatchLine(std::string_view line, bool json, std::string& out) {
         refusal = "the line is not valid UTF-8";
     } else {
         try {
-            const auto parsed = starwise::cli::ParseCaseLine(line);
+            const auto parsed = starwise::entry::ParseCaseLine(line);
             if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
                 AppendReading(*form, json, false, out);
                 if (!json) out += "\n----------------------------------------\n\n";
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app{"Starwise: a natal reading (Sun sign, Karma Profile, houses, aspects, void of course)."};
     app.name("starwise-cli");
-    starwise::cli::CaseFlags flags;
+    starwise::entry::BirthFlags flags;
     bool json = false;
     bool batch = false;
     bool listZones = false;
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     }
     if (batch) return RunBatch(json);
 
-    auto values = starwise::cli::FormValuesOf(flags);
+    auto values = starwise::entry::FormValuesOf(flags);
     if (const auto* refused = std::get_if<std::string>(&values)) {
         std::cerr << *refused << "\n";
         return kRefused;

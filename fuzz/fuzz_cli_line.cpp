@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/arguments.h"
+#include "entry/birth_flags.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "cli/utf8.h"
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         starwise::cli::AppendErrorJson("the line is not valid UTF-8", out);
         return 0;
     }
-    const auto parsed = starwise::cli::ParseCaseLine(line);
+    const auto parsed = starwise::entry::ParseCaseLine(line);
     if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
         const starwise::reading::Reading reading = starwise::reading::RunReading(*form);
         if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly

@@ -1,6 +1,5 @@
-#include "cli/arguments.h"
+#include "entry/birth_flags.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,7 +9,7 @@
 #include "entry/validation.h"
 #include "entry/zones.h"
 
-namespace starwise::cli {
+namespace starwise::entry {
 namespace {
 
 // Whole number of the full text, or nothing.
@@ -61,8 +60,8 @@ std::variant<Coordinate, std::string> ParseCoordinate(std::string_view text, std
     if (colon == std::string_view::npos) return usage;
     Coordinate coordinate{std::string{body.substr(0, colon)}, std::string{body.substr(colon + 1)}, hemisphere};
     for (const std::string* part : {&coordinate.degrees, &coordinate.minutes}) {
-        if (std::holds_alternative<entry::FormMessage>(entry::FilterCoordinatePaste(*part))) {
-            return std::string{entry::messages::kOnlyNumbers.text};
+        if (std::holds_alternative<FormMessage>(FilterCoordinatePaste(*part))) {
+            return std::string{messages::kOnlyNumbers.text};
         }
     }
     if (hemisphere != positive && hemisphere != negative) return usage;
@@ -71,26 +70,26 @@ std::variant<Coordinate, std::string> ParseCoordinate(std::string_view text, std
 
 }  // namespace
 
-std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& flags) {
+std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags) {
     for (const auto& [value, flag] : {std::pair{&flags.date, "--date"}, std::pair{&flags.time, "--time"},
                                       std::pair{&flags.zone, "--zone"}, std::pair{&flags.longitude, "--lon"},
                                       std::pair{&flags.latitude, "--lat"}}) {
         if (!value->has_value()) return std::string{flag} + " is required";
     }
-    entry::EntryFormValues form;
+    EntryFormValues form;
 
     // Name: the name box's filter, as if the text were pasted.
-    const entry::PasteResult name = entry::FilterNamePaste(flags.name.value_or(std::string{kDefaultName}));
-    if (const auto* refused = std::get_if<entry::FormMessage>(&name)) return std::string{refused->text};
+    const PasteResult name = FilterNamePaste(flags.name.value_or(std::string{kDefaultName}));
+    if (const auto* refused = std::get_if<FormMessage>(&name)) return std::string{refused->text};
     form.nameText = std::get<std::string>(name);
 
     // Date: the lists offer years 1901..2050, months 1..12 and days 1..31.
     const auto date = NumberFields<3>(*flags.date, '-', {4, 2, 2});
     if (!date) return "--date must look like YYYY-MM-DD";
     const auto [year, month, day] = *date;
-    if (year < entry::kFirstYear || year > entry::kLastYear) return "Please Choose a Year Between 1901 And 2050";
-    if (month < 1 || month > static_cast<int>(entry::kMonthNames.size())) return "Please Choose a Month Between 1 And 12";
-    if (day < 1 || day > entry::kLastDay) return "Please Choose a Date Between 1 And 31";
+    if (year < kFirstYear || year > kLastYear) return "Please Choose a Year Between 1901 And 2050";
+    if (month < 1 || month > static_cast<int>(kMonthNames.size())) return "Please Choose a Month Between 1 And 12";
+    if (day < 1 || day > kLastDay) return "Please Choose a Date Between 1 And 31";
     form.yearText = std::to_string(year);
     form.monthPosition = month - 1;
     form.dayPosition = day - 1;
@@ -105,8 +104,8 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
     form.minuteText = std::to_string(minute);
 
     const std::optional<int> zoneNumber = WholeNumber(*flags.zone);
-    const int zone = zoneNumber ? *zoneNumber : entry::ZonePositionOfText(*flags.zone);
-    if (zone < 0 || zone >= static_cast<int>(entry::kZoneCount)) {
+    const int zone = zoneNumber ? *zoneNumber : ZonePositionOfText(*flags.zone);
+    if (zone < 0 || zone >= static_cast<int>(kZoneCount)) {
         return "Please Choose a Time Zone Between 0 And 70 (see --list-zones)";
     }
     form.zonePosition = zone;
@@ -118,8 +117,8 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
         const auto parsed = ParseCoordinate(*flags.longitude, "--lon", 'E', 'W');
         if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
         const auto& lon = std::get<Coordinate>(parsed);
-        if (lon.degrees.size() > entry::kLongitudeDegreesMaxLength) return std::string{entry::messages::kLongitudeDegrees.text};
-        if (lon.minutes.size() > entry::kCoordinateMaxLength) return std::string{entry::messages::kLongitudeMinutes.text};
+        if (lon.degrees.size() > kLongitudeDegreesMaxLength) return std::string{messages::kLongitudeDegrees.text};
+        if (lon.minutes.size() > kCoordinateMaxLength) return std::string{messages::kLongitudeMinutes.text};
         form.longitudeDegreesText = lon.degrees;
         form.longitudeMinutesText = lon.minutes;
         form.eastSelected = lon.hemisphere == 'E';
@@ -128,29 +127,19 @@ std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& 
         const auto parsed = ParseCoordinate(*flags.latitude, "--lat", 'N', 'S');
         if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
         const auto& lat = std::get<Coordinate>(parsed);
-        if (lat.degrees.size() > entry::kCoordinateMaxLength) return std::string{entry::messages::kLatitudeDegrees.text};
-        if (lat.minutes.size() > entry::kCoordinateMaxLength) return std::string{entry::messages::kLatitudeMinutes.text};
+        if (lat.degrees.size() > kCoordinateMaxLength) return std::string{messages::kLatitudeDegrees.text};
+        if (lat.minutes.size() > kCoordinateMaxLength) return std::string{messages::kLatitudeMinutes.text};
         form.latitudeDegreesText = lat.degrees;
         form.latitudeMinutesText = lat.minutes;
         form.southSelected = lat.hemisphere == 'S';
     }
 
-    if (const auto refused = entry::ValidateEntryForm(form)) return std::string{refused->text};
+    if (const auto refused = ValidateEntryForm(form)) return std::string{refused->text};
     return form;
 }
 
-void AddCaseOptions(CLI::App& app, CaseFlags& flags) {
-    app.add_option("--date", flags.date, "Date of birth, YYYY-MM-DD (years 1901 to 2050)");
-    app.add_option("--time", flags.time, "Local clock time of birth, HH:MM");
-    app.add_option("--zone", flags.zone, "Time zone: its position 0..70 in --list-zones, or its exact text");
-    app.add_flag("--dst", flags.daylightSaving, "Daylight saving time was in force");
-    app.add_option("--lon", flags.longitude, "Longitude, DDD:MM followed by E or W (e.g. 74:00W)");
-    app.add_option("--lat", flags.latitude, "Latitude, DD:MM followed by N or S (e.g. 40:43N)");
-    app.add_option("--name", flags.name, "Name (letters and spaces; not used by the reading)");
-}
-
-std::variant<CaseFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
-    CaseFlags flags;
+std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
+    BirthFlags flags;
     const std::array<std::pair<std::string_view, std::optional<std::string>*>, 6> options{{
         {"--date", &flags.date}, {"--time", &flags.time}, {"--zone", &flags.zone},
         {"--lon", &flags.longitude}, {"--lat", &flags.latitude}, {"--name", &flags.name},
@@ -192,12 +181,12 @@ std::variant<CaseFlags, std::string> CaseFlagsOf(const std::vector<std::string>&
     return flags;
 }
 
-std::variant<entry::EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
+std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
     const auto arguments = SplitArguments(line);
     if (!arguments) return std::string{"unclosed quote"};
     auto flags = CaseFlagsOf(*arguments);
     if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
-    return FormValuesOf(std::get<CaseFlags>(flags));
+    return FormValuesOf(std::get<BirthFlags>(flags));
 }
 
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {
@@ -229,4 +218,4 @@ std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {
     return arguments;
 }
 
-}  // namespace starwise::cli
+}  // namespace starwise::entry

@@ -1,5 +1,7 @@
-// Turning command-line flags into what the entry form would hold, checked
-// by the same rules and refused with the same messages.
+// The birth flags of the command line and the desktop program's --pdf
+// (--date, --time, --zone, --dst, --lon, --lat, --name), turned into what the
+// entry form would hold, checked by the same rules and refused with the same
+// messages.
 #pragma once
 
 #include <optional>
@@ -10,14 +12,10 @@
 
 #include "entry/entry_form.h"
 
-namespace CLI {
-class App;
-}
-
-namespace starwise::cli {
+namespace starwise::entry {
 
 // The flags of one case, as given (empty optional = flag absent).
-struct CaseFlags {
+struct BirthFlags {
     std::optional<std::string> date;       // YYYY-MM-DD
     std::optional<std::string> time;       // HH:MM
     std::optional<std::string> zone;       // list position 0..70 or the zone's exact text
@@ -34,23 +32,20 @@ inline constexpr std::string_view kDefaultName = "ANONYMOUS";
 // checks. Returns the values, or the message that refuses them: first
 // "--date is required" (and so on for --time, --zone, --lon, --lat), then
 // each value's own check.
-std::variant<entry::EntryFormValues, std::string> FormValuesOf(const CaseFlags& flags);
-
-// Declares the flags of one case on a command-line parser.
-void AddCaseOptions(CLI::App& app, CaseFlags& flags);
+std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags);
 
 // The flags of one case from its words (a batch line split by
 // SplitArguments): "--flag value", "--flag=value" and "--dst". Refuses a flag
 // without its value, and lists every word it does not know, in order.
-std::variant<CaseFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
+std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
 
 // Parses one batch line (the flags of one case) into form values, or the
 // message that refuses it: a parse error, an unclosed quote or a form check.
-std::variant<entry::EntryFormValues, std::string> ParseCaseLine(std::string_view line);
+std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line);
 
 // Splits a batch line into arguments: whitespace separates them, and single
 // or double quotes group text with spaces (a zone's text, a name). Returns
 // nothing when a quote is left open.
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line);
 
-}  // namespace starwise::cli
+}  // namespace starwise::entry
