@@ -58,7 +58,7 @@ private:
     bool done_ = false;
 };
 
-// The program as shell/main.cpp builds it, its lock in a folder of its own.
+// The program as gui/main.cpp builds it, its lock in a folder of its own.
 int Child(int argc, char* argv[], qint64 spawnNs) {
     QApplication qtApp(argc, argv);
     starwise::gui::ConfigureApplication();
@@ -67,7 +67,7 @@ int Child(int argc, char* argv[], qint64 spawnNs) {
     qtApp.installEventFilter(&watch);
     QTemporaryDir lockFolder;
     starwise::gui::MessageBoxSink messages;
-    starwise::gui::DesktopUrlOpener browser;
+    starwise::gui::DesktopUrlOpener browser(messages);
     starwise::gui::SingleInstanceGuard guard(lockFolder.filePath(QStringLiteral("starwise.lock")));
     starwise::gui::Application app(messages, browser);
     if (!app.Start(guard)) return 2;

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     starwise::gui::ConfigureApplication();
 
     starwise::gui::MessageBoxSink messages;
-    starwise::gui::DesktopUrlOpener browser;
+    starwise::gui::DesktopUrlOpener browser(messages);
     starwise::gui::SingleInstanceGuard guard(starwise::gui::SingleInstanceGuard::DefaultLockPath());
     starwise::gui::Application app(messages, browser);
     QObject::connect(&app, &starwise::gui::Application::ended, &qtApp, &QCoreApplication::quit);

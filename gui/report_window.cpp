@@ -216,6 +216,7 @@ void ReportWindow::createSunSignTab() {
     tabs_->addTab(page, QStringLiteral("Sun Sign"));
 
     QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
+    sunSignFrame_ = frame;
 
     signPicture_ = new QLabel(frame);
     signPicture_->setObjectName(QStringLiteral("picSunSign"));
@@ -318,6 +319,7 @@ void ReportWindow::showReading(const reading::Reading& reading) {
     const auto text = [](const auto* row, auto field) { return row ? FromUtf8(row->*field) : QString(); };
     using Profile = content::SunSignProfileRow;
     sunSign_->setText(FromUtf8(reading.sunSign));
+    sunSignFrame_->setTitle(reading.sunCusp ? FromUtf8(reading::SunCuspLine(*reading.sunCusp)) : QString());
     element_->setText(text(profile, &Profile::element));
     luckyNumber_->setText(text(profile, &Profile::luckyNumber));
     luckyDay_->setText(text(profile, &Profile::luckyDay));

@@ -7,6 +7,7 @@
 
 #include "reading/reading.h"
 
+class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
@@ -37,7 +38,8 @@ private:
     void showSignPicture(int pictureNumber);
 
     QTabWidget* tabs_;
-    // "Sun Sign" tab
+    // "Sun Sign" tab; its frame's caption carries the cusp line, if any
+    QGroupBox* sunSignFrame_;
     QLabel* signPicture_;
     QLabel* sunSign_;
     QLabel* element_;

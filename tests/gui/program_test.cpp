@@ -2,6 +2,7 @@
 // the report window, Back and a second reading, every way out, the about
 // box's modality, the second-copy refusal, and every link of every window.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -157,6 +158,8 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
         {"txtSouthDesc", Q(reading::SouthDescriptionOf(node))},
     };
     for (const auto& [control, text] : kShown) QCOMPARE(ShownIn(frame, control), text);
+    QCOMPARE(Find<QGroupBox>(frame, "Frame4")->title(),
+             r.sunCusp ? Q(reading::SunCuspLine(*r.sunCusp)) : QString());
     const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");
     QCOMPARE(ShownRuns(*box->document()), ExpectedRuns(r.RunningText()));
     QCOMPARE(box->textCursor().position(), 0);  // shown from its beginning
@@ -201,6 +204,8 @@ void ProgramTest::readingFromButtonToReport_data() {
     QTest::newRow("15 July") << kPune << "Cancer" << ":/signs/cancer.svg";
     QTest::newRow("1 January") << "ASHA|Jan|1|1980|6|73|51|18|31" << "Capricorn" << ":/signs/capricorn.svg";
     QTest::newRow("29 February 1980") << "ASHA|Feb|29|1980|6|73|51|18|31" << "Pisces" << ":/signs/pisces.svg";
+    QTest::newRow("23 October 1975, on the cusp") << "ASHA|Oct|23|1975|6|73|51|18|31" << "Scorpio"
+                                                  << ":/signs/scorpio.svg";
 }
 
 void ProgramTest::readingFromButtonToReport() {
