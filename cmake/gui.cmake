@@ -17,6 +17,7 @@ add_library(starwise_gui STATIC
   entry/filtered_line_edit.cpp
   entry/frm_main.cpp
   houses/frm_display.cpp
+  gui/wheel_layout.cpp
   content/pictures/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
