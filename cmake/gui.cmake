@@ -18,6 +18,7 @@ add_library(starwise_gui STATIC
   entry/frm_main.cpp
   houses/frm_display.cpp
   gui/wheel_layout.cpp
+  gui/chart_wheel.cpp
   content/pictures/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
