@@ -17,6 +17,8 @@ add_library(starwise_gui STATIC
   gui/filtered_line_edit.cpp
   gui/entry_window.cpp
   gui/report_window.cpp
+  gui/wheel_layout.cpp
+  gui/chart_wheel.cpp
   gui/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
