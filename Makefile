@@ -12,6 +12,7 @@ SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            libgeonames-dev libcctz-dev tzdata \
             fonts-dejavu-core xvfb dpkg-dev file
 
 .PHONY: deps build run test bench screenshots fuzz random-births package clean
