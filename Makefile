@@ -11,7 +11,8 @@ SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Packages the build, the tests and the benchmarks need.
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
+            libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
+            libgeonames-dev libcctz-dev tzdata \
             fonts-dejavu-core xvfb dpkg-dev file
 
 .PHONY: deps build run test bench accuracy screenshots fuzz random-births package clean

@@ -1,0 +1,116 @@
+#include "atlas/zone_match.h"
+
+#include <cstddef>
+
+namespace starwise::atlas {
+namespace {
+
+constexpr int kSecondsPerMinute = 60;
+constexpr int kDaylightSavingMinutes = 60;  // what the box adds
+
+bool IsListPosition(int zonePosition) {
+    return zonePosition >= 0 && zonePosition < static_cast<int>(entry::kZoneCount);
+}
+
+const entry::ZoneRow& RowAt(int zonePosition) { return entry::kZones[static_cast<std::size_t>(zonePosition)]; }
+
+// The zone's name: its list text up to the first comma ("Eastern Daylight Time").
+std::string_view RowName(int zonePosition) {
+    const std::string_view text = RowAt(zonePosition).listText;
+    return text.substr(0, text.find(','));
+}
+
+// East-positive offset of the row alone, in minutes.
+int RowUtcOffsetMinutes(int zonePosition) {
+    const entry::ZoneRow& row = RowAt(zonePosition);
+    return -(row.zoneOffsetHours * 60 + row.zoneOffsetMinutes);
+}
+
+bool RowNamesSeasonalTime(int zonePosition) {
+    const std::string_view name = RowName(zonePosition);
+    return name.find("Daylight") != std::string_view::npos || name.find("Summer") != std::string_view::npos ||
+           name.find("War") != std::string_view::npos;
+}
+
+std::string ChoiceText(const ZoneChoice& choice) {
+    return std::string{RowName(choice.zonePosition)} +
+           (choice.daylightSaving ? " with daylight saving" : " without daylight saving");
+}
+
+// "Asia/Kathmandu on 15 July 1990 06:30"
+std::string ZoneAndTimeText(const ZoneMoment& moment) {
+    return moment.tzName + " on " + LocalMinuteText(moment.local);
+}
+
+std::string DaylightSavingText(const ZoneMoment& moment) {
+    return moment.daylightAheadOfStandard ? "daylight saving in force" : "no daylight saving";
+}
+
+}  // namespace
+
+std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice) {
+    if (!IsListPosition(choice.zonePosition)) return std::nullopt;
+    return RowUtcOffsetMinutes(choice.zonePosition) + (choice.daylightSaving ? kDaylightSavingMinutes : 0);
+}
+
+bool RowNamesDaylightTime(int zonePosition) {
+    return IsListPosition(zonePosition) && RowName(zonePosition).find("Daylight") != std::string_view::npos;
+}
+
+ZoneRowMatch MatchZoneRow(const ZoneMoment& moment) {
+    const bool tick = moment.daylightAheadOfStandard;
+    const int wantedSeconds = moment.utcOffsetSeconds - (tick ? kDaylightSavingMinutes * kSecondsPerMinute : 0);
+    std::optional<int> firstSeasonal;
+    std::optional<int> firstPlain;
+    for (int position = 0; position < static_cast<int>(entry::kZoneCount); ++position) {
+        if (RowUtcOffsetMinutes(position) * kSecondsPerMinute != wantedSeconds) continue;
+        if (tick && RowNamesDaylightTime(position)) continue;
+        if (RowNamesSeasonalTime(position)) {
+            if (!firstSeasonal) firstSeasonal = position;
+        } else if (!firstPlain) {
+            firstPlain = position;
+        }
+    }
+    const std::optional<int> position = firstPlain ? firstPlain : firstSeasonal;
+    if (position) return {ZoneChoice{*position, tick}, ""};
+    return {std::nullopt, "The time zone list has no zone for " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
+                              ZoneAndTimeText(moment) + (tick ? ", daylight saving in force" : "") + ")."};
+}
+
+std::string ZoneSummary(std::string_view placeName, const ZoneMoment& moment) {
+    std::string summary = placeName.empty() ? moment.tzName : std::string{placeName};
+    summary += ", " + LocalMinuteText(moment.local) + ": " + UtcOffsetText(moment.utcOffsetSeconds) + ", " +
+               DaylightSavingText(moment);
+    switch (moment.kind) {
+        case LocalTimeKind::Unique: break;
+        case LocalTimeKind::Skipped:
+            summary += "; this time was skipped when the clocks went forward to " +
+                       UtcOffsetText(moment.otherOffsetSeconds) + ", so it is read on the clocks before the change";
+            break;
+        case LocalTimeKind::Repeated:
+            summary += "; this time happened twice when the clocks went back to " +
+                       UtcOffsetText(moment.otherOffsetSeconds) + ", so the first of the two is taken";
+            break;
+    }
+    return summary;
+}
+
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen) {
+    const std::optional<int> chosenMinutes = ChoiceUtcOffsetMinutes(chosen);
+    if (!chosenMinutes) return {false, "No zone is chosen."};
+    const int chosenSeconds = *chosenMinutes * kSecondsPerMinute;
+    const bool agrees = chosenSeconds == moment.utcOffsetSeconds ||
+                        (moment.kind != LocalTimeKind::Unique && chosenSeconds == moment.otherOffsetSeconds);
+    if (agrees) return {true, ""};
+    return {false, ChoiceText(chosen) + " gives " + UtcOffsetText(chosenSeconds) +
+                       ", but the time zone database gives " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
+                       DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
+}
+
+std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen) {
+    if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
+    return std::string{RowName(chosen.zonePosition)} +
+           " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
+}
+
+}  // namespace starwise::atlas

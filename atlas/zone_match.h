@@ -1,0 +1,74 @@
+// Which of the entry form's 71 zones, with or without the daylight-saving
+// box, gives the offset the tz database gives; the one-line summary shown
+// beside the zone; and the checks of a zone the user chose.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "atlas/zone_history.h"
+#include "entry/zones.h"
+
+namespace starwise::atlas {
+
+// A zone as the form holds it: a row of entry::kZones and the box.
+struct ZoneChoice {
+    int zonePosition = entry::kGreenwichZonePosition;  // 0..70
+    bool daylightSaving = false;                        // adds one hour
+};
+
+// The UTC offset a choice gives, in minutes, east positive: the row's stored
+// offset (which is west positive) negated, plus 60 when the box is ticked.
+// Nothing for a position outside the list.
+std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice);
+
+// Whether a row's text names a daylight time ("Eastern Daylight Time",
+// "Central European Daylight"): its offset already includes daylight saving.
+bool RowNamesDaylightTime(int zonePosition);
+
+struct ZoneRowMatch {
+    std::optional<ZoneChoice> choice;  // nothing when no row fits
+    std::string message;               // when none fits, why, with the exact offset; empty otherwise
+};
+
+// The zone choice that gives the moment's offset.
+//
+// The box is ticked exactly when the database says daylight saving is in
+// force and puts the clocks ahead of standard time (moment's
+// daylightAheadOfStandard; Ireland's winter GMT, marked as negative daylight
+// saving, counts as standard time). The row is then one whose offset plus the
+// box's hour equals the moment's offset, the first in list order, except that
+//  - with the box ticked, rows naming a daylight time are never chosen (that
+//    would count daylight saving twice, see DoubleDaylightSavingWarning), and
+//  - rows naming no seasonal time (no "Daylight", "Summer" or "War") come
+//    before those that do, so that New York in January is Eastern Standard
+//    Time rather than Central Daylight Time, which has the same offset.
+// No row fits an offset with seconds (local mean time), Nepal's UTC+5:45, or
+// a summer time whose standard offset has no row; the message then says so:
+// "The time zone list has no zone for UTC+5:45 (Asia/Kathmandu on 15 July
+// 1990 06:30)."
+ZoneRowMatch MatchZoneRow(const ZoneMoment& moment);
+
+// The line shown beside the zone: "Pune, 15 July 1980 06:30: UTC+5:30, no
+// daylight saving", "..., daylight saving in force", followed for a skipped
+// or repeated time by which offset was taken. placeName may be empty: the
+// zone name is used instead.
+std::string ZoneSummary(std::string_view placeName, const ZoneMoment& moment);
+
+struct ZoneAgreement {
+    bool agrees = false;
+    std::string message;  // empty when the choice agrees
+};
+
+// Whether the chosen row and box give the moment's offset. For a skipped or
+// repeated local time both offsets around the transition are accepted.
+// A position outside the list never agrees.
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen);
+
+// A warning when a row naming a daylight time is chosen with the box ticked:
+// daylight saving would be added twice. Nothing otherwise (also for a
+// position outside the list). Needs no atlas or tz database.
+std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen);
+
+}  // namespace starwise::atlas

@@ -1,0 +1,99 @@
+#include "atlas/places.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace starwise::atlas {
+namespace {
+
+// One Atlas for the whole file: loading once keeps the tests quick.
+const Atlas& TestAtlas() {
+    static const Atlas atlas;
+    return atlas;
+}
+
+constexpr std::size_t kGeonamesPlaceCount = 24361;  // Debian libgeonames 0.3
+
+TEST(Atlas, ReadsEveryPlaceWithItsZoneAndPosition) {
+    const auto& places = TestAtlas().Places();
+    ASSERT_EQ(places.size(), kGeonamesPlaceCount);
+    for (const Place& place : places) {
+        ASSERT_FALSE(place.name.empty());
+        ASSERT_FALSE(place.country.empty()) << place.name;
+        ASSERT_EQ(place.countryCode.size(), 2u) << place.name;
+        ASSERT_NE(place.timeZone.find('/'), std::string::npos) << place.name << ": " << place.timeZone;
+        ASSERT_LE(std::abs(place.latitudeDeg), 90.0) << place.name;
+        ASSERT_LE(std::abs(place.longitudeDeg), 180.0) << place.name;
+    }
+}
+
+struct SearchCase {
+    const char* query;
+    std::size_t maxResults;
+    std::size_t expectedCount;  // 0 = none; kAny = at least one
+    const char* firstLabel;     // PlaceLabel of the first result, or nullptr
+    const char* firstZone;
+};
+constexpr std::size_t kAny = 99999;
+
+TEST(Atlas, SearchFindsTypedPlaces) {
+    // Names and zones from GeoNames' cities15000 as compiled into libgeonames.
+    const SearchCase cases[] = {
+        {"sao paulo", 10, kAny, "São Paulo, São Paulo, Brazil", "America/Sao_Paulo"},
+        {"tromso", 10, 1, "Tromsø, Troms og Finnmark, Norway", "Europe/Oslo"},
+        {"TROMSØ", 10, 1, "Tromsø, Troms og Finnmark, Norway", "Europe/Oslo"},
+        {"Springfield, Illinois", 10, 1, "Springfield, Illinois, United States of America", "America/Chicago"},
+        {"Springfield", 20, 9, "Springfield, Missouri, United States of America", "America/Chicago"},
+        {"Paris, Texas", 10, 1, "Paris, Texas, United States of America", "America/Chicago"},
+        {"Paris", 10, kAny, "Paris, Île-de-France Region, France", "Europe/Paris"},
+        {"Paris, FR", 10, 1, "Paris, Île-de-France Region, France", "Europe/Paris"},
+        {"Pune, Maharashtra, India", 10, 1, "Pune, Maharashtra, India", "Asia/Kolkata"},
+        {"Pune, Texas", 10, 0, nullptr, nullptr},
+        {"Springfield, Illinois, ", 10, 1, "Springfield, Illinois, United States of America", "America/Chicago"},
+        {"s", 5, 5, nullptr, nullptr},
+        {"", 10, 0, nullptr, nullptr},
+        {" , Texas", 10, 0, nullptr, nullptr},
+        {"qqqzx", 10, 0, nullptr, nullptr},
+        {"\xff\xfe", 10, 0, nullptr, nullptr},
+    };
+    for (const SearchCase& c : cases) {
+        SCOPED_TRACE(std::string{"query: \""} + c.query + "\"");
+        const std::vector<Place> found = TestAtlas().Search(c.query, c.maxResults);
+        if (c.expectedCount == kAny) {
+            EXPECT_FALSE(found.empty());
+        } else {
+            EXPECT_EQ(found.size(), c.expectedCount);
+        }
+        if (c.firstLabel != nullptr && !found.empty()) {
+            EXPECT_EQ(PlaceLabel(found.front()), c.firstLabel);
+            EXPECT_EQ(found.front().timeZone, c.firstZone);
+        }
+        for (std::size_t i = 1; i < found.size(); ++i) {
+            EXPECT_GE(found[i - 1].population, found[i].population) << "results out of population order at " << i;
+        }
+    }
+}
+
+TEST(ToWholeMinutes, RoundsToTheNearestMinuteWithHemisphere) {
+    const struct {
+        double angleDeg;
+        WholeMinutesAngle expected;
+    } cases[] = {
+        {18.51957, {18, 31, false}},  // Pune's latitude
+        {-89.64371, {89, 39, true}},  // Springfield, Illinois, longitude
+        {-0.004, {0, 0, false}},      // rounds to zero: no hemisphere
+        {12.9999, {13, 0, false}},    // 59.994' carries into the degree
+    };
+    for (const auto& c : cases) {
+        const WholeMinutesAngle actual = ToWholeMinutes(c.angleDeg);
+        EXPECT_TRUE(actual.degrees == c.expected.degrees && actual.minutes == c.expected.minutes &&
+                    actual.negative == c.expected.negative)
+            << c.angleDeg << " deg: expected " << c.expected.degrees << ":" << c.expected.minutes << " "
+            << c.expected.negative << ", actual " << actual.degrees << ":" << actual.minutes << " " << actual.negative;
+    }
+}
+
+}  // namespace
+}  // namespace starwise::atlas

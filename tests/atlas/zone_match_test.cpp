@@ -1,0 +1,125 @@
+#include "atlas/zone_match.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace starwise::atlas {
+namespace {
+
+ZoneMoment MomentOf(const char* zone, LocalMinute local) {
+    auto result = LookUpZoneMoment(zone, local);
+    EXPECT_TRUE(std::holds_alternative<ZoneMoment>(result)) << zone;
+    return std::holds_alternative<ZoneMoment>(result) ? std::get<ZoneMoment>(result) : ZoneMoment{};
+}
+
+int Row(const char* listText) {
+    const int position = entry::ZonePositionOfText(listText);
+    EXPECT_GE(position, 0) << listText;
+    return position;
+}
+
+struct MatchCase {
+    const char* zone;
+    LocalMinute local;
+    const char* rowText;  // nullptr: no row fits
+    bool tick;
+    const char* messagePart;  // for no row: the exact offset the message must name
+};
+
+TEST(MatchZoneRow, RowAndBoxGiveTheTzOffset) {
+    const MatchCase cases[] = {
+        {"Asia/Kolkata", {1980, 7, 15, 6, 30}, "Indian Time, IST, +5.3", false, nullptr},
+        {"Asia/Kolkata", {1943, 7, 1, 12, 0}, "Indian Time, IST, +5.3", true, nullptr},
+        {"Europe/London", {1980, 7, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", true, nullptr},
+        {"Europe/London", {1944, 6, 1, 12, 0}, "Central European Time,CET,+1.0", true, nullptr},
+        {"Europe/Dublin", {2000, 1, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", false, nullptr},
+        {"America/New_York", {1980, 1, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", false, nullptr},
+        {"America/New_York", {1980, 7, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", true, nullptr},
+        {"America/New_York", {2021, 3, 14, 2, 30}, "Eastern Standard Time,EST,-5.0", false, nullptr},
+        {"Australia/Sydney", {2000, 1, 15, 12, 0}, "Australian Eastern Standard Time,AEST,+10.0", true, nullptr},
+        {"Pacific/Honolulu", {1944, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", true, nullptr},
+        {"Pacific/Honolulu", {1946, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", false, nullptr},
+        {"Pacific/Honolulu", {1950, 7, 1, 12, 0}, "Alaska/Hawaii Standard Time,AHST,-10.0", false, nullptr},
+        {"Asia/Kathmandu", {2000, 7, 15, 6, 30}, nullptr, false, "UTC+5:45 (Asia/Kathmandu on 15 July 2000 06:30)"},
+        {"Asia/Kathmandu", {1910, 7, 1, 12, 0}, nullptr, false, "UTC+5:41:16"},  // local mean time
+        {"Pacific/Chatham", {2000, 1, 15, 12, 0}, nullptr, true, "UTC+13:45"},    // 12:45 + summer hour
+    };
+    for (const MatchCase& c : cases) {
+        const ZoneMoment moment = MomentOf(c.zone, c.local);
+        const std::string input = std::string{c.zone} + " " + LocalMinuteText(c.local);
+        const ZoneRowMatch match = MatchZoneRow(moment);
+        if (c.rowText == nullptr) {
+            EXPECT_FALSE(match.choice.has_value()) << input;
+            EXPECT_NE(match.message.find(c.messagePart), std::string::npos)
+                << input << "\n expected part: " << c.messagePart << "\n actual: " << match.message;
+            continue;
+        }
+        ASSERT_TRUE(match.choice.has_value()) << input << ": " << match.message;
+        EXPECT_EQ(entry::kZones[static_cast<std::size_t>(match.choice->zonePosition)].listText,
+                  std::string_view{c.rowText}) << input;
+        EXPECT_EQ(match.choice->daylightSaving, c.tick) << input;
+        // What is suggested agrees with the database and never counts daylight saving twice.
+        EXPECT_TRUE(CheckZoneChoice(moment, *match.choice).agrees) << input;
+        EXPECT_FALSE(DoubleDaylightSavingWarning(*match.choice).has_value()) << input;
+    }
+}
+
+TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
+    const ZoneMoment newYorkJuly = MomentOf("America/New_York", {1980, 7, 15, 12, 0});
+    const ZoneMoment fallBack = MomentOf("America/New_York", {2021, 11, 7, 1, 30});
+    const int edt = Row("Eastern Daylight Time,EDT,-4.0");
+    const int est = Row("Eastern Standard Time,EST,-5.0");
+    const struct {
+        const ZoneMoment* moment;
+        ZoneChoice choice;
+        bool agrees;
+    } cases[] = {
+        {&newYorkJuly, {edt, false}, true},  {&newYorkJuly, {est, true}, true},
+        {&newYorkJuly, {est, false}, false}, {&newYorkJuly, {edt, true}, false},
+        {&newYorkJuly, {-1, false}, false},  {&fallBack, {edt, false}, true},
+        {&fallBack, {est, false}, true},     {&fallBack, {Row("Central Standard Time,CST,-6.0"), false}, false},
+    };
+    for (const auto& c : cases) {
+        const ZoneAgreement agreement = CheckZoneChoice(*c.moment, c.choice);
+        EXPECT_EQ(agreement.agrees, c.agrees) << LocalMinuteText(c.moment->local) << " row " << c.choice.zonePosition
+                                              << " tick " << c.choice.daylightSaving << ": " << agreement.message;
+        EXPECT_EQ(agreement.message.empty(), c.agrees) << agreement.message;
+    }
+    EXPECT_EQ(CheckZoneChoice(newYorkJuly, {est, false}).message,
+              "Eastern Standard Time without daylight saving gives UTC-5, but the time zone database gives UTC-4 "
+              "(daylight saving in force) for America/New_York on 15 July 1980 12:00.");
+}
+
+TEST(DoubleDaylightSavingWarning, OnlyForADaylightTimeWithTheBoxTicked) {
+    const struct {
+        const char* rowText;
+        bool tick;
+        bool warned;
+    } cases[] = {
+        {"Eastern Daylight Time,EDT,-4.0", true, true},     {"Central European Daylight,CED,+2.0", true, true},
+        {"Eastern Daylight Time,EDT,-4.0", false, false},   {"Eastern Standard Time,EST,-5.0", true, false},
+        {"British Summer Time,BST,+1.0", true, false},
+    };
+    for (const auto& c : cases) {
+        const auto warning = DoubleDaylightSavingWarning({Row(c.rowText), c.tick});
+        EXPECT_EQ(warning.has_value(), c.warned) << c.rowText << " tick " << c.tick;
+    }
+    EXPECT_FALSE(DoubleDaylightSavingWarning({-1, true}).has_value());
+    EXPECT_EQ(*DoubleDaylightSavingWarning({Row("Eastern Daylight Time,EDT,-4.0"), true}),
+              "Eastern Daylight Time already includes daylight saving; with the daylight-saving box ticked as well "
+              "it is counted twice.");
+}
+
+TEST(ZoneSummary, OneLineBesideTheZone) {
+    EXPECT_EQ(ZoneSummary("Pune", MomentOf("Asia/Kolkata", {1980, 7, 15, 6, 30})),
+              "Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving");
+    EXPECT_EQ(ZoneSummary("New York City", MomentOf("America/New_York", {1980, 7, 15, 12, 0})),
+              "New York City, 15 July 1980 12:00: UTC-4, daylight saving in force");
+    EXPECT_EQ(ZoneSummary("New York City", MomentOf("America/New_York", {2021, 3, 14, 2, 30})),
+              "New York City, 14 March 2021 02:30: UTC-5, no daylight saving; this time was skipped when the "
+              "clocks went forward to UTC-4, so it is read on the clocks before the change");
+}
+
+}  // namespace
+}  // namespace starwise::atlas
