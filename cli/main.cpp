@@ -19,18 +19,29 @@ constexpr int kRefused = 2;
 constexpr std::string_view kVersion = "starwise-cli 1.15";
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
 
+// Where the readings of a run are written: JSON lines or text, gathered in
+// one buffer.
+struct Output {
+    bool json = false;
+    bool colour = false;
+    starwise::cli::ReadingJsonWriter jsonWriter;
+    std::string text;
+};
+
 // Appends the output of one checked case (a JSON line or the text).
-void AppendReading(const starwise::entry::EntryFormValues& form, bool json, bool colour, std::string& out) {
+void AppendReading(const starwise::entry::EntryFormValues& form, Output& output) {
     const starwise::reading::Reading reading = starwise::reading::RunReading(form);
-    if (json) {
-        starwise::cli::AppendReadingJson(reading, out);
+    if (output.json) {
+        output.jsonWriter.AppendReading(reading, output.text);
     } else {
-        out += starwise::cli::TextReport(reading, colour);
+        starwise::cli::AppendTextReport(reading, output.colour, output.text);
     }
 }
 
 // Parses and runs one batch line; returns false when the line was refused.
-bool RunBatchLine(std::string_view line, bool json, std::string& out) {
+bool RunBatchLine(std::string_view line, Output& output) {
+    const bool json = output.json;
+    std::string& out = output.text;
     std::string refusal;
     if (!starwise::cli::IsValidUtf8(line)) {
         refusal = "the line is not valid UTF-8";
@@ -38,7 +49,7 @@ bool RunBatchLine(std::string_view line, bool json, std::string& out) {
         try {
             const auto parsed = starwise::entry::ParseCaseLine(line);
             if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
-                AppendReading(*form, json, false, out);
+                AppendReading(*form, output);
                 if (!json) out += "\n----------------------------------------\n\n";
                 return true;
             }
@@ -48,7 +59,7 @@ bool RunBatchLine(std::string_view line, bool json, std::string& out) {
         }
     }
     if (json) {
-        starwise::cli::AppendErrorJson(refusal, out);
+        output.jsonWriter.AppendError(refusal, out);
     } else {
         out += "error: " + refusal + "\n";
     }
@@ -62,12 +73,14 @@ void Flush(std::string& out) {
 
 int RunBatch(bool json) {
     bool allRead = true;
-    std::string out;
+    Output output;
+    output.json = json;
+    std::string& out = output.text;
     std::string line;
     while (std::getline(std::cin, line)) {
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
-        allRead = RunBatchLine(line, json, out) && allRead;
+        allRead = RunBatchLine(line, output) && allRead;
         if (out.size() >= kFlushBytes) Flush(out);
     }
     Flush(out);
@@ -120,8 +133,10 @@ int main(int argc, char** argv) {
         std::cerr << *refused << "\n";
         return kRefused;
     }
-    std::string out;
-    AppendReading(std::get<starwise::entry::EntryFormValues>(values), json, isatty(STDOUT_FILENO) == 1, out);
-    std::cout << out;
+    Output output;
+    output.json = json;
+    output.colour = isatty(STDOUT_FILENO) == 1;
+    AppendReading(std::get<starwise::entry::EntryFormValues>(values), output);
+    std::cout << output.text;
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "cli/reading_json.h"
 
-#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
 #include <cstdio>
@@ -206,24 +205,24 @@ void ReadingFields(Writer& w, const reading::Reading& reading) {
 
 }  // namespace
 
-void AppendReadingJson(const reading::Reading& reading, std::string& out) {
-    rapidjson::StringBuffer buffer;
-    Writer w(buffer);
+void ReadingJsonWriter::AppendReading(const reading::Reading& reading, std::string& out) {
+    buffer_.Clear();
+    Writer w(buffer_);
     w.StartObject();
     ChartFields(w, reading);
     ReadingFields(w, reading);
     w.EndObject();
-    out.append(buffer.GetString(), buffer.GetSize());
+    out.append(buffer_.GetString(), buffer_.GetSize());
     out += '\n';
 }
 
-void AppendErrorJson(std::string_view message, std::string& out) {
-    rapidjson::StringBuffer buffer;
-    Writer w(buffer);
+void ReadingJsonWriter::AppendError(std::string_view message, std::string& out) {
+    buffer_.Clear();
+    Writer w(buffer_);
     w.StartObject();
     Field(w, "error", message);
     w.EndObject();
-    out.append(buffer.GetString(), buffer.GetSize());
+    out.append(buffer_.GetString(), buffer_.GetSize());
     out += '\n';
 }
 

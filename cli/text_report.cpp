@@ -8,19 +8,18 @@
 namespace starwise::cli {
 namespace {
 
-std::string WithUnixBreaks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
+// Appends the text with each CR LF written as a single LF.
+void AppendWithUnixBreaks(std::string& out, std::string_view text) {
+    for (std::size_t crlf = text.find("\r\n"); crlf != std::string_view::npos; crlf = text.find("\r\n")) {
+        out.append(text.data(), crlf);
+        text.remove_prefix(crlf + 1);  // keep the LF
     }
-    return out;
+    out += text;
 }
 
 class Writer {
 public:
-    explicit Writer(bool colour) : colour_(colour) {}
+    Writer(bool colour, std::string& out) : colour_(colour), out_(out) {}
 
     void Heading(std::string_view text) {
         out_ += colour_ ? "\x1b[1;32m" : "";
@@ -39,34 +38,36 @@ public:
         out_ += "\n";
         out_ += caption;
         out_ += ":\n";
-        out_ += WithUnixBreaks(text);
+        AppendWithUnixBreaks(out_, text);
         out_ += "\n";
     }
     void Text(std::string_view text) { out_ += text; }
-    void RunningText(const std::vector<reading::ReportPiece>& pieces) {
+    void Unix(std::string_view text) { AppendWithUnixBreaks(out_, text); }
+    void Pieces(const std::vector<reading::ReportPiece>& pieces) {
         for (const reading::ReportPiece& piece : pieces) {
             if (colour_) out_ += LookOf(piece.kind).ansi;
-            out_ += WithUnixBreaks(piece.text);
+            AppendWithUnixBreaks(out_, piece.text);
         }
+    }
+    void EndStyles() {
         if (colour_) out_ += "\x1b[0m";
     }
-    std::string Take() { return std::move(out_); }
 
 private:
     bool colour_;
-    std::string out_;
+    std::string& out_;
 };
 
 }  // namespace
 
-std::string TextReport(const reading::Reading& reading, bool colour) {
+void AppendTextReport(const reading::Reading& reading, bool colour, std::string& out) {
     const content::SunSignProfileRow* profile = reading.sunSignProfile;
     const content::NodeRow* node = reading.nodeRow;
     const auto or_empty = [](const auto* row, auto field) { return row ? std::string_view{row->*field} : std::string_view{}; };
     using Profile = content::SunSignProfileRow;
     using Node = content::NodeRow;
 
-    Writer w(colour);
+    Writer w(colour, out);
     w.Heading("Sun Sign");
     w.Field("Your Sun Sign", reading.sunSign);
     if (reading.sunCusp) w.Text(reading::SunCuspLine(*reading.sunCusp) + "\n");
@@ -79,19 +80,21 @@ std::string TextReport(const reading::Reading& reading, bool colour) {
     w.Paragraph("Negative Traits", or_empty(profile, &Profile::negativeTraits));
     w.Text("\n");
     w.Heading("Karma Profile");
-    w.Text(WithUnixBreaks(content::kNodeAxisExplanation));
+    w.Unix(content::kNodeAxisExplanation);
     w.Text("\n\n");
     w.Field("North Node Is Placed In", or_empty(node, &Node::northSign));
     w.Field("Keywords", or_empty(node, &Node::northKeywords));
-    w.Text(WithUnixBreaks(node ? reading::NorthDescriptionOf(*node) : std::string{}));
+    w.Unix(node ? reading::NorthDescriptionOf(*node) : std::string{});
     w.Text("\n\n");
     w.Field("South Node Is Placed In", or_empty(node, &Node::southSign));
     w.Field("Keywords", or_empty(node, &Node::southKeywords));
-    w.Text(WithUnixBreaks(node ? reading::SouthDescriptionOf(*node) : std::string{}));
+    w.Unix(node ? reading::SouthDescriptionOf(*node) : std::string{});
     w.Text("\n\n");
     w.Heading("Planets in House");
-    w.RunningText(reading.RunningText());
-    return w.Take();
+    for (const auto* section : {&reading.houseSection, &reading.aspectSection, &reading.voidOfCourseSection}) {
+        w.Pieces(*section);
+    }
+    w.EndStyles();
 }
 
 }  // namespace starwise::cli

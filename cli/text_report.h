@@ -10,6 +10,7 @@ namespace starwise::cli {
 
 // colour: mark the running text's kinds with ANSI escapes (bold, red, green,
 // blue); only when standard output is a terminal.
-std::string TextReport(const reading::Reading& reading, bool colour);
+// Appends the report to out.
+void AppendTextReport(const reading::Reading& reading, bool colour, std::string& out);
 
 }  // namespace starwise::cli

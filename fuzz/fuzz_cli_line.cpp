@@ -15,18 +15,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     std::string out;
+    starwise::cli::ReadingJsonWriter json;
     if (!starwise::cli::IsValidUtf8(line)) {
-        starwise::cli::AppendErrorJson("the line is not valid UTF-8", out);
+        json.AppendError("the line is not valid UTF-8", out);
         return 0;
     }
     const auto parsed = starwise::entry::ParseCaseLine(line);
     if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
         const starwise::reading::Reading reading = starwise::reading::RunReading(*form);
         if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly
-        starwise::cli::AppendReadingJson(reading, out);
-        out += starwise::cli::TextReport(reading, true);
+        json.AppendReading(reading, out);
+        starwise::cli::AppendTextReport(reading, true, out);
     } else {
-        starwise::cli::AppendErrorJson(std::get<std::string>(parsed), out);
+        json.AppendError(std::get<std::string>(parsed), out);
     }
     return 0;
 }
