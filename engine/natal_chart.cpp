@@ -1,7 +1,5 @@
 #include "engine/natal_chart.h"
 
-#include <stdexcept>
-
 #include "engine/angles.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
@@ -10,13 +8,6 @@
 #include "engine/position_text.h"
 
 namespace starwise::engine {
-
-const std::string& NatalChart::PositionText(int number) const {
-    if (number >= 0 && number < kChartBodies) return bodies[static_cast<std::size_t>(number)].positionText;
-    if (number == kNorthNodeText) return northNodeText;
-    if (number == kSouthNodeText) return southNodeText;
-    throw std::out_of_range("position text number outside 0..12");
-}
 
 double AscendantAt(const Instant& instant, const BirthData& birth) {
     return Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, WestLongitudeDeg(birth),

@@ -17,8 +17,6 @@ enum Body : int {
 };
 inline constexpr int kChartBodies = 11;    // Sun .. Pluto and the Ascendant
 inline constexpr int kReadingBodies = 10;  // Sun .. Pluto
-inline constexpr int kNorthNodeText = 11;  // position-text numbers of the nodes
-inline constexpr int kSouthNodeText = 12;
 
 inline constexpr std::array<std::string_view, kChartBodies> kBodyNames{
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"};
@@ -35,9 +33,6 @@ struct NatalChart {
     double southNodeDeg = 0.0;  // the opposite point
     std::string northNodeText;  // short texts of the mean nodes
     std::string southNodeText;
-
-    // Short position text by number: 0..10 the bodies, 11 north node, 12 south node.
-    const std::string& PositionText(int number) const;
 };
 
 // The Ascendant in degrees, [0, 360), at the birth's instant and place.

@@ -13,19 +13,6 @@ int HouseOf(int degreeIndex, int ascendantDegreeIndex) {
     return 1 + offset / 30;
 }
 
-std::array<HouseCusp, 12> HouseCusps(int ascendantDegreeIndex) {
-    std::array<HouseCusp, 12> cusps{};
-    int start = ascendantDegreeIndex;
-    for (HouseCusp& cusp : cusps) {
-        int end = start + 29;
-        if (end > 360) end -= 360;
-        cusp = {start, end};
-        start = end + 1;
-        if (start > 360) start = 1;
-    }
-    return cusps;
-}
-
 HousePlacement PlaceBodies(const engine::NatalChart& chart) {
     HousePlacement placement;
     const int ascendant = DegreeIndexOf(chart.bodies[engine::kAscendant].longitudeDeg);

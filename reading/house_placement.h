@@ -21,15 +21,6 @@ int DegreeIndexOf(double longitudeDeg);
 // 1 + ((d - a) mod 360) div 30.
 int HouseOf(int degreeIndex, int ascendantDegreeIndex);
 
-struct HouseCusp {
-    int start;  // degree index 1..360
-    int end;    // degree index 1..360; a house may run on past 360 to 1
-};
-
-// The twelve cusps from the Ascendant's degree index: house k starts at
-// a + 30(k-1) and ends 29 later, each reduced by 360 when above 360.
-std::array<HouseCusp, 12> HouseCusps(int ascendantDegreeIndex);
-
 // Which bodies stand in the reported houses, with the house name and the
 // paragraph for each such body.
 struct HousePlacement {

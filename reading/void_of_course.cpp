@@ -20,7 +20,7 @@ std::vector<int> VoidOfCourseBodies(const engine::NatalChart& chart) {
 std::vector<ReportPiece> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies) {
     const std::string_view br = kLineBreak;
     std::string text{content::kNatalMoonLabel};
-    text += chart.PositionText(engine::kMoon);
+    text += chart.bodies[engine::kMoon].positionText;
     text += br;
     text += br;
     text += content::kNatalMoonComment;
