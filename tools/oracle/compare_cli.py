@@ -153,7 +153,7 @@ def compare(expected, actual):
             if ab.get("position") != eb["position"]:
                 out.append(("%s.position" % eb["name"], eb["position"], ab.get("position")))
 
-    for field in ("north_node", "south_node", "sun_sign", "sun_cusp", "houses", "void_of_course"):
+    for field in ("north_node", "south_node", "sun_sign", "sun_cusp", "houses", "void_of_course", "failed_steps"):
         exact(field)
     a_row = actual.get("node_row")
     if not isinstance(a_row, dict) or {k: a_row.get(k) for k in expected["node_row"]} != expected["node_row"]:

@@ -644,6 +644,7 @@ def reading(b):
         "houses": [house_of(texts[k], texts[10]) for k in range(10)],
         "aspects": aspects(longitudes),
         "void_of_course": void_of_course(texts),
+        "failed_steps": [],
     }
 
 
