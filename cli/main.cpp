@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
         std::cerr << app.help();
         return kRefused;
     }
+    app.allow_extras();
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -117,6 +118,12 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const CLI::ParseError& error) {
         std::cerr << error.what() << "\n";
+        return kRefused;
+    }
+
+    // Words the parser does not know, named in the order they were given.
+    if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
+        std::cerr << starwise::entry::UnexpectedWordsMessage(extras) << "\n";
         return kRefused;
     }
 

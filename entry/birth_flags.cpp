@@ -144,7 +144,7 @@ std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>
         {"--date", &flags.date}, {"--time", &flags.time}, {"--zone", &flags.zone},
         {"--lon", &flags.longitude}, {"--lat", &flags.latitude}, {"--name", &flags.name},
     }};
-    std::vector<std::string_view> unexpected;
+    std::vector<std::string> unexpected;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view word = arguments[i];
         if (word == "--dst") {
@@ -169,16 +169,18 @@ std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>
             return std::string{word} + " needs a value";
         }
     }
-    if (!unexpected.empty()) {
-        std::string message = unexpected.size() == 1 ? "The following argument was not expected:"
-                                                     : "The following arguments were not expected:";
-        for (const std::string_view word : unexpected) {
-            message += ' ';
-            message += word;
-        }
-        return message;
-    }
+    if (!unexpected.empty()) return UnexpectedWordsMessage(unexpected);
     return flags;
+}
+
+std::string UnexpectedWordsMessage(const std::vector<std::string>& words) {
+    std::string message = words.size() == 1 ? "The following argument was not expected:"
+                                            : "The following arguments were not expected:";
+    for (const std::string& word : words) {
+        message += ' ';
+        message += word;
+    }
+    return message;
 }
 
 std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line) {

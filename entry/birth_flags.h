@@ -39,6 +39,10 @@ std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags)
 // without its value, and lists every word it does not know, in order.
 std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
 
+// "The following argument was not expected: X" (or "arguments ... X Y"), the
+// words in the order given.
+std::string UnexpectedWordsMessage(const std::vector<std::string>& words);
+
 // Parses one batch line (the flags of one case) into form values, or the
 // message that refuses it: a parse error, an unclosed quote or a form check.
 std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line);

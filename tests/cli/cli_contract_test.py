@@ -41,6 +41,8 @@ def replace(args, flag, value):
 REFUSALS = [
     ("missing --date", replace(GOOD, "--date", None), "--date is required"),
     ("missing --lon", replace(GOOD, "--lon", None), "--lon is required"),
+    ("unknown words in order", GOOD + ["garbage", "line", "--bogus"],
+     "The following arguments were not expected: garbage line --bogus"),
     ("missing --lat before a bad date", replace(replace(GOOD, "--lat", None), "--date", "1980-04-31"), "--lat is required"),
     ("31 April", replace(GOOD, "--date", "1980-04-31"), "Please Enter Correct Date Or Month !"),
     ("29 February 1901", replace(GOOD, "--date", "1901-02-29"), "Please Enter Correct Date Or Month!"),
