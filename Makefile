@@ -24,7 +24,7 @@ SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --la
 # Installs the missing packages with apt-get: directly as root, otherwise
 # through sudo; says what to do when neither is possible.
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done | tr '\n' ' '); \
 	[ -n "$$missing" ] || exit 0; \
 	echo "make deps: installing" $$missing; \
 	if [ "$$(id -u)" = 0 ]; then sudo=; \
