@@ -49,6 +49,8 @@ ask(--version version_text version_ok)
 if(NOT version_ok OR NOT version_text MATCHES "^${NAME} ")
   set(version_text "${NAME} ${VERSION}\n")
 endif()
+# A usage line printed from argv[0] would carry the build folder's path.
+string(REPLACE "${PROGRAM}" "${NAME}" help_text "${help_text}")
 file(WRITE "${work}/help.txt" "${help_text}")
 file(WRITE "${work}/version.txt" "${version_text}")
 file(WRITE "${work}/${NAME}"
