@@ -1,44 +1,70 @@
 # Starwise: the two everyday commands are `make run` and `make test`.
 # Every target installs what is missing first (Debian packages), so a fresh
-# machine needs nothing else.
+# machine needs only `make` (and `git` to fetch the code).
 
 JOBS        ?= 2
 BUILD       ?= build
 RELEASE_DIR := $(BUILD)/release
 TEST_DIR    := $(BUILD)/asan
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# Compiler warnings are errors in CI (CI=true) or with WERROR=ON.
+WERROR      ?= $(if $(filter true 1 yes,$(CI)),ON,OFF)
 
-# Packages the build, the tests and the benchmarks need.
+# Packages the build, the tests, the benchmarks and the package need.
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
             libgeonames-dev libcctz-dev tzdata \
-            fonts-dejavu-core xvfb dpkg-dev file
+            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian
+
+# The birth `make run` reads on a machine without a display.
+SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
 
 .PHONY: deps build run test bench accuracy screenshots fuzz random-births package clean
 
+# Installs the missing packages with apt-get: directly as root, otherwise
+# through sudo; says what to do when neither is possible.
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done | tr '\n' ' '); \
+	[ -n "$$missing" ] || exit 0; \
+	echo "make deps: installing" $$missing; \
+	if [ "$$(id -u)" = 0 ]; then sudo=; \
+	elif command -v sudo >/dev/null 2>&1; then sudo=sudo; echo "make deps: through sudo (it may ask for your password)"; \
+	else \
+	  echo "make deps: installing packages needs root, and sudo is not installed." >&2; \
+	  echo "  Run as root:  apt-get install $$missing" >&2; \
+	  echo "  (or, as root, apt-get install sudo and adduser $$(id -un) sudo, then log in again)," >&2; \
+	  echo "  then run make again." >&2; \
+	  exit 1; \
+	fi; \
+	$$sudo apt-get update -qq && \
+	$$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing || { \
+	  echo "make deps: apt-get failed; as root, run:  apt-get install $$missing" >&2; exit 1; }
 
-$(RELEASE_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DSTARWISE_BUILD_BENCH=ON
-
-build: deps $(RELEASE_DIR)/CMakeCache.txt
+# The Release build the package is made from, with Debian's hardening flags.
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DSTARWISE_BUILD_BENCH=ON \
+	  -DSTARWISE_HARDEN=ON -DSTARWISE_WERROR=$(WERROR)
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
-# Starts the desktop program (under Xvfb when there is no display).
+# Starts the desktop program. Without a display no window can open, so it
+# prints a sample reading from the command-line tool and says how to see the
+# windows.
 run: build
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(RELEASE_DIR)/starwise; \
-	else echo "No display: starting under Xvfb"; xvfb-run -a $(RELEASE_DIR)/starwise; fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then exec $(RELEASE_DIR)/starwise; fi; \
+	echo "No display here (DISPLAY and WAYLAND_DISPLAY are not set), so the window cannot open."; \
+	echo "A sample reading from the command-line tool instead:"; \
+	echo; echo "$$ $(RELEASE_DIR)/starwise-cli $(SAMPLE_BIRTH)"; \
+	$(RELEASE_DIR)/starwise-cli $(SAMPLE_BIRTH) || exit $$?; \
+	echo; \
+	echo "That was a sample reading from starwise-cli: there is no display here for the window."; \
+	echo "To open the window: run 'make run' from a terminal in a desktop session (or over ssh -X)."; \
+	echo "To look at the windows here: '$(RELEASE_DIR)/starwise-screenshots /tmp/starwise-shots' draws them"; \
+	echo "to PNG files; 'xvfb-run -a $(RELEASE_DIR)/starwise' starts the program on an invisible screen."
 
 # Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DSTARWISE_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DSTARWISE_SANITIZE=ON -DSTARWISE_WERROR=$(WERROR)
 	cmake --build $(TEST_DIR) -j$(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
@@ -56,10 +82,18 @@ accuracy: deps $(RELEASE_DIR)/CMakeCache.txt
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target starwise-accuracy
 	$(RELEASE_DIR)/tests/accuracy/starwise-accuracy 10000
 
-# Debian package of the desktop program and the command-line tool.
+# Debian package of the desktop program and the command-line tool, checked by
+# lintian: an error or a warning fails the target; info and pedantic notes are
+# shown but do not.
 package: build
+	rm -f $(RELEASE_DIR)/starwise_*.deb
 	cd $(RELEASE_DIR) && cpack -G DEB
-	@echo "Package: $$(realpath $(RELEASE_DIR)/starwise_*.deb)"
+	@deb=$$(realpath $(RELEASE_DIR)/starwise_*.deb); \
+	echo "lintian $$deb"; \
+	lintian --fail-on error,warning --display-info --pedantic "$$deb" || { \
+	  echo "make package: lintian reports an error or a warning (above)" >&2; exit 1; }; \
+	echo "lintian: no error, no warning"; \
+	echo "Package: $$deb"
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots
