@@ -27,7 +27,9 @@ TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
         const starwise::content::NodeRow* row = NodeRowOf(c.northNodeDeg);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->northSign, c.north);
-        if (!c.northKeywords.empty()) EXPECT_EQ(row->northKeywords, c.northKeywords);
+        if (!c.northKeywords.empty()) {
+            EXPECT_EQ(row->northKeywords, c.northKeywords);
+        }
         EXPECT_EQ(row->southSign, c.south);
     }
     EXPECT_THROW(NodeRowOf(std::nan("")), std::domain_error);
