@@ -10,6 +10,8 @@
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "cli/utf8.h"
+#include "atlas/birth_place.h"
+#include "atlas/places.h"
 #include "entry/zones.h"
 #include "reading/reading.h"
 
@@ -18,31 +20,41 @@ namespace {
 constexpr int kRefused = 2;
 constexpr std::string_view kVersion = "starwise-cli 1.15";
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
+constexpr std::size_t kMaxPlacesListed = 50;  // --find-place lists at most this many
 
 // Appends the output of one checked case (a JSON line or the text).
-void AppendReading(const starwise::entry::EntryFormValues& form, bool json, bool colour, std::string& out) {
-    const starwise::reading::Reading reading = starwise::reading::RunReading(form);
+void AppendReading(const starwise::atlas::PlacedBirth& birth, bool json, bool colour, std::string& out) {
+    const starwise::reading::Reading reading = starwise::reading::RunReading(birth.form);
+    const starwise::atlas::PlaceZoneCheck* check = birth.zoneCheck ? &*birth.zoneCheck : nullptr;
     if (json) {
-        starwise::cli::AppendReadingJson(reading, out);
+        starwise::cli::AppendReadingJson(reading, check, out);
     } else {
+        if (check != nullptr) out += starwise::cli::PlaceHeader(*check);
         out += starwise::cli::TextReport(reading, colour);
     }
 }
 
 // Parses and runs one batch line; returns false when the line was refused.
-bool RunBatchLine(std::string_view line, bool json, std::string& out) {
+// The atlas loads at the first line that names a place.
+bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, bool json, std::string& out) {
     std::string refusal;
     if (!starwise::cli::IsValidUtf8(line)) {
         refusal = "the line is not valid UTF-8";
     } else {
         try {
-            const auto parsed = starwise::entry::ParseCaseLine(line);
-            if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
-                AppendReading(*form, json, false, out);
-                if (!json) out += "\n----------------------------------------\n\n";
-                return true;
+            const auto flags = starwise::entry::ParseCaseFlags(line);
+            if (const auto* refused = std::get_if<std::string>(&flags)) {
+                refusal = *refused;
+            } else {
+                const auto birth =
+                    starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(flags), atlas);
+                if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
+                    AppendReading(*placed, json, false, out);
+                    if (!json) out += "\n----------------------------------------\n\n";
+                    return true;
+                }
+                refusal = std::get<std::string>(birth);
             }
-            refusal = std::get<std::string>(parsed);
         } catch (const std::exception& error) {
             refusal = std::string{"the line could not be read: "} + error.what();
         }
@@ -60,19 +72,43 @@ void Flush(std::string& out) {
     out.clear();
 }
 
-int RunBatch(bool json) {
+int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
     bool allRead = true;
     std::string out;
     std::string line;
     while (std::getline(std::cin, line)) {
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
-        allRead = RunBatchLine(line, json, out) && allRead;
+        allRead = RunBatchLine(line, atlas, json, out) && allRead;
         if (out.size() >= kFlushBytes) Flush(out);
     }
     Flush(out);
     std::fflush(stdout);
     return allRead ? 0 : kRefused;
+}
+
+// --find-place: the matches, most populous first, as lines or one JSON array.
+int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bool json) {
+    std::vector<starwise::atlas::Place> places = atlas.Search(query, kMaxPlacesListed + 1);
+    if (places.empty()) {
+        std::cerr << "No place in the atlas matches \"" << query << "\"\n";
+        return kRefused;
+    }
+    const bool more = places.size() > kMaxPlacesListed;
+    if (more) places.resize(kMaxPlacesListed);
+    std::string out;
+    if (json) {
+        starwise::cli::AppendPlacesJson(places, out);
+    } else {
+        for (const starwise::atlas::Place& place : places) out += starwise::cli::PlaceListLine(place) + "\n";
+    }
+    std::cout << out;
+    if (more) {
+        std::cerr << "More than " << kMaxPlacesListed
+                  << " places match; narrow the search with a state or country after a comma (\"Springfield, "
+                     "Illinois\").\n";
+    }
+    return 0;
 }
 
 }  // namespace
@@ -85,10 +121,14 @@ int main(int argc, char** argv) {
     bool json = false;
     bool batch = false;
     bool listZones = false;
+    std::optional<std::string> findPlace;
     starwise::cli::AddCaseOptions(app, flags);
     app.add_flag("--json", json, "Print one JSON object per case");
     app.add_flag("--batch", batch, "Read one case per line from standard input (the same flags)");
     app.add_flag("--list-zones", listZones, "Print the position and text of the 71 time zones");
+    app.add_option("--find-place", findPlace,
+                   "List the places of the atlas that match TEXT (\"Pune\", \"Springfield, Illinois\", "
+                   "\"Paris, FR\"): name, coordinates and time zone, most populous first");
     app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
     if (argc <= 1) {
         std::cerr << app.help();
@@ -113,15 +153,18 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (batch) return RunBatch(json);
+    // Nothing of the atlas is read before a place is asked for.
+    const starwise::atlas::Atlas atlas;
+    if (findPlace) return FindPlaces(atlas, *findPlace, json);
+    if (batch) return RunBatch(atlas, json);
 
-    auto values = starwise::entry::FormValuesOf(flags);
-    if (const auto* refused = std::get_if<std::string>(&values)) {
+    auto birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
+    if (const auto* refused = std::get_if<std::string>(&birth)) {
         std::cerr << *refused << "\n";
         return kRefused;
     }
     std::string out;
-    AppendReading(std::get<starwise::entry::EntryFormValues>(values), json, isatty(STDOUT_FILENO) == 1, out);
+    AppendReading(std::get<starwise::atlas::PlacedBirth>(birth), json, isatty(STDOUT_FILENO) == 1, out);
     std::cout << out;
     return 0;
 }

@@ -94,4 +94,13 @@ std::string TextReport(const reading::Reading& reading, bool colour) {
     return w.Take();
 }
 
+std::string PlaceListLine(const atlas::Place& place) {
+    return atlas::PlaceLabel(place) + "  " + atlas::LatitudeFlagText(place.latitudeDeg) + " " +
+           atlas::LongitudeFlagText(place.longitudeDeg) + "  " + place.timeZone;
+}
+
+std::string PlaceHeader(const atlas::PlaceZoneCheck& check) {
+    return "Place: " + PlaceListLine(check.place) + "\nTime zone: " + check.message + "\n\n";
+}
+
 }  // namespace starwise::cli

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "atlas/birth_place.h"
+#include "atlas/places.h"
 #include "reading/reading.h"
 
 namespace starwise::cli {
@@ -11,5 +13,13 @@ namespace starwise::cli {
 // colour: mark the running text's kinds with ANSI escapes (bold, red, green,
 // blue); only when standard output is a terminal.
 std::string TextReport(const reading::Reading& reading, bool colour);
+
+// One line of --find-place: "Pune, Maharashtra, India  18:31N 073:51E  Asia/Kolkata"
+// (coordinates to the nearest whole minute, as --lat and --lon take them).
+std::string PlaceListLine(const atlas::Place& place);
+
+// The lines put before the text report of a birth completed from a place:
+// the place as --find-place lists it, then the zone check's message.
+std::string PlaceHeader(const atlas::PlaceZoneCheck& check);
 
 }  // namespace starwise::cli
