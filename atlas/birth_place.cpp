@@ -64,11 +64,11 @@ std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const Zone
     return warnings;
 }
 
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
+std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags, const Atlas& atlas) {
     if (!flags.place) {
         auto values = entry::FormValuesOf(flags);
         if (auto* refused = std::get_if<std::string>(&values)) return std::move(*refused);
-        return PlacedBirth{flags, std::move(std::get<entry::EntryFormValues>(values)), std::nullopt};
+        return PlacedBirth{std::move(flags), std::move(std::get<entry::EntryFormValues>(values)), std::nullopt};
     }
 
     const std::vector<Place> found = atlas.Search(*flags.place, 1);

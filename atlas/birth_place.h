@@ -65,6 +65,6 @@ struct PlacedBirth {
 // the date or time is missing or wrong (FormValuesOf's messages); the tz
 // database cannot answer for the place's zone; or the zone is to come from
 // the place and no row fits (MatchZoneRow's message).
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);
+std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags, const Atlas& atlas);
 
 }  // namespace starwise::atlas

@@ -42,12 +42,12 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, bo
         refusal = "the line is not valid UTF-8";
     } else {
         try {
-            const auto flags = starwise::entry::ParseCaseFlags(line);
+            auto flags = starwise::entry::ParseCaseFlags(line);
             if (const auto* refused = std::get_if<std::string>(&flags)) {
                 refusal = *refused;
             } else {
                 const auto birth =
-                    starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(flags), atlas);
+                    starwise::atlas::ResolveBirthFlags(std::move(std::get<starwise::entry::BirthFlags>(flags)), atlas);
                 if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
                     AppendReading(*placed, json, false, out);
                     if (!json) out += "\n----------------------------------------\n\n";
@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     if (findPlace) return FindPlaces(atlas, *findPlace, json);
     if (batch) return RunBatch(atlas, json);
 
-    auto birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
+    auto birth = starwise::atlas::ResolveBirthFlags(std::move(flags), atlas);
     if (const auto* refused = std::get_if<std::string>(&birth)) {
         std::cerr << *refused << "\n";
         return kRefused;
