@@ -28,26 +28,6 @@ TEST(CoordinateFlagText, NearestWholeMinuteWithHemisphere) {
     }
 }
 
-TEST(LocalMinuteOfForm, OnlyDatesThatExist) {
-    entry::EntryFormValues form;
-    form.yearText = "1904";
-    form.monthPosition = 1;
-    form.hourText = "23";
-    form.minuteText = "59";
-    const struct {
-        const char* day;
-        bool exists;
-    } cases[] = {{"29", true}, {"30", false}, {"x", false}};
-    for (const auto& c : cases) {
-        form.dayText = c.day;
-        const auto local = LocalMinuteOfForm(form);
-        EXPECT_EQ(local.has_value(), c.exists) << "February " << c.day << " 1904";
-        if (local) {
-            EXPECT_EQ(LocalMinuteText(*local), "29 February 1904 23:59");
-        }
-    }
-}
-
 // Expected rows and offsets: the tz database (Asia/Kolkata, America/New_York,
 // Australia/Sydney, Asia/Kathmandu) as Python's zoneinfo gives them;
 // coordinates from GeoNames to the nearest minute.
