@@ -4,7 +4,9 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/case_options.h"
 #include "cli/reading_json.h"

@@ -522,7 +522,7 @@ void EntryWindow::birthMomentChanged() {
                 placeMomentProblem_ = std::get<atlas::ZoneHistoryError>(looked).message;
             }
         } else {
-            placeMomentProblem_ = "The time zone database is asked once the date of birth exists.";
+            placeMomentProblem_ = "The date of birth does not exist, so the time zone database cannot be asked.";
         }
         if (placeMoment_ && zoneFollowsPlace_) {
             if (const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_); match.choice) {
