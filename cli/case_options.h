@@ -9,7 +9,7 @@ class App;
 
 namespace starwise::cli {
 
-// Declares --date, --time, --zone, --dst, --lon, --lat and --name.
+// Declares --date, --time, --zone, --dst, --no-dst, --lon, --lat, --name and --place.
 void AddCaseOptions(CLI::App& app, entry::BirthFlags& flags);
 
 }  // namespace starwise::cli

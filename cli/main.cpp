@@ -4,12 +4,16 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/case_options.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "cli/utf8.h"
+#include "atlas/birth_place.h"
+#include "atlas/places.h"
 #include "entry/zones.h"
 #include "reading/reading.h"
 
@@ -18,6 +22,7 @@ namespace {
 constexpr int kRefused = 2;
 constexpr std::string_view kVersion = "starwise-cli 1.15";
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
+constexpr std::size_t kMaxPlacesListed = 50;  // --find-place lists at most this many
 
 // Where the readings of a run are written: JSON lines or text, gathered in
 // one buffer.
@@ -29,17 +34,20 @@ struct Output {
 };
 
 // Appends the output of one checked case (a JSON line or the text).
-void AppendReading(const starwise::entry::EntryFormValues& form, Output& output) {
-    const starwise::reading::Reading reading = starwise::reading::RunReading(form);
+void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
+    const starwise::reading::Reading reading = starwise::reading::RunReading(birth.form);
+    const starwise::atlas::PlaceZoneCheck* check = birth.zoneCheck ? &*birth.zoneCheck : nullptr;
     if (output.json) {
-        output.jsonWriter.AppendReading(reading, output.text);
+        output.jsonWriter.AppendReading(reading, check, output.text);
     } else {
+        if (check != nullptr) output.text += starwise::cli::PlaceHeader(*check);
         starwise::cli::AppendTextReport(reading, output.colour, output.text);
     }
 }
 
 // Parses and runs one batch line; returns false when the line was refused.
-bool RunBatchLine(std::string_view line, Output& output) {
+// The atlas loads at the first line that names a place.
+bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Output& output) {
     const bool json = output.json;
     std::string& out = output.text;
     std::string refusal;
@@ -47,13 +55,19 @@ bool RunBatchLine(std::string_view line, Output& output) {
         refusal = "the line is not valid UTF-8";
     } else {
         try {
-            const auto parsed = starwise::entry::ParseCaseLine(line);
-            if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
-                AppendReading(*form, output);
-                if (!json) out += "\n----------------------------------------\n\n";
-                return true;
+            auto flags = starwise::entry::ParseCaseFlags(line);
+            if (const auto* refused = std::get_if<std::string>(&flags)) {
+                refusal = *refused;
+            } else {
+                const auto birth =
+                    starwise::atlas::ResolveBirthFlags(std::move(std::get<starwise::entry::BirthFlags>(flags)), atlas);
+                if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
+                    AppendReading(*placed, output);
+                    if (!json) out += "\n----------------------------------------\n\n";
+                    return true;
+                }
+                refusal = std::get<std::string>(birth);
             }
-            refusal = std::get<std::string>(parsed);
         } catch (const std::exception& error) {
             refusal = std::string{"the line could not be read: "} + error.what();
         }
@@ -71,7 +85,7 @@ void Flush(std::string& out) {
     out.clear();
 }
 
-int RunBatch(bool json) {
+int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
     bool allRead = true;
     Output output;
     output.json = json;
@@ -80,12 +94,36 @@ int RunBatch(bool json) {
     while (std::getline(std::cin, line)) {
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
-        allRead = RunBatchLine(line, output) && allRead;
+        allRead = RunBatchLine(line, atlas, output) && allRead;
         if (out.size() >= kFlushBytes) Flush(out);
     }
     Flush(out);
     std::fflush(stdout);
     return allRead ? 0 : kRefused;
+}
+
+// --find-place: the matches, most populous first, as lines or one JSON array.
+int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bool json) {
+    std::vector<starwise::atlas::Place> places = atlas.Search(query, kMaxPlacesListed + 1);
+    if (places.empty()) {
+        std::cerr << "No place in the atlas matches \"" << query << "\"\n";
+        return kRefused;
+    }
+    const bool more = places.size() > kMaxPlacesListed;
+    if (more) places.resize(kMaxPlacesListed);
+    std::string out;
+    if (json) {
+        starwise::cli::ReadingJsonWriter().AppendPlaces(places, out);
+    } else {
+        for (const starwise::atlas::Place& place : places) out += starwise::cli::PlaceListLine(place) + "\n";
+    }
+    std::cout << out;
+    if (more) {
+        std::cerr << "More than " << kMaxPlacesListed
+                  << " places match; narrow the search with a state or country after a comma (\"Springfield, "
+                     "Illinois\").\n";
+    }
+    return 0;
 }
 
 }  // namespace
@@ -98,10 +136,14 @@ int main(int argc, char** argv) {
     bool json = false;
     bool batch = false;
     bool listZones = false;
+    std::optional<std::string> findPlace;
     starwise::cli::AddCaseOptions(app, flags);
     app.add_flag("--json", json, "Print one JSON object per case");
     app.add_flag("--batch", batch, "Read one case per line from standard input (the same flags)");
     app.add_flag("--list-zones", listZones, "Print the position and text of the 71 time zones");
+    app.add_option("--find-place", findPlace,
+                   "List the places of the atlas that match TEXT (\"Pune\", \"Springfield, Illinois\", "
+                   "\"Paris, FR\"): name, coordinates and time zone, most populous first");
     app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
     if (argc <= 1) {
         std::cerr << app.help();
@@ -133,17 +175,20 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (batch) return RunBatch(json);
+    // Nothing of the atlas is read before a place is asked for.
+    const starwise::atlas::Atlas atlas;
+    if (findPlace) return FindPlaces(atlas, *findPlace, json);
+    if (batch) return RunBatch(atlas, json);
 
-    auto values = starwise::entry::FormValuesOf(flags);
-    if (const auto* refused = std::get_if<std::string>(&values)) {
+    auto birth = starwise::atlas::ResolveBirthFlags(std::move(flags), atlas);
+    if (const auto* refused = std::get_if<std::string>(&birth)) {
         std::cerr << *refused << "\n";
         return kRefused;
     }
     Output output;
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;
-    AppendReading(std::get<starwise::entry::EntryFormValues>(values), output);
+    AppendReading(std::get<starwise::atlas::PlacedBirth>(birth), output);
     std::cout << output.text;
     return 0;
 }

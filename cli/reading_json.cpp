@@ -1,5 +1,6 @@
 #include "cli/reading_json.h"
 
+#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
 #include <cstdio>
@@ -203,15 +204,71 @@ void ReadingFields(Writer& w, const reading::Reading& reading) {
     w.EndArray();
 }
 
+void PlaceObject(Writer& w, const atlas::Place& place) {
+    w.StartObject();
+    Field(w, "name", place.name);
+    Field(w, "state", place.state);
+    Field(w, "country", place.country);
+    Key(w, "latitude");
+    w.Double(place.latitudeDeg);
+    Key(w, "longitude");
+    w.Double(place.longitudeDeg);
+    Field(w, "timezone", place.timeZone);
+    Key(w, "population");
+    w.Uint(place.population);
+    w.EndObject();
+}
+
+void PlaceFields(Writer& w, const atlas::PlaceZoneCheck* check) {
+    Key(w, "place");
+    if (check == nullptr) {
+        w.Null();
+        Key(w, "zone_check");
+        w.Null();
+        return;
+    }
+    PlaceObject(w, check->place);
+    const atlas::ZoneMoment& moment = check->moment;
+    Key(w, "zone_check");
+    w.StartObject();
+    Field(w, "tz_name", moment.tzName);
+    Key(w, "utc_offset_minutes");
+    w.Int(moment.utcOffsetMinutes);
+    Key(w, "daylight_saving");
+    w.Bool(moment.daylightAheadOfStandard);
+    Key(w, "ambiguous");
+    w.Bool(moment.kind == atlas::LocalTimeKind::Repeated);
+    Key(w, "nonexistent");
+    w.Bool(moment.kind == atlas::LocalTimeKind::Skipped);
+    Key(w, "zone");
+    check->match.choice ? void(w.Int(check->match.choice->zonePosition)) : void(w.Null());
+    Key(w, "agrees");
+    w.Bool(check->agreement.agrees);
+    Field(w, "message", check->message);
+    w.EndObject();
+}
+
 }  // namespace
 
-void ReadingJsonWriter::AppendReading(const reading::Reading& reading, std::string& out) {
+void ReadingJsonWriter::AppendReading(const reading::Reading& reading, const atlas::PlaceZoneCheck* zoneCheck,
+                                      std::string& out) {
     buffer_.Clear();
     Writer w(buffer_);
     w.StartObject();
     ChartFields(w, reading);
     ReadingFields(w, reading);
+    PlaceFields(w, zoneCheck);
     w.EndObject();
+    out.append(buffer_.GetString(), buffer_.GetSize());
+    out += '\n';
+}
+
+void ReadingJsonWriter::AppendPlaces(const std::vector<atlas::Place>& places, std::string& out) {
+    buffer_.Clear();
+    Writer w(buffer_);
+    w.StartArray();
+    for (const atlas::Place& place : places) PlaceObject(w, place);
+    w.EndArray();
     out.append(buffer_.GetString(), buffer_.GetSize());
     out += '\n';
 }

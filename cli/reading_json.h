@@ -4,9 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <rapidjson/stringbuffer.h>
 
+#include "atlas/birth_place.h"
+#include "atlas/places.h"
 #include "reading/reading.h"
 
 namespace starwise::cli {
@@ -15,8 +18,17 @@ namespace starwise::cli {
 // batch run does not allocate it anew for every reading.
 class ReadingJsonWriter {
 public:
-    // Appends one line: the reading's object and a line feed.
-    void AppendReading(const reading::Reading& reading, std::string& out);
+    // Appends one line: the reading's object and a line feed, with "place"
+    // and "zone_check" from the place the birth was completed from (both null
+    // when zoneCheck is null). zone_check.zone is the list position (as
+    // --zone takes it) of the row that gives the database's offset, or null
+    // when none does.
+    void AppendReading(const reading::Reading& reading, const atlas::PlaceZoneCheck* zoneCheck, std::string& out);
+
+    // Appends one line: an array of places, each {name, state, country,
+    // latitude, longitude, timezone, population} (decimal degrees, north and
+    // east positive; state "" when the place has none).
+    void AppendPlaces(const std::vector<atlas::Place>& places, std::string& out);
 
     // Appends one line: {"error": message} and a line feed. The message must
     // be valid UTF-8.

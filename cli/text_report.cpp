@@ -97,4 +97,13 @@ void AppendTextReport(const reading::Reading& reading, bool colour, std::string&
     w.EndStyles();
 }
 
+std::string PlaceListLine(const atlas::Place& place) {
+    return atlas::PlaceLabel(place) + "  " + atlas::LatitudeFlagText(place.latitudeDeg) + " " +
+           atlas::LongitudeFlagText(place.longitudeDeg) + "  " + place.timeZone;
+}
+
+std::string PlaceHeader(const atlas::PlaceZoneCheck& check) {
+    return "Place: " + PlaceListLine(check.place) + "\nTime zone: " + check.message + "\n\n";
+}
+
 }  // namespace starwise::cli

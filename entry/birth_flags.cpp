@@ -109,7 +109,7 @@ std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags)
         return "Please Choose a Time Zone Between 0 And 70 (see --list-zones)";
     }
     form.zonePosition = zone;
-    form.daylightSaving = flags.daylightSaving;
+    form.daylightSaving = flags.daylightSaving.value_or(false);
 
     // Coordinates: a part longer than its box is refused with that box's
     // range message.
@@ -140,15 +140,16 @@ std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags)
 
 std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
     BirthFlags flags;
-    const std::array<std::pair<std::string_view, std::optional<std::string>*>, 6> options{{
+    const std::array<std::pair<std::string_view, std::optional<std::string>*>, 7> options{{
         {"--date", &flags.date}, {"--time", &flags.time}, {"--zone", &flags.zone},
         {"--lon", &flags.longitude}, {"--lat", &flags.latitude}, {"--name", &flags.name},
+        {"--place", &flags.place},
     }};
     std::vector<std::string> unexpected;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view word = arguments[i];
-        if (word == "--dst") {
-            flags.daylightSaving = true;
+        if (word == "--dst" || word == "--no-dst") {
+            flags.daylightSaving = word == "--dst";
             continue;
         }
         std::optional<std::string_view> inlineValue;
@@ -183,10 +184,14 @@ std::string UnexpectedWordsMessage(const std::vector<std::string>& words) {
     return message;
 }
 
-std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
+std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line) {
     const auto arguments = SplitArguments(line);
     if (!arguments) return std::string{"unclosed quote"};
-    auto flags = CaseFlagsOf(*arguments);
+    return CaseFlagsOf(*arguments);
+}
+
+std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
+    auto flags = ParseCaseFlags(line);
     if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
     return FormValuesOf(std::get<BirthFlags>(flags));
 }

@@ -1,9 +1,12 @@
 #include "gui/entry_window.h"
 
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,8 +16,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStringListModel>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "atlas/birth_place.h"
 #include "content/fixed_texts.h"
 #include "gui/filtered_line_edit.h"
 #include "entry/validation.h"
@@ -32,6 +41,12 @@ namespace {
 
 const QColor kBannerText{255, 214, 102};
 const QColor kOfferText{255, 236, 180};
+const QColor kWarningText = kBannerText;  // warnings beside the zone
+
+constexpr std::size_t kPlacesOffered = 12;  // rows of the City box's pop-up list
+// Smallest size the form may be given by hand; below its natural size it
+// scrolls.
+constexpr QSize kSmallestFormSize{320, 240};
 
 std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -61,6 +76,12 @@ QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent) {
     return frame;
 }
 
+// The zone's name: its list text up to the first comma ("Eastern Standard Time").
+QString ZoneName(int zonePosition) {
+    const std::string_view text = entry::kZones[static_cast<std::size_t>(zonePosition)].listText;
+    return FromUtf8(text.substr(0, text.find(',')));
+}
+
 template <typename Button>
 Button* WhiteButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new Button(caption, parent);
@@ -78,25 +99,108 @@ EntryWindow::EntryWindow(MessageSink& messages, UrlOpener& browser, QWidget* par
     setWindowTitle(FromUtf8(kWindowCaption));
     setFont(UiFont(8.25));
 
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("frmMainClient"));
-    SetColours(central, kWhite, kDarkGreen);
-    auto* layout = new QVBoxLayout(central);
+    // The form scrolls inside the window when the screen is too small for
+    // it, instead of being squeezed (the boxes would clip what they hold)
+    // or cut off at the screen's edge.
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("frmMainClient"));
+    SetColours(content_, kWhite, kDarkGreen);
+    auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(10, 8, 10, 10);
     layout->setSpacing(8);
     layout->addWidget(createBanner());
     layout->addWidget(createInputs());
     layout->addWidget(createOffers());
-    setCentralWidget(central);
+    scroller_ = new QScrollArea(this);
+    scroller_->setObjectName(QStringLiteral("frmMainScroll"));
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    SetColours(scroller_->viewport(), kWhite, kDarkGreen);
+    scroller_->setWidget(content_);
+    setCentralWidget(scroller_);
 
     createActions();
     fillLists();
     setTabOrder();
+    connectPlaceAndZone();
     nameBox_->setFocus(Qt::OtherFocusReason);
-    // Never smaller than its natural size: squeezed, the boxes would clip
-    // what they hold.
-    setMinimumSize(sizeHint());
-    resize(sizeHint());
+    fitToScreen();
+}
+
+QMargins EntryWindow::frameAllowance() const {
+    // The title bar and borders the window manager adds around the window:
+    // an estimate until the window is shown, then at least what it measures.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int border = std::max(4, style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth));
+    QMargins frame(border, titleBar + border, border, border);
+    if (isVisible()) {
+        const QRect outer = frameGeometry();
+        const QRect inner = geometry();
+        frame = QMargins(std::max(frame.left(), inner.left() - outer.left()),
+                         std::max(frame.top(), inner.top() - outer.top()),
+                         std::max(frame.right(), outer.right() - inner.right()),
+                         std::max(frame.bottom(), outer.bottom() - inner.bottom()));
+    }
+    return frame;
+}
+
+QSize EntryWindow::sizeWithin(const QSize& room) {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // On a narrow screen latitude goes below longitude rather than the form
+    // scrolling sideways. A changed direction must reach the cached sizes of
+    // the frame around the row and of the form.
+    const auto setCoordinatesDirection = [this](QBoxLayout::Direction direction) {
+        if (coordinatesRow_->direction() == direction) return;
+        coordinatesRow_->setDirection(direction);
+        QWidget* inputs = coordinatesRow_->parentWidget();
+        inputs->layout()->invalidate();
+        inputs->updateGeometry();
+        content_->layout()->activate();
+        scroller_->setWidgetResizable(true);  // the scroll area sizes the form anew
+    };
+    setCoordinatesDirection(QBoxLayout::LeftToRight);
+    if (content_->sizeHint().width() + scrollBar > room.width()) setCoordinatesDirection(QBoxLayout::TopToBottom);
+
+    // The scroll area's own size hint is capped at a few dozen text lines;
+    // the window is sized from the form's contents instead.
+    QSize natural = content_->sizeHint();
+    if (content_->hasHeightForWidth()) {
+        natural.setHeight(std::max(natural.height(), content_->heightForWidth(natural.width())));
+    }
+    natural.rheight() += menuBar()->sizeHint().height();
+    if (natural.height() > room.height()) natural.rwidth() += scrollBar;
+    if (natural.width() > room.width()) natural.rheight() += scrollBar;
+    return natural.boundedTo(room);
+}
+
+void EntryWindow::fitToScreen() {
+    const QRect available = screen()->availableGeometry();
+    const QMargins frame = frameAllowance();
+    const QSize size = sizeWithin(available.size().shrunkBy(frame));
+    setMinimumSize(kSmallestFormSize.boundedTo(size));
+    resize(size);
+    // A window's position is that of its frame.
+    const QSize outer = size.grownBy(frame);
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
+}
+
+void EntryWindow::growToContents() {
+    if (!isVisible()) {
+        fitToScreen();
+        return;
+    }
+    if (isMaximized() || isFullScreen()) return;
+    const QRect available = screen()->availableGeometry();
+    const QMargins frame = frameAllowance();
+    const QSize room = available.size().shrunkBy(frame);
+    const QSize size = sizeWithin(room).expandedTo(this->size()).boundedTo(room);
+    if (size == this->size()) return;
+    resize(size);
+    const QSize outer = size.grownBy(frame);
+    move(std::clamp(x(), available.left(), available.left() + available.width() - outer.width()),
+         std::clamp(y(), available.top(), available.top() + available.height() - outer.height()));
 }
 
 void EntryWindow::createActions() {
@@ -169,10 +273,29 @@ QWidget* EntryWindow::createInputs() {
     zoneList_ = PickList("cmbTimeZone", zone);
     zoneList_->setFont(UiFont(8.25));
     daylightSavingBox_ = WhiteButton<QCheckBox>("chkDST", QStringLiteral("Daylight Saving Time"), zone);
-    auto* zoneLayout = new QHBoxLayout(zone);
-    zoneLayout->addWidget(zoneList_, 1);
-    zoneLayout->addSpacing(8);
-    zoneLayout->addWidget(daylightSavingBox_);
+    // What the tz database says for the chosen place, and warnings on the
+    // chosen zone; hidden when there is nothing to say.
+    zoneCheckLabel_ = new QLabel(zone);
+    zoneCheckLabel_->setObjectName(QStringLiteral("lblZoneCheck"));
+    zoneCheckLabel_->setTextFormat(Qt::RichText);
+    zoneCheckLabel_->setWordWrap(true);
+    zoneCheckLabel_->setFont(UiFont(8.25));
+    SetColours(zoneCheckLabel_, kWhite);
+    zoneCheckLabel_->hide();
+    suggestedZoneButton_ = new QPushButton(zone);
+    suggestedZoneButton_->setObjectName(QStringLiteral("cmdUseSuggestedZone"));
+    suggestedZoneButton_->setFont(UiFont(8.25, true));
+    suggestedZoneButton_->hide();
+    auto* zoneRow = new QHBoxLayout;
+    zoneRow->addWidget(zoneList_, 1);
+    zoneRow->addSpacing(8);
+    zoneRow->addWidget(daylightSavingBox_);
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(zoneCheckLabel_, 1);
+    checkRow->addWidget(suggestedZoneButton_, 0, Qt::AlignTop);
+    auto* zoneLayout = new QVBoxLayout(zone);
+    zoneLayout->addLayout(zoneRow);
+    zoneLayout->addLayout(checkRow);
 
     // Longitude and latitude, degrees and minutes with their hemispheres.
     QGroupBox* longitude = Frame("fraLongitude", QStringLiteral("Longitude"), inputs);
@@ -242,9 +365,9 @@ QWidget* EntryWindow::createInputs() {
     connect(readingButton_, &QPushButton::clicked, this, &EntryWindow::requestReading);
     connect(locationButton_, &QPushButton::clicked, this, &EntryWindow::lookUpLocation);
 
-    auto* coordinates = new QHBoxLayout;
-    coordinates->addWidget(longitude, 1);
-    coordinates->addWidget(latitude, 1);
+    coordinatesRow_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    coordinatesRow_->addWidget(longitude, 1);
+    coordinatesRow_->addWidget(latitude, 1);
 
     auto* layout = new QVBoxLayout(inputs);
     layout->setContentsMargins(12, 10, 12, 12);
@@ -252,7 +375,7 @@ QWidget* EntryWindow::createInputs() {
     layout->addWidget(introText_);
     layout->addLayout(person);
     layout->addWidget(zone);
-    layout->addLayout(coordinates);
+    layout->addLayout(coordinatesRow_);
     layout->addWidget(place);
     layout->addWidget(readingButton_);
     return inputs;
@@ -299,6 +422,162 @@ void EntryWindow::fillLists() {
     AddNumbers(secondList_, 0, 59);
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) list->setCurrentIndex(0);
     zoneList_->setCurrentIndex(entry::kGreenwichZonePosition);
+}
+
+void EntryWindow::connectPlaceAndZone() {
+    placeOffers_ = new QStringListModel(this);
+    placeCompleter_ = new QCompleter(placeOffers_, this);
+    placeCompleter_->setObjectName(QStringLiteral("cityCompleter"));
+    // The atlas has already matched and ordered the offers: show them all.
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setMaxVisibleItems(static_cast<int>(kPlacesOffered));
+    // Not the box's own completer: choosing an offer must not put the whole
+    // "City, State, Country" into the City box.
+    placeCompleter_->setWidget(cityBox_);
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &EntryWindow::placeOfferChosen);
+    connect(cityBox_, &QLineEdit::textEdited, this, &EntryWindow::offerPlaces);
+    cityBox_->installEventFilter(this);
+
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &EntryWindow::birthMomentChanged);
+    }
+    connect(zoneList_, &QComboBox::currentIndexChanged, this, &EntryWindow::refreshZoneCheck);
+    connect(daylightSavingBox_, &QCheckBox::toggled, this, &EntryWindow::refreshZoneCheck);
+    // activated and clicked come from the user only, not from setZoneChoice.
+    const auto setByHand = [this] {
+        zoneFollowsPlace_ = false;
+        refreshZoneCheck();
+    };
+    connect(zoneList_, &QComboBox::activated, this, setByHand);
+    connect(daylightSavingBox_, &QCheckBox::clicked, this, setByHand);
+    connect(suggestedZoneButton_, &QPushButton::clicked, this, &EntryWindow::useSuggestedZone);
+}
+
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cityBox_ && event->type() == QEvent::FocusIn) startLoadingAtlas();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void EntryWindow::startLoadingAtlas() {
+    if (!atlasLoader_.joinable()) atlasLoader_ = std::jthread([this] { atlas_.Load(); });
+}
+
+void EntryWindow::offerPlaces(const QString& typed) {
+    // Typing names another place: the zone no longer follows the old one.
+    chosenPlace_.reset();
+    zoneFollowsPlace_ = false;
+    birthMomentChanged();
+    startLoadingAtlas();
+    offeredPlaces_ = atlas_.Search(ToUtf8(typed), kPlacesOffered);
+    QStringList labels;
+    for (const atlas::Place& place : offeredPlaces_) labels << FromUtf8(atlas::PlaceLabel(place));
+    placeOffers_->setStringList(labels);
+    QAbstractItemView* list = placeCompleter_->popup();
+    if (labels.isEmpty()) {
+        list->hide();
+        return;
+    }
+    // Wide enough for "City, State, Country", at least as wide as the box.
+    QRect under = cityBox_->rect();
+    under.setWidth(std::max(under.width(), list->sizeHintForColumn(0) + list->frameWidth() * 2 +
+                                               style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    placeCompleter_->complete(under);
+}
+
+void EntryWindow::placeOfferChosen(const QModelIndex& index) {
+    const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model());
+    const int row = proxy ? proxy->mapToSource(index).row() : index.row();
+    if (row < 0 || row >= static_cast<int>(offeredPlaces_.size())) return;
+    const atlas::Place place = offeredPlaces_[static_cast<std::size_t>(row)];
+    choosePlace(place);
+}
+
+void EntryWindow::choosePlace(const atlas::Place& place) {
+    cityBox_->setText(FromUtf8(place.name));
+    stateBox_->setText(FromUtf8(place.state));
+    countryBox_->setText(FromUtf8(place.country));
+    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(place.longitudeDeg);
+    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(place.latitudeDeg);
+    longitudeDegreesBox_->setText(QString::number(longitude.degrees));
+    longitudeMinutesBox_->setText(QString::number(longitude.minutes));
+    longitudeHemisphere_[longitude.negative ? 1 : 0]->setChecked(true);
+    latitudeDegreesBox_->setText(QString::number(latitude.degrees));
+    latitudeMinutesBox_->setText(QString::number(latitude.minutes));
+    latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
+    chosenPlace_ = place;
+    zoneFollowsPlace_ = true;
+    birthMomentChanged();
+}
+
+void EntryWindow::birthMomentChanged() {
+    placeMoment_.reset();
+    placeMomentProblem_.clear();
+    if (chosenPlace_) {
+        if (const auto local = atlas::LocalMinuteOfForm(Values())) {
+            auto looked = atlas::LookUpZoneMoment(chosenPlace_->timeZone, *local);
+            if (auto* moment = std::get_if<atlas::ZoneMoment>(&looked)) {
+                placeMoment_ = std::move(*moment);
+            } else {
+                placeMomentProblem_ = std::get<atlas::ZoneHistoryError>(looked).message;
+            }
+        } else {
+            placeMomentProblem_ = "The date of birth does not exist, so the time zone database cannot be asked.";
+        }
+        if (placeMoment_ && zoneFollowsPlace_) {
+            if (const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_); match.choice) {
+                setZoneChoice(*match.choice);
+            }
+        }
+    }
+    refreshZoneCheck();
+}
+
+void EntryWindow::setZoneChoice(const atlas::ZoneChoice& choice) {
+    zoneList_->setCurrentIndex(choice.zonePosition);
+    daylightSavingBox_->setChecked(choice.daylightSaving);
+}
+
+void EntryWindow::useSuggestedZone() {
+    if (!suggestedZone_) return;
+    zoneFollowsPlace_ = true;
+    setZoneChoice(*suggestedZone_);
+    refreshZoneCheck();
+}
+
+void EntryWindow::refreshZoneCheck() {
+    const atlas::ZoneChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
+    std::string summary;
+    std::vector<std::string> warnings;
+    suggestedZone_.reset();
+    if (chosenPlace_ && placeMoment_) {
+        summary = atlas::ZoneSummary(chosenPlace_->name, *placeMoment_);
+        const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_);
+        warnings = atlas::ZoneChoiceWarnings(*placeMoment_, match, chosen);
+        if (match.choice && !atlas::CheckZoneChoice(*placeMoment_, chosen).agrees) suggestedZone_ = match.choice;
+    } else {
+        if (chosenPlace_) summary = placeMomentProblem_;
+        if (auto twice = atlas::DoubleDaylightSavingWarning(chosen)) warnings.push_back(std::move(*twice));
+    }
+
+    QString html = FromUtf8(summary).toHtmlEscaped();
+    for (const std::string& warning : warnings) {
+        if (!html.isEmpty()) html += QStringLiteral("<br>");
+        html += QStringLiteral("<span style=\"color:%1\">%2</span>")
+                    .arg(kWarningText.name(), FromUtf8(warning).toHtmlEscaped());
+    }
+    const bool hadLine = zoneCheckLabel_->isVisibleTo(this);
+    const bool hadFix = suggestedZoneButton_->isVisibleTo(this);
+    zoneCheckLabel_->setText(html);
+    zoneCheckLabel_->setVisible(!html.isEmpty());
+    if (suggestedZone_) {
+        suggestedZoneButton_->setText(QStringLiteral("Use %1 %2").arg(
+            ZoneName(suggestedZone_->zonePosition),
+            suggestedZone_->daylightSaving ? QStringLiteral("with daylight saving")
+                                           : QStringLiteral("without daylight saving")));
+    }
+    suggestedZoneButton_->setVisible(suggestedZone_.has_value());
+    if (hadLine != !html.isEmpty() || hadFix != suggestedZone_.has_value()) growToContents();
 }
 
 entry::EntryFormValues EntryWindow::Values() const {

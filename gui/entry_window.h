@@ -1,21 +1,34 @@
 // The birth-data entry form: the user's only input. It fills its lists when
-// built, filters what is typed or pasted, runs the checks before a reading
-// and the location lookup, and asks the application for a reading.
+// built, filters what is typed or pasted, offers places of the atlas as the
+// city is typed and sets the zone from the tz database, runs the checks
+// before a reading and the location lookup, and asks the application for a
+// reading. It fits the screen, scrolling when the screen is too small.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
+#include <thread>
+#include <vector>
 
+#include "atlas/places.h"
+#include "atlas/zone_history.h"
+#include "atlas/zone_match.h"
 #include "entry/entry_form.h"
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QModelIndex;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QStringListModel;
 
 namespace starwise::gui {
 
@@ -42,6 +55,12 @@ public:
     // search for the place's coordinates.
     void lookUpLocation();
 
+    // What choosing a place offered by the City box does: fills city, state,
+    // country, latitude and longitude (nearest whole minute), and from then
+    // on sets the zone and the daylight-saving box from the tz database for
+    // the entered date and time, until the user sets either by hand.
+    void choosePlace(const atlas::Place& place);
+
 signals:
     void readingRequested();
     void aboutRequested();
@@ -50,6 +69,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
@@ -58,6 +78,29 @@ private:
     QWidget* createOffers();
     void setTabOrder();
     void fillLists();
+    void connectPlaceAndZone();
+    // Sizes the window to its contents, at most the screen's available area,
+    // and puts it inside that area.
+    void fitToScreen();
+    // Makes the window larger, within the screen, when the form has grown.
+    void growToContents();
+    QMargins frameAllowance() const;
+    // The window size that shows the whole form, at most room (scroll bars
+    // included when it does not fit).
+    QSize sizeWithin(const QSize& room);
+
+    // Places for the City box's text, offered in its pop-up list.
+    void offerPlaces(const QString& typed);
+    void placeOfferChosen(const QModelIndex& index);
+    // The chosen place's moment for the entered date and time; the zone and
+    // box follow it unless set by hand.
+    void birthMomentChanged();
+    void setZoneChoice(const atlas::ZoneChoice& choice);
+    void useSuggestedZone();
+    // The line beside the zone: the tz database's offset for the place and
+    // moment, and warnings on the chosen zone.
+    void refreshZoneCheck();
+    void startLoadingAtlas();
 
     // Shows the message and moves the focus where it says.
     void ShowMessage(const entry::FormMessage& message);
@@ -94,6 +137,26 @@ private:
     QMenu* fileMenu_;
     QAction* readingAction_;
     QAction* exitAction_;
+
+    QScrollArea* scroller_;
+    QWidget* content_;
+    QBoxLayout* coordinatesRow_;  // longitude beside latitude, or above it on a narrow screen
+    QLabel* zoneCheckLabel_;
+    QPushButton* suggestedZoneButton_;
+    QCompleter* placeCompleter_;
+    QStringListModel* placeOffers_;
+    std::vector<atlas::Place> offeredPlaces_;  // same order as placeOffers_
+    std::optional<atlas::Place> chosenPlace_;
+    std::optional<atlas::ZoneMoment> placeMoment_;  // chosenPlace_ at the entered date and time
+    std::string placeMomentProblem_;                // why placeMoment_ is empty, for the line
+    bool zoneFollowsPlace_ = false;
+    std::optional<atlas::ZoneChoice> suggestedZone_;  // what the one-click fix sets
+
+    // Loaded on a worker thread when the City box first gets the focus, so
+    // neither start-up nor the first keystroke waits; the loader is joined
+    // before the atlas goes.
+    atlas::Atlas atlas_;
+    std::jthread atlasLoader_;
 };
 
 }  // namespace starwise::gui

@@ -1,5 +1,6 @@
 // Renders the program's windows to PNG files for the documentation: the entry
-// form, the report on each of its tabs after a fixed sample reading, and the
+// form with a place chosen from the atlas, the places it offers as a city is
+// typed, the report on each of its tabs after a fixed sample reading, and the
 // about box. Usage: starwise-screenshots OUTPUT_FOLDER
 //
 // It always draws off screen, on a 1280 by 800 screen at 96 dpi, so the
@@ -7,6 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QAbstractItemView>
+#include <QPainter>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -21,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "atlas/places.h"
 #include "content/sign_pictures.h"
 #include "gui/entry_window.h"
 #include "entry/zones.h"
@@ -69,8 +74,9 @@ Widget* Control(QWidget* window, const char* name) {
     return widget;
 }
 
-// A sample person: born 15 July 1980 at 06:30 in Pune, India.
-bool FillSample(EntryWindow* form) {
+// A sample person: born 15 July 1980 at 06:30 in Pune, India, the place
+// chosen from the atlas (which sets coordinates, zone and box).
+bool FillSample(EntryWindow* form, const starwise::atlas::Place& pune) {
     auto* name = Control<QLineEdit>(form, "txtName");
     auto* month = Control<QComboBox>(form, "cboMonth");
     auto* day = Control<QComboBox>(form, "cboDate");
@@ -78,25 +84,43 @@ bool FillSample(EntryWindow* form) {
     auto* hour = Control<QComboBox>(form, "cboHH");
     auto* minute = Control<QComboBox>(form, "cboMM");
     auto* zone = Control<QComboBox>(form, "cmbTimeZone");
-    if (!name || !month || !day || !year || !hour || !minute || !zone) return false;
+    if (!name || !month || !day || !year || !hour || !minute) return false;
     name->setText(QStringLiteral("ASHA KULKARNI"));
     month->setCurrentText(QStringLiteral("July"));
     day->setCurrentText(QStringLiteral("15"));
     year->setCurrentText(QStringLiteral("1980"));
     hour->setCurrentText(QStringLiteral("6"));
     minute->setCurrentText(QStringLiteral("30"));
-    for (int i = 0; i < zone->count(); ++i) {
-        if (zone->itemText(i).contains(QStringLiteral("IST"))) zone->setCurrentIndex(i);
+    form->choosePlace(pune);
+    return zone->currentText().contains(QStringLiteral("IST"));
+}
+
+// The form with the places the City box offers for a typed name; the list
+// is a window of its own, drawn onto the form's picture.
+bool SaveOffers(EntryWindow* form, const QString& typed, const QDir& folder, const QString& fileName) {
+    auto* city = Control<QLineEdit>(form, "txtMCity");
+    auto* completer = Control<QCompleter>(form, "cityCompleter");
+    if (!city || !completer) return false;
+    city->setFocus();
+    city->setText(typed);
+    emit city->textEdited(typed);
+    QApplication::processEvents();  // the zone's line hides: the layout shrinks ...
+    QApplication::processEvents();  // ... and the form is drawn again
+    QWidget* offers = completer->popup();
+    const QPoint offersAt = form->mapFromGlobal(offers->mapToGlobal(QPoint(0, 0)));
+    QPixmap picture(QRect(QPoint(0, 0), form->size()).united(QRect(offersAt, offers->size())).size());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, form->grab());
+    painter.drawPixmap(offersAt, offers->grab());
+    painter.end();
+    offers->hide();
+    const QString path = folder.filePath(fileName);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
     }
-    const std::pair<const char*, const char*> boxes[] = {
-        {"txtLonD", "73"}, {"txtLonM", "51"}, {"txtLatD", "18"}, {"txtLatM", "31"},
-        {"txtMCity", "Pune"}, {"txtMState", "Maharashtra"}, {"txtMCountry", "India"},
-    };
-    for (const auto& [boxName, text] : boxes) {
-        auto* box = Control<QLineEdit>(form, boxName);
-        if (!box) return false;
-        box->setText(QString::fromLatin1(text));
-    }
+    std::printf("%s\n", qPrintable(path));
     return true;
 }
 
@@ -145,9 +169,13 @@ int main(int argc, char* argv[]) {
     Application app(messages, browser);
     if (!app.Start(guard)) return 1;
 
+    const starwise::atlas::Atlas atlas;
+    const std::vector<starwise::atlas::Place> pune = atlas.Search("Pune, Maharashtra", 1);
     EntryWindow* form = app.EntryForm();
-    if (!FillSample(form)) return 1;
+    if (pune.empty() || !FillSample(form, pune.front())) return 1;
     bool ok = Save(form, folder, QStringLiteral("entry-form.png"));
+    ok = SaveOffers(form, QStringLiteral("Springfield"), folder, QStringLiteral("entry-form-places.png")) && ok;
+    form->choosePlace(pune.front());
 
     form->requestReading();
     FrameWindow* frame = app.Frame();

@@ -4,6 +4,8 @@ fields and text output. Usage: cli_contract_test.py PATH_TO_STARWISE_CLI"""
 import json
 import subprocess
 import sys
+from datetime import datetime, timezone
+from zoneinfo import ZoneInfo
 
 CLI = sys.argv[1]
 GOOD = ["--date", "1980-07-15", "--time", "06:30", "--zone", "29", "--lon", "0:00E", "--lat", "0:00N"]
@@ -74,7 +76,7 @@ check("Moon", abs(bodies["Moon"]["longitude"] - 148.095) < 0.0005, bodies["Moon"
 check("eleven bodies", [b["name"] for b in chart["bodies"]] ==
       ["Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"])
 for field in ["ut_hours", "ut_date", "ut_time", "jdn", "d", "north_node", "south_node", "sun_sign", "sun_cusp", "node_row",
-              "houses", "aspects", "void_of_course", "report"]:
+              "houses", "aspects", "void_of_course", "report", "place", "zone_check"]:
     check(f"field {field}", field in chart, sorted(chart))
 check("sun sign", chart["sun_sign"] == "Cancer", chart["sun_sign"])
 check("no cusp", chart["sun_cusp"] is None, chart["sun_cusp"])
@@ -110,6 +112,68 @@ check("bad bytes", len(bad_lines) == 3 and "error" in json.loads(bad_lines[0]) a
 check("unknown words in order", len(bad_lines) == 3 and json.loads(bad_lines[1]).get("error") ==
       "The following arguments were not expected: garbage line with no flags", bad_lines[1:2])
 check("next line read", len(bad_lines) == 3 and "bodies" in json.loads(bad_lines[2]), bad_lines[2:])
+
+# Places. Expected instants come from Python's zoneinfo, an independent
+# reader of the same tz database.
+
+def ut_of(local, zone):
+    at = datetime.strptime(local, "%Y-%m-%d %H:%M").replace(tzinfo=ZoneInfo(zone)).astimezone(timezone.utc)
+    return at.strftime("%Y-%m-%d"), at.strftime("%H:%M")
+
+
+found = run(["--find-place", "Pune"])
+check("find-place line", found.returncode == 0 and found.stdout.splitlines()[:1] ==
+      ["Pune, Maharashtra, India  18:31N 073:51E  Asia/Kolkata"], found.stdout[:200])
+found = run(["--find-place", "springfield, illinois", "--json"])
+places = json.loads(found.stdout) if found.returncode == 0 else []
+check("find-place JSON", places[:1] and sorted(places[0]) == ["country", "latitude", "longitude", "name", "population",
+                                                            "state", "timezone"]
+      and (places[0]["name"], places[0]["state"], places[0]["timezone"]) == ("Springfield", "Illinois", "America/Chicago")
+      and abs(places[0]["latitude"] - 39.80) < 0.01 and abs(places[0]["longitude"] + 89.64) < 0.01, places[:1])
+nowhere = run(["--find-place", "Xqzzy"])
+check("find-place none", nowhere.returncode == 2 and nowhere.stdout == "" and "Xqzzy" in nowhere.stderr, nowhere.stderr)
+
+# (what, flags besides --date/--time, the same birth spelled out, whether it agrees with the tz database)
+NEW_YORK = ["--date", "1980-07-15", "--time", "06:30"]
+PLACED = [
+    ("place fills all", ["--place", "New York"], ["--zone", "27", "--dst", "--lon", "074:00W", "--lat", "40:43N"], True),
+    ("given longitude wins", ["--place", "New York", "--lon", "10:00E"],
+     ["--zone", "27", "--dst", "--lon", "10:00E", "--lat", "40:43N"], True),
+    ("given zone wins, box from place", ["--place", "New York", "--zone", "29"],
+     ["--zone", "29", "--dst", "--lon", "074:00W", "--lat", "40:43N"], False),
+]
+for what, flags, spelled, agrees in PLACED:
+    placed, plain = run(NEW_YORK + flags + ["--json"]), run(NEW_YORK + spelled + ["--json"])
+    if placed.returncode != 0 or plain.returncode != 0:
+        check(what, False, placed.stderr + plain.stderr)
+        continue
+    got, want = json.loads(placed.stdout), json.loads(plain.stdout)
+    zone_check = got["zone_check"]
+    check(what + ": chart", got["bodies"] == want["bodies"] and got["ut_time"] == want["ut_time"],
+          (got["ut_time"], want["ut_time"]))
+    check(what + ": zone check", got["place"]["timezone"] == "America/New_York" and zone_check["agrees"] == agrees
+          and (zone_check["utc_offset_minutes"], zone_check["daylight_saving"], zone_check["zone"]) == (-240, True, 27)
+          and want["place"] is None and want["zone_check"] is None, zone_check)
+    if agrees:
+        check(what + ": tz instant", (got["ut_date"], got["ut_time"]) == ut_of("1980-07-15 06:30", "America/New_York"),
+              got["ut_time"])
+
+kathmandu = run(["--date", "2000-07-15", "--time", "06:30", "--place", "Kathmandu"])
+check("no row fits", kathmandu.returncode == 2 and kathmandu.stdout == "" and kathmandu.stderr.strip() ==
+      "The time zone list has no zone for UTC+5:45 (Asia/Kathmandu on 15 July 2000 06:30).", kathmandu.stderr)
+header = run(["--date", "1980-07-15", "--time", "06:30", "--place", "Pune"]).stdout.splitlines()[:2]
+check("text names the place", header == ["Place: Pune, Maharashtra, India  18:31N 073:51E  Asia/Kolkata",
+                                         "Time zone: Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving."], header)
+
+lines = "\n".join(["--date 1980-07-15 --time 06:30 --place 'Pune, India'", "--date 2000-07-15 --time 06:30 --place Kathmandu",
+                   " ".join(GOOD), "--date 1980-07-15 --time 06:30 --place Xqzzy"]) + "\n"
+batch = run(["--batch", "--json"], lines)
+objects = [json.loads(line) for line in batch.stdout.splitlines()]
+check("batch with places", batch.returncode == 2 and len(objects) == 4
+      and objects[0].get("place", {}).get("name") == "Pune"
+      and (objects[0]["ut_date"], objects[0]["ut_time"]) == ut_of("1980-07-15 06:30", "Asia/Kolkata")
+      and "UTC+5:45" in objects[1].get("error", "") and objects[2].get("place", 1) is None
+      and objects[3] == {"error": 'No place in the atlas matches "Xqzzy"'}, batch.stdout[:300])
 
 version = run(["--version"])
 check("version", version.returncode == 0 and version.stdout.strip() == "starwise-cli 1.15", version.stdout)

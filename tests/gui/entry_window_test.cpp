@@ -1,15 +1,28 @@
 // The entry form driven as a user drives it: what it shows when it opens,
 // what its boxes take typed or pasted, and its checks with their messages,
-// order and focus. The rules themselves are tested exhaustively in the core's
-// suites; here a few rows show each one wired to the right control.
+// order and focus; places chosen from the City box and the zone that follows
+// them; the form on small and scaled screens. The rules themselves are tested
+// exhaustively in the core's suites; here a few rows show each one wired to
+// the right control.
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <memory>
 
 #include "gui/filtered_line_edit.h"
@@ -57,6 +70,52 @@ QString Describe(const QWidget* widget) {
     return QStringLiteral("(missing)");
 }
 
+// The date and time lists set to "MM-DD-YYYY HH:MM".
+void PickMoment(const Fixture& f, const QString& moment) {
+    const QStringList parts = moment.split(QRegularExpression(QStringLiteral("[- :]")));
+    const QStringList lists{"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM"};
+    for (qsizetype i = 0; i < lists.size(); ++i) {
+        auto* list = f.Get<QComboBox>(lists[i]);
+        list->setCurrentIndex(i == 0 ? parts[0].toInt() - 1 : list->findText(QString::number(parts[i].toInt())));
+    }
+}
+
+// Opens the zone list and clicks the zone whose text starts with `zone`.
+bool PickZone(const Fixture& f, const QString& zone) {
+    auto* list = f.Get<QComboBox>("cmbTimeZone");
+    const int row = list->findText(zone, Qt::MatchStartsWith);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    if (row < 0 || !QTest::qWaitFor([view] { return view->isVisible(); }, 5000)) return false;
+    view->scrollTo(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+    return list->currentIndex() == row;
+}
+
+// Types a city and clicks the first place the City box offers.
+bool ChooseFirstOffer(const Fixture& f, const QString& typed, const QString& expectedOffer) {
+    FocusAndType(f.Get("txtMCity"), typed);
+    QAbstractItemView* popup = f.Get<QCompleter>("cityCompleter")->popup();
+    if (!QTest::qWaitFor([popup] { return popup->isVisible(); }, 5000)) return false;
+    const QModelIndex first = popup->model()->index(0, 0);
+    if (first.data().toString() != expectedOffer) {
+        qWarning("first offer %s", qPrintable(first.data().toString()));
+        return false;
+    }
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(first).center());
+    return !popup->isVisible();
+}
+
+// The zone, the box, and the line beside them, in words.
+QString ZoneState(const Fixture& f) {
+    const auto* label = f.Get<QLabel>("lblZoneCheck");
+    const auto* fix = f.Get<QPushButton>("cmdUseSuggestedZone");
+    return f.Get<QComboBox>("cmbTimeZone")->currentText() +
+           (f.Get<QCheckBox>("chkDST")->isChecked() ? " [x] | " : " [ ] | ") +
+           (label->isVisibleTo(f.form.get()) ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : "") +
+           (fix->isVisibleTo(f.form.get()) ? " | " + fix->text() : "");
+}
+
 }  // namespace
 
 class FrmMainTest : public QObject {
@@ -70,6 +129,13 @@ private slots:
     void validation();
     void locationLookup_data();
     void locationLookup();
+    void choosingAPlaceFillsTheForm();
+    void zoneFollowsThePlaceUntilSetByHand();
+    void disagreementAndItsOneClickFix();
+    void daylightSavingCountedTwice();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void formInsideThisScreen();
 };
 
 void FrmMainTest::loadStateInTabOrder() {
@@ -267,6 +333,139 @@ void FrmMainTest::locationLookup() {
     QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(f.browser.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
     QCOMPARE(FocusName(f.form.get()), focus);
+}
+
+void FrmMainTest::choosingAPlaceFillsTheForm() {
+    Fixture f;
+    PickMoment(f, "07-15-1980 06:30");
+    QVERIFY(ChooseFirstOffer(f, "pune", "Pune, Maharashtra, India"));
+    QStringList shown;
+    for (const char* name : {"txtMCity", "txtMState", "txtMCountry", "txtLonD", "txtLonM", "optLong_0", "txtLatD",
+                             "txtLatM", "optLat_0"}) {
+        shown << Describe(f.Get(QString::fromLatin1(name)));
+    }
+    // GeoNames: Pune 18.51957 N, 73.85535 E.
+    QCOMPARE(shown, (QStringList{"'Pune', at most 32767", "'Maharashtra', at most 32767", "'India', at most 32767",
+                                 "'73', at most 3", "'51', at most 2", "East [x]", "'18', at most 2",
+                                 "'31', at most 2", "North [x]"}));
+    QCOMPARE(ZoneState(f), QStringLiteral("Indian Time, IST, +5.3 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no "
+                                          "daylight saving"));
+    QCOMPARE(f.messages.shown, QStringList{});
+}
+
+void FrmMainTest::zoneFollowsThePlaceUntilSetByHand() {
+    Fixture f;
+    PickMoment(f, "01-15-1980 12:00");
+    QVERIFY(ChooseFirstOffer(f, "New York", "New York, New York, United States of America"));
+    const QString est = QStringLiteral("Eastern Standard Time,EST,-5.0");
+    QVERIFY(ZoneState(f).startsWith(est + " [ ] | New York, 15 January 1980 12:00: UTC-5, no daylight saving"));
+    PickMoment(f, "07-15-1980 12:00");
+    QVERIFY2(ZoneState(f).startsWith(est + " [x] | New York, 15 July 1980 12:00: UTC-4, daylight saving in force"),
+             qPrintable(ZoneState(f)));
+    // The zone set by hand: the next date no longer moves zone or box.
+    QVERIFY(PickZone(f, "Central Standard"));
+    PickMoment(f, "01-16-1980 12:00");
+    QVERIFY2(ZoneState(f).startsWith("Central Standard Time,CST,-6.0 [x] | New York, 16 January 1980 12:00: UTC-5"),
+             qPrintable(ZoneState(f)));
+}
+
+void FrmMainTest::disagreementAndItsOneClickFix() {
+    Fixture f;
+    PickMoment(f, "07-15-1980 06:30");
+    QVERIFY(ChooseFirstOffer(f, "Pune", "Pune, Maharashtra, India"));
+    QVERIFY(PickZone(f, "Greenwich"));
+    QCOMPARE(ZoneState(f), QStringLiteral(
+        "Greenwich Mean Time,GMT,0.0 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving\n"
+        "Greenwich Mean Time without daylight saving gives UTC+0, but the time zone database gives UTC+5:30 (no "
+        "daylight saving) for Asia/Kolkata on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
+    QTest::mouseClick(f.Get<QPushButton>("cmdUseSuggestedZone"), Qt::LeftButton);
+    QCOMPARE(ZoneState(f), QStringLiteral("Indian Time, IST, +5.3 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no "
+                                          "daylight saving"));
+    QCOMPARE(f.messages.shown, QStringList{});
+}
+
+void FrmMainTest::daylightSavingCountedTwice() {
+    Fixture f;  // no place chosen: the warning needs no atlas
+    QVERIFY(PickZone(f, "Eastern Daylight"));
+    QCOMPARE(ZoneState(f), QStringLiteral("Eastern Daylight Time,EDT,-4.0 [ ] | "));
+    QTest::mouseClick(f.Get<QCheckBox>("chkDST"), Qt::LeftButton);
+    QCOMPARE(ZoneState(f), QStringLiteral("Eastern Daylight Time,EDT,-4.0 [x] | Eastern Daylight Time already "
+                                          "includes daylight saving; with the daylight-saving box ticked as well "
+                                          "it is counted twice."));
+}
+
+// Each screen in a process of its own (the offscreen platform reads its
+// screens once), running formInsideThisScreen.
+void FrmMainTest::fitsTheScreen_data() {
+    QTest::addColumn<QSize>("screen");  // device pixels
+    QTest::addColumn<QString>("scale");
+    for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
+        for (const char* scale : {"1", "1.5", "2"}) {
+            QTest::addRow("%dx%d at %s", screen.width(), screen.height(), scale) << screen << QString::fromLatin1(scale);
+        }
+    }
+    QTest::newRow("1024x600 at 1") << QSize(1024, 600) << QStringLiteral("1");
+}
+
+void FrmMainTest::fitsTheScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(QString, scale);
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("screen.json")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1, "height": %2, )"
+                                R"("logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                     .arg(screen.width())
+                     .arg(screen.height())
+                     .toUtf8());
+    config.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config.fileName());
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    environment.insert(QStringLiteral("STARWISE_SCREEN_UNDER_TEST"), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("formInsideThisScreen")});
+    QVERIFY(child.waitForFinished(90000));
+    const QString output = QString::fromUtf8(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
+                 output.contains(QLatin1String("PASS   : FrmMainTest::formInsideThisScreen()")),
+             qPrintable(output));
+}
+
+void FrmMainTest::formInsideThisScreen() {
+    if (qEnvironmentVariableIsEmpty("STARWISE_SCREEN_UNDER_TEST")) QSKIP("runs inside fitsTheScreen");
+    Fixture f;
+    const QRect screen = f.form->screen()->availableGeometry();
+    const auto describe = [&](const QString& what, const QRect& at) {
+        return QStringLiteral("%1 at %2,%3 %4x%5 on a screen of %6x%7 logical pixels")
+            .arg(what).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())
+            .arg(screen.width()).arg(screen.height());
+    };
+    QVERIFY2(screen.contains(f.form->frameGeometry()), qPrintable(describe("the form", f.form->frameGeometry())));
+    // Every control lies inside the screen, scrolled to when it is not in view.
+    auto* scroller = f.Get<QScrollArea>("frmMainScroll");
+    const QWidget* viewport = scroller->viewport();
+    int controls = 0;
+    for (QWidget* control : scroller->widget()->findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty() || qobject_cast<QGroupBox*>(control) || !control->isVisibleTo(f.form.get())) {
+            continue;
+        }
+        ++controls;
+        // The whole control, not only a text box's cursor (ensureWidgetVisible).
+        const QPoint centre = control->mapTo(scroller->widget(), control->rect().center());
+        scroller->ensureVisible(centre.x(), centre.y(), control->width() / 2 + 1, control->height() / 2 + 1);
+        const QRect at(control->mapToGlobal(QPoint(0, 0)), control->size());
+        const QRect shown(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+        QVERIFY2(shown.contains(at) && screen.contains(at), qPrintable(describe(control->objectName(), at)));
+        // ... and is not squeezed below its smallest size (the form scrolls instead).
+        const QSize smallest = control->minimumSizeHint();
+        QVERIFY2(control->width() >= smallest.width() && control->height() >= smallest.height(),
+                 qPrintable(describe(control->objectName() + " (smallest " + QString::number(smallest.width()) + "x" +
+                                         QString::number(smallest.height()) + ")", at)));
+    }
+    QVERIFY(controls >= 25);
 }
 
 QTEST_MAIN(FrmMainTest)
