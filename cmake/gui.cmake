@@ -19,6 +19,9 @@ add_library(starwise_gui STATIC
   gui/report_window.cpp
   gui/wheel_layout.cpp
   gui/chart_wheel.cpp
+  gui/reading_wheel.cpp
+  gui/piece_styles.cpp
+  gui/scaled_design.cpp
   gui/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)

@@ -27,6 +27,7 @@
 #include "gui/application.h"
 #include "gui/clickable_label.h"
 #include "gui/about_box.h"
+#include "gui/chart_wheel.h"
 #include "gui/frame_window.h"
 #include "gui/single_instance.h"
 
@@ -164,6 +165,10 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
     QCOMPARE(ShownRuns(*box->document()), ExpectedRuns(r.RunningText()));
     QCOMPARE(box->textCursor().position(), 0);  // shown from its beginning
     QCOMPARE(Find<QTabWidget>(frame, "SSTab1")->currentIndex(), 1);
+    // The Chart tab's wheel: the chart's Ascendant and its twelve points.
+    const auto* wheel = Find<ChartWheelWidget>(frame, "wheelChart");
+    QCOMPARE(wheel->chart().ascendantDeg, r.chart->bodies[engine::kAscendant].longitudeDeg);
+    QCOMPARE(wheel->chart().points.size(), std::size_t{12});
 }
 
 // What the form's boxes and lists hold.
