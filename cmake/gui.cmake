@@ -24,6 +24,7 @@ add_library(starwise_gui STATIC
   gui/scaled_design.cpp
   gui/reading_document.cpp
   gui/document_dialogs.cpp
+  gui/command_line.cpp
   gui/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
