@@ -12,6 +12,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextObjectInterface>
 #include <optional>
 #include <stdexcept>
@@ -52,10 +53,17 @@ constexpr double kMarginBottomMm = 12.0;
 constexpr double kFooterBandMm = 9.0;
 constexpr double kFooterRuleMm = 3.0;  // from the band's top to its rule
 constexpr double kFooterPointSize = 7.5;
+// Blank band the layout keeps above and below each page's text and no page
+// draws. The layout draws not only the lines inside the area it is asked
+// for but also neighbours up to a few lines outside it (clipped away, yet
+// their text would stay in the file and be found twice); with this band
+// between pages, those neighbours are blank.
+constexpr double kPageGapMm = 12.0;
 
 const QColor kFooterText{0x6b, 0x75, 0x8c};
 
 constexpr double kBodyPointSize = 10.0;
+constexpr double kLigatureBreakingSpacingPx = 0.2;  // device dots: 0.004 mm at 1200 dpi, too small to see
 // The running text keeps the report window's styles, drawn at the scale
 // that brings the size its headings set to the document's body size, as the
 // window draws them at its own scale.
@@ -117,6 +125,17 @@ QByteArray SvgElement(const QByteArray& document) {
     return start < 0 ? QByteArray() : document.mid(start);
 }
 
+// The windows' font first, then the fonts that hold the same letters.
+QString FontFamilies() {
+    QStringList families{UiFontFamily()};
+    for (const QString& fallback : {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana")}) {
+        if (!families.contains(fallback)) families << fallback;
+    }
+    QStringList quoted;
+    for (const QString& family : families) quoted << QLatin1Char('\'') + family + QLatin1Char('\'');
+    return (quoted << QStringLiteral("sans-serif")).join(QStringLiteral(", "));
+}
+
 class HtmlWriter {
 public:
     HtmlWriter(const reading::Reading& reading, FigureMarkup figures) : r_(reading), figures_(figures) {}
@@ -136,7 +155,7 @@ private:
         out_ += QStringLiteral(
                     "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>%1</title>\n"
                     "<style>\n"
-                    "body { font-family: '%2', 'DejaVu Sans', Verdana, sans-serif; font-size: %3pt; color: #1c2541; }\n"
+                    "body { font-family: %2; font-size: %3pt; color: #1c2541; }\n"
                     "h1 { font-size: 22pt; color: %4; margin-top: 0px; margin-bottom: 2px; }\n"
                     "h2 { font-size: 15pt; color: %4; margin-top: 20px; margin-bottom: 8px; }\n"
                     "h3 { font-size: 11.5pt; color: %4; margin-top: 14px; margin-bottom: 4px; }\n"
@@ -156,7 +175,7 @@ private:
                     "tr.alt td { background-color: #f2f5ee; }\n"
                     "td.caption { font-weight: bold; color: %5; padding-right: 14px; white-space: nowrap; }\n"
                     "span.sign { font-weight: bold; color: %6; }\n")
-                    .arg(Html(QStringLiteral("Starwise Reading: ") + FromUtf8(r_.birth.name)), UiFontFamily())
+                    .arg(Html(QStringLiteral("Starwise Reading: ") + FromUtf8(r_.birth.name)), FontFamilies())
                     .arg(kBodyPointSize)
                     .arg(QString::fromLatin1(kHeadingColour), QString::fromLatin1(kCaptionColour),
                          QString::fromLatin1(kSignColour));
@@ -470,23 +489,36 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     document.setDocumentMargin(0);
     QFont body(UiFontFamily());
     body.setPointSizeF(kBodyPointSize);
+    // Any letter spacing turns the shaper's ligatures off: "fi" stays two
+    // letters, so the file's text reads, copies and searches as written.
+    body.setLetterSpacing(QFont::AbsoluteSpacing, kLigatureBreakingSpacingPx);
     document.setDefaultFont(body);
     document.setHtml(ReadingHtml(reading, FigureMarkup::Placeholders));
 
     // The painter's origin is the printable area's top-left corner; the
-    // text takes all of it but the footer's band.
+    // text takes all of it but the footer's band. Each of the layout's pages
+    // is that text area with the blank band above and below it (the root
+    // frame's margins repeat on every page).
     const double dotsPerMm = device.logicalDpiY() / 25.4;
     const QRectF printable(0, 0, device.width(), device.height());
     const double bodyHeight = printable.height() - kFooterBandMm * dotsPerMm;
-    document.setPageSize(QSizeF(printable.width(), bodyHeight));
+    const double gap = kPageGapMm * dotsPerMm;
+    QTextFrameFormat root = document.rootFrame()->frameFormat();
+    // Frame margins are given in CSS pixels, 1/96 inch; the layout scales them to the device.
+    root.setTopMargin(kPageGapMm / 25.4 * 96.0);
+    root.setBottomMargin(kPageGapMm / 25.4 * 96.0);
+    document.rootFrame()->setFrameFormat(root);
+    const double layoutPageHeight = bodyHeight + 2.0 * gap;
+    document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
         if (page > 0) device.newPage();
+        const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
         painter.save();
-        painter.translate(0, -page * bodyHeight);
+        painter.translate(0, -text.top());
+        painter.setClipRect(text);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * bodyHeight, printable.width(), bodyHeight);
-        painter.setClipRect(context.clip);
+        context.clip = text;
         layout->draw(&painter, context);
         painter.restore();
         DrawFooter(painter, reading, QRectF(0, bodyHeight, printable.width(), printable.height() - bodyHeight),
@@ -527,6 +559,7 @@ QByteArray WheelSvg(const WheelChart& chart, int sizePx) {
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(QSize(sizePx, sizePx));
+    generator.setResolution(96);  // CSS pixels, so the file states its size truly
     generator.setViewBox(QRect(0, 0, sizePx, sizePx));
     generator.setTitle(QStringLiteral("Chart wheel"));
     generator.setDescription(QStringLiteral("The natal chart: signs, equal houses, bodies and nodes, aspect lines"));
