@@ -8,8 +8,8 @@
 namespace starwise::gui {
 
 std::string_view UsageText() {
-    return "Usage: starwise [--pdf FILE --date YYYY-MM-DD --time HH:MM --zone N [--dst]\n"
-           "                --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]]\n"
+    return "Usage: starwise\n"
+           "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --zone N [--dst] --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]\n"
            "\n"
            "Starwise gives a natal astrology reading: the Sun sign and its profile, the\n"
            "Karma Profile of the lunar nodes, the planets in houses, the quincunx and\n"
@@ -21,8 +21,8 @@ std::string_view UsageText() {
            "                      without opening a window\n"
            "  --date YYYY-MM-DD   date of birth, 1901 to 2050\n"
            "  --time HH:MM        local clock time of birth\n"
-           "  --zone N            time zone: its position 0..70 in `starwise-cli\n"
-           "                      --list-zones`, or its exact text\n"
+           "  --zone N            time zone: its position 0..70 as the command-line tool\n"
+           "                      lists them (starwise-cli --list-zones), or its text\n"
            "  --dst               daylight saving time was in force\n"
            "  --lon DDD:MM{E|W}   longitude of the place of birth\n"
            "  --lat DD:MM{N|S}    latitude of the place of birth\n"

@@ -35,8 +35,8 @@ namespace starwise::gui {
 namespace {
 
 // Names of the two figures in placeholder markup.
-const QString kWheelFigure = QStringLiteral("starwise:wheel");
-const QString kSignFigure = QStringLiteral("starwise:sign");
+constexpr QLatin1String kWheelFigure("starwise:wheel");
+constexpr QLatin1String kSignFigure("starwise:sign");
 
 // Figure sizes in CSS pixels (1/96 inch): the wheel 156 mm across, the
 // sign picture 48 mm.
@@ -63,12 +63,11 @@ constexpr double kPageGapMm = 12.0;
 const QColor kFooterText{0x6b, 0x75, 0x8c};
 
 constexpr double kBodyPointSize = 10.0;
-constexpr double kLigatureBreakingSpacingPx = 0.2;  // device dots: 0.004 mm at 1200 dpi, too small to see
+constexpr double kLigatureBreakingSpacingDots = 0.2;  // 0.004 mm at 1200 dpi, too small to see
 // The running text keeps the report window's styles, drawn at the scale
 // that brings the size its headings set to the document's body size, as the
 // window draws them at its own scale.
 const double kRunningTextScale = kBodyPointSize / StyleOf(reading::PieceKind::SectionHeading).pointSize;
-constexpr std::string_view kProgramVersion = "Starwise 1.15";
 
 // Colours of the document, as CSS.
 constexpr const char* kHeadingColour = "#004000";  // the windows' dark green
@@ -76,15 +75,15 @@ constexpr const char* kCaptionColour = "#4a5568";
 constexpr const char* kSignColour = "#c05800";  // the windows' orange, deepened for white paper
 
 // Escaped text with its CR LF (or lone CR or LF) breaks as <br/>.
-QString Html(std::string_view text) {
-    QString escaped = FromUtf8(text).trimmed().toHtmlEscaped();
+QString Html(const QString& text) {
+    QString escaped = text.trimmed().toHtmlEscaped();
     escaped.replace(QStringLiteral("\r\n"), QStringLiteral("<br/>"));
     escaped.replace(QLatin1Char('\r'), QStringLiteral("<br/>"));
     escaped.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
     return escaped;
 }
 
-QString Html(const QString& text) { return Html(std::string_view{text.toStdString()}); }
+QString Html(std::string_view text) { return Html(FromUtf8(text)); }
 
 QString CssColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
@@ -304,13 +303,18 @@ private:
     }
 
     // Caption and value rows, the first value in the sign's colour; a note
-    // (escaped HTML) may follow the first row across both columns.
+    // (escaped HTML) may follow the first row across both columns, and then
+    // the captions keep a fixed share of the width, which the note's length
+    // would otherwise set.
     void FieldRows(const std::vector<std::pair<QString, QString>>& rows, const QString& noteAfterFirst = {}) {
-        out_ += QStringLiteral("<table class=\"fields\" cellspacing=\"0\" cellpadding=\"2\">\n");
+        const bool fixed = !noteAfterFirst.isEmpty();
+        out_ += fixed ? QStringLiteral("<table class=\"fields\" width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">\n")
+                      : QStringLiteral("<table class=\"fields\" cellspacing=\"0\" cellpadding=\"2\">\n");
         bool first = true;
         for (const auto& [caption, value] : rows) {
             const QString shown = first ? QStringLiteral("<span class=\"sign\">%1</span>").arg(value) : value;
-            out_ += QStringLiteral("<tr><td class=\"caption\">%1</td><td>%2</td></tr>\n").arg(caption.toHtmlEscaped(), shown);
+            out_ += QStringLiteral("<tr><td class=\"caption\"%1>%2</td><td>%3</td></tr>\n")
+                        .arg(fixed ? QStringLiteral(" width=\"32%\"") : QString(), caption.toHtmlEscaped(), shown);
             if (first && !noteAfterFirst.isEmpty()) {
                 out_ += QStringLiteral("<tr><td class=\"cusp\" colspan=\"2\">%1</td></tr>\n").arg(noteAfterFirst);
             }
@@ -491,7 +495,7 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     body.setPointSizeF(kBodyPointSize);
     // Any letter spacing turns the shaper's ligatures off: "fi" stays two
     // letters, so the file's text reads, copies and searches as written.
-    body.setLetterSpacing(QFont::AbsoluteSpacing, kLigatureBreakingSpacingPx);
+    body.setLetterSpacing(QFont::AbsoluteSpacing, kLigatureBreakingSpacingDots);
     document.setDefaultFont(body);
     document.setHtml(ReadingHtml(reading, FigureMarkup::Placeholders));
 
@@ -537,7 +541,7 @@ QString WriteReadingPdf(const reading::Reading& reading, const QString& path) {
     QPdfWriter writer(path);
     writer.setPageLayout(ReadingPageLayout());
     writer.setTitle(QStringLiteral("Starwise Reading: ") + FromUtf8(reading.birth.name));
-    writer.setCreator(FromUtf8(kProgramVersion));
+    writer.setCreator(FromUtf8(kWindowCaption));
     if (PaintReadingPages(reading, writer) == 0) {
         return QStringLiteral("Cannot write %1: the file cannot be opened for writing.").arg(path);
     }

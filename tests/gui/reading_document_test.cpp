@@ -1,15 +1,13 @@
 // The reading as a document: the wheel built from a reading, the HTML file
-// (well-formed, self-contained, the report's texts in order), the paged
-// document, and the frame's File menu saving and printing it through
-// stand-in dialogs. The PDF's text is checked by pdf_document_test.py.
+// (well-formed, self-contained, the report's texts in order), and the
+// frame's File menu saving and printing it through stand-in dialogs. The
+// PDF's text and pages are checked by pdf_document_test.py.
 #include <QAction>
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTextDocument>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
@@ -108,7 +106,6 @@ private slots:
     void wheelHoldsTheReadingsPoints();
     void htmlIsOneWellFormedFileInTheReportsOrder_data();
     void htmlIsOneWellFormedFileInTheReportsOrder();
-    void pagedDocumentHasTheTextsInOrder();
     void fileMenuSavesAndPrints_data();
     void fileMenuSavesAndPrints();
 };
@@ -192,20 +189,6 @@ void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder() {
     text = Words(text);
     QVERIFY2(text.contains(name), qPrintable(text.left(200)));
     const QString missing = FirstMissing(text, ExpectedTexts(r));
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or out of order: ") + missing.left(120)));
-}
-
-void ReadingDocumentTest::pagedDocumentHasTheTextsInOrder() {
-    const reading::Reading r = ReadingOf(kCusp);
-    QTemporaryDir folder;
-    QPdfWriter writer(folder.filePath(QStringLiteral("reading.pdf")));
-    writer.setPageLayout(ReadingPageLayout());
-    const int pages = PaintReadingPages(r, writer);
-    QVERIFY2(pages >= 2 && pages < 15, qPrintable(QString::number(pages)));
-    // The HTML the pages are laid out from, as the document reads it.
-    QTextDocument document;
-    document.setHtml(ReadingHtml(r, FigureMarkup::Placeholders));
-    const QString missing = FirstMissing(Words(document.toPlainText()), ExpectedTexts(r));
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or out of order: ") + missing.left(120)));
 }
 
