@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
             libgeonames-dev libcctz-dev tzdata \
-            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian
+            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils
 
 # The birth `make run` reads on a machine without a display.
 SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
@@ -69,11 +69,13 @@ test: deps
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # Chart, reading and Kepler times; start-up to the entry form; 1,000
-# readings with Back (memory and latency), all on this machine.
+# readings with Back (memory and latency); the reading written as PDF and
+# HTML, and `starwise --pdf` end to end; all on this machine.
 bench: build
 	$(RELEASE_DIR)/bench/starwise_bench --benchmark_min_time=0.2
 	$(RELEASE_DIR)/bench/starwise_gui_startup
 	$(RELEASE_DIR)/bench/starwise_gui_soak
+	$(RELEASE_DIR)/bench/starwise_document_bench --benchmark_min_time=0.5
 	python3 bench/batch_bench.py $(RELEASE_DIR)/starwise-cli --count 10000
 
 # The engine against ERFA over 10,000 random births: per body the mean, 95th
@@ -95,8 +97,12 @@ package: build
 	echo "lintian: no error, no warning"; \
 	echo "Package: $$deb"
 
+# The windows, the chart wheel, and the first page of the sample reading's PDF.
+SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name "ASHA KULKARNI"
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots
+	$(RELEASE_DIR)/starwise --pdf $(BUILD)/sample-reading.pdf $(SAMPLE_BIRTH)
+	pdftoppm -png -r 60 -f 1 -l 1 -singlefile $(BUILD)/sample-reading.pdf docs/screenshots/reading-pdf-page1
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,6 @@
 # The Qt desktop program: the windows over the core library, the program
 # `starwise`, the documentation screenshots and the install rules.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Svg)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Svg PrintSupport)
 include(GNUInstallDirs)
 
 add_library(starwise_gui STATIC
@@ -19,11 +19,17 @@ add_library(starwise_gui STATIC
   gui/report_window.cpp
   gui/wheel_layout.cpp
   gui/chart_wheel.cpp
+  gui/reading_wheel.cpp
+  gui/piece_styles.cpp
+  gui/scaled_design.cpp
+  gui/reading_document.cpp
+  gui/document_dialogs.cpp
+  gui/command_line.cpp
   gui/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(starwise_gui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(starwise_gui PUBLIC starwise_core Qt6::Widgets Qt6::Svg)
+target_link_libraries(starwise_gui PUBLIC starwise_core Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 
 add_executable(starwise gui/main.cpp)
 target_link_libraries(starwise PRIVATE starwise_gui)

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
         const starwise::reading::Reading reading = starwise::reading::RunReading(*form);
         if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly
-        json.AppendReading(reading, out);
+        json.AppendReading(reading, nullptr, out);
         starwise::cli::AppendTextReport(reading, true, out);
     } else {
         json.AppendError(std::get<std::string>(parsed), out);

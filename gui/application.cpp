@@ -53,7 +53,7 @@ void Application::Read() {
     if (ended_ || !form_) return;
     FrameWindow* frame = LoadFrame();
     lastReading_ = reading::RunReading(form_->Values());
-    frame->Report()->showReading(lastReading_);
+    frame->showReading(lastReading_);
     frame->showMaximized();
     form_->hide();
 }

@@ -2,22 +2,29 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "content/fixed_texts.h"
-#include "gui/report_window.h"
 #include "gui/clickable_label.h"
+#include "gui/document_dialogs.h"
 #include "gui/help_menus.h"
 #include "gui/links.h"
 #include "gui/look.h"
+#include "gui/reading_document.h"
+#include "gui/report_window.h"
 #include "gui/twips.h"
 
 namespace starwise::gui {
@@ -64,7 +71,15 @@ FrameLayout ComputeFrameLayout(int screenWidth, int bannerWidth, int softwareNam
     };
 }
 
-FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent) : QMainWindow(parent), browser_(browser) {
+double ReportScaleFor(QSize workspace, QSize chrome, QSize design, int marginPx) {
+    if (design.width() <= 0 || design.height() <= 0) return 1.0;
+    const double byWidth = static_cast<double>(workspace.width() - chrome.width() - 2 * marginPx) / design.width();
+    const double byHeight = static_cast<double>(workspace.height() - chrome.height() - 2 * marginPx) / design.height();
+    return std::max(std::min(byWidth, byHeight), kMinimumReportScale);
+}
+
+FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent)
+    : QMainWindow(parent), browser_(browser), dialogs_(std::make_unique<DesktopDocumentDialogs>()) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(FromUtf8(kWindowCaption));
     setFont(UiFont(8.25));
@@ -113,6 +128,7 @@ FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent) : QMainWindow(pare
         mdiArea_->addSubWindow(report_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     child->setObjectName(QStringLiteral("frmDisplayWindow"));
     child->setWindowIcon(QGuiApplication::windowIcon());
+    mdiArea_->installEventFilter(this);
 
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
@@ -132,9 +148,23 @@ FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent) : QMainWindow(pare
     placeForScreenWidth(PixelsToTwips(screenWidth));
 }
 
+FrameWindow::~FrameWindow() = default;
+
 void FrameWindow::createActions() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+    savePdfAction_ = fileMenu_->addAction(QStringLiteral("Save Reading as &PDF…"));
+    savePdfAction_->setObjectName(QStringLiteral("mnuSavePdf"));
+    connect(savePdfAction_, &QAction::triggered, this, &FrameWindow::saveReadingAsPdf);
+    saveHtmlAction_ = fileMenu_->addAction(QStringLiteral("Save Reading as &HTML…"));
+    saveHtmlAction_->setObjectName(QStringLiteral("mnuSaveHtml"));
+    connect(saveHtmlAction_, &QAction::triggered, this, &FrameWindow::saveReadingAsHtml);
+    printAction_ = fileMenu_->addAction(QStringLiteral("&Print…"));
+    printAction_->setObjectName(QStringLiteral("mnuPrint"));
+    printAction_->setShortcut(QKeySequence::Print);
+    connect(printAction_, &QAction::triggered, this, &FrameWindow::printReading);
+    for (QAction* action : {savePdfAction_, saveHtmlAction_, printAction_}) action->setEnabled(false);
+    fileMenu_->addSeparator()->setObjectName(QStringLiteral("mnuFileSep"));
     backAction_ = fileMenu_->addAction(QStringLiteral("&Back"));
     backAction_->setObjectName(QStringLiteral("mnuBack"));
     connect(backAction_, &QAction::triggered, this, &FrameWindow::goBack);
@@ -153,10 +183,14 @@ QWidget* FrameWindow::createStrip(const char* name, int heightTwips, const QColo
     return strip;
 }
 
+QWidget* FrameWindow::reportChild() const {
+    QMdiSubWindow* child = report_->parentWidget() ? qobject_cast<QMdiSubWindow*>(report_->parentWidget()) : nullptr;
+    return child ? static_cast<QWidget*>(child) : report_;
+}
+
 void FrameWindow::placeForScreenWidth(int screenWidthTwips) {
     for (QLabel* label : {static_cast<QLabel*>(banner_), softwareName_}) label->adjustSize();
-    QMdiSubWindow* child = report_->parentWidget() ? qobject_cast<QMdiSubWindow*>(report_->parentWidget()) : nullptr;
-    QWidget* reportWindow = child ? static_cast<QWidget*>(child) : report_;
+    QWidget* reportWindow = reportChild();
     reportWindow->adjustSize();
 
     const FrameLayout at = ComputeFrameLayout(
@@ -171,6 +205,82 @@ void FrameWindow::placeForScreenWidth(int screenWidthTwips) {
     helpLink_->setGeometry(TwipsToPixels(kOfferLeft), 2, offerWidth, commandStrip_->height() - 4);
     helpLink_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     reportWindow->move(std::max(TwipsToPixels(at.reportLeft), 0), TwipsToPixels(kReportTop));
+}
+
+void FrameWindow::fitReport() {
+    QWidget* reportWindow = reportChild();
+    const QSize workspace = mdiArea_->contentsRect().size();
+    if (workspace.isEmpty()) return;
+    // The child window's title bar and borders, as its style draws them.
+    const QSize chrome = reportWindow == report_ ? QSize() : reportWindow->minimumSizeHint() - report_->minimumSize();
+    const int margin = TwipsToPixels(kReportTop);
+    report_->setScale(ReportScaleFor(workspace, chrome, ReportWindow::DesignSize(), margin));
+    reportWindow->adjustSize();
+    // Centred across; down, centred in what the height leaves, at least the margin from the top.
+    const int left = std::max((workspace.width() - reportWindow->width()) / 2, 0);
+    const int top = std::max((workspace.height() - reportWindow->height()) / 2, std::min(margin, workspace.height()));
+    reportWindow->move(left, std::max(top, 0));
+}
+
+void FrameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeForScreenWidth(PixelsToTwips(width()));
+    fitReport();
+}
+
+bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdiArea_ && event->type() == QEvent::Resize) fitReport();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrameWindow::showReading(const reading::Reading& reading) {
+    reading_ = reading;
+    report_->showReading(reading);
+    for (QAction* action : {savePdfAction_, saveHtmlAction_, printAction_}) action->setEnabled(true);
+}
+
+void FrameWindow::setDocumentDialogs(std::unique_ptr<DocumentDialogs> dialogs) {
+    if (dialogs) dialogs_ = std::move(dialogs);
+}
+
+QString FrameWindow::askSavePath(const QString& caption, const QString& suffix, const QString& filter) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(SuggestedFileName(*reading_, suffix));
+    QString path = dialogs_->SaveFileName(this, caption, suggested, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+    return path;
+}
+
+void FrameWindow::saveReadingAsPdf() {
+    if (!reading_) return;
+    const QString path = askSavePath(QStringLiteral("Save Reading as PDF"), QStringLiteral("pdf"),
+                                     QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (const QString failure = WriteReadingPdf(*reading_, path); !failure.isEmpty()) {
+        dialogs_->ShowFailure(this, failure);
+    }
+}
+
+void FrameWindow::saveReadingAsHtml() {
+    if (!reading_) return;
+    const QString path = askSavePath(QStringLiteral("Save Reading as HTML"), QStringLiteral("html"),
+                                     QStringLiteral("Web pages (*.html *.htm)"));
+    if (path.isEmpty()) return;
+    if (const QString failure = WriteReadingHtml(*reading_, path); !failure.isEmpty()) {
+        dialogs_->ShowFailure(this, failure);
+    }
+}
+
+void FrameWindow::printReading() {
+    if (!reading_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ReadingPageLayout());
+    printer.setDocName(QFileInfo(SuggestedFileName(*reading_, QStringLiteral("pdf"))).completeBaseName());
+    if (!dialogs_->SetUpPrinter(this, printer)) return;
+    if (PaintReadingPages(*reading_, printer) == 0) {
+        dialogs_->ShowFailure(this, QStringLiteral("The reading could not be printed: the printer could not be started."));
+    }
 }
 
 void FrameWindow::goBack() { emit backRequested(); }

@@ -1,9 +1,15 @@
 // The frame window that hosts the report: a banner strip and a name strip at
-// the top, the report in the middle, a command strip with Back and Exit at
-// the bottom, and the menus.
+// the top, the report in the middle, scaled to fill the space between, a
+// command strip with Back and Exit at the bottom, and the menus, among them
+// saving and printing the reading.
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+#include "reading/reading.h"
 
 class QAction;
 class QLabel;
@@ -15,6 +21,7 @@ class QWidget;
 namespace starwise::gui {
 
 class ClickableLabel;
+class DocumentDialogs;
 class UrlOpener;
 class ReportWindow;
 
@@ -32,11 +39,32 @@ struct FrameLayout {
 FrameLayout ComputeFrameLayout(int screenWidth, int bannerWidth, int softwareNameWidth, int exitWidth,
                                int backWidth, int reportWidth);
 
+// Smallest scale the report is drawn at, however small the workspace.
+inline constexpr double kMinimumReportScale = 0.25;
+
+// The uniform scale of the report's design (logical pixels) that fits it,
+// with its window's title bar and borders (chrome), into the workspace with
+// marginPx to spare on every side: the smaller of the width's and the
+// height's ratios, and not below kMinimumReportScale.
+double ReportScaleFor(QSize workspace, QSize chrome, QSize design, int marginPx);
+
 class FrameWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     FrameWindow(UrlOpener& browser, QWidget* parent = nullptr);
+    ~FrameWindow() override;
+
+    // Shows a reading in the report and keeps it for saving and printing.
+    void showReading(const reading::Reading& reading);
+
+    // File menu: the reading as an A4 PDF, as one HTML file, on a printer.
+    // Each asks through the document dialogs and does nothing when cancelled.
+    void saveReadingAsPdf();
+    void saveReadingAsHtml();
+    void printReading();
+    // Replaces the desktop's file and print dialogs (tests answer them).
+    void setDocumentDialogs(std::unique_ptr<DocumentDialogs> dialogs);
 
     // The report window inside the frame; it lives and dies with the frame.
     ReportWindow* Report() const { return report_; }
@@ -57,13 +85,23 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
     QWidget* createStrip(const char* name, int heightTwips, const QColor& background);
     void placeForScreenWidth(int screenWidthTwips);
+    // Scales the report to the workspace and centres it there.
+    void fitReport();
+    QWidget* reportChild() const;
+    // The path to save to, with the suffix added when none was typed;
+    // empty when cancelled.
+    QString askSavePath(const QString& caption, const QString& suffix, const QString& filter);
 
     UrlOpener& browser_;
+    std::unique_ptr<DocumentDialogs> dialogs_;
+    std::optional<reading::Reading> reading_;
     bool unloading_ = false;
 
     QMdiArea* mdiArea_;
@@ -78,6 +116,9 @@ private:
     ClickableLabel* helpLink_;
 
     QMenu* fileMenu_;
+    QAction* savePdfAction_;
+    QAction* saveHtmlAction_;
+    QAction* printAction_;
     QAction* backAction_;
     QAction* exitAction_;
 };

@@ -1,6 +1,7 @@
 #include "gui/look.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPixmapCache>
 #include <QStyleFactory>
@@ -52,6 +53,13 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray ResourceData(std::string_view resource) {
+    InitPictureResources();
+    QFile file(FromUtf8(resource));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
 }
 
 QPixmap ResourcePicture(std::string_view resource, QSize size, qreal devicePixelRatio) {

@@ -1,6 +1,7 @@
 // Fonts, colours and texts shared by the program's windows.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -39,6 +40,10 @@ QString FromUtf8(std::string_view text);
 // 10 MB itself); the windows draw as fast without it.
 // Call right after the QApplication is constructed.
 void ConfigureApplication();
+
+// The bytes of one of the program's resources (e.g. a sign picture's SVG);
+// empty when there is no such resource.
+QByteArray ResourceData(std::string_view resource);
 
 // A picture from the program's resources (an SVG) drawn at the given size in
 // logical pixels, sharp on high-density screens. Null when the resource is

@@ -1,13 +1,71 @@
-// Starwise desktop program.
+// Starwise desktop program; with --pdf, the reading as a PDF without a window.
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "gui/application.h"
+#include "gui/command_line.h"
 #include "gui/look.h"
 #include "gui/message_sink.h"
+#include "gui/reading_document.h"
 #include "gui/single_instance.h"
 #include "gui/url_opener.h"
+#include "reading/reading.h"
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kNotWritten = 1;
+
+void PrintLine(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fputc('\n', stream);
+}
+
+// Writes the reading without a window, on the offscreen platform unless
+// another was asked for. No single-copy lock: any number may run at once.
+int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;  // the words were the program's own, not Qt's
+    char* qtArgv[] = {programName, nullptr};
+    QGuiApplication qtApp(qtArgc, qtArgv);
+
+    const starwise::reading::Reading reading = starwise::reading::RunReading(command.form);
+    for (std::string_view step : reading.failedSteps) {
+        std::fprintf(stderr, "warning: the step \"%.*s\" of the reading failed; its part is left out\n",
+                     static_cast<int>(step.size()), step.data());
+    }
+    const QString failure = starwise::gui::WriteReadingPdf(reading, QString::fromLocal8Bit(command.pdfPath.c_str()));
+    if (!failure.isEmpty()) {
+        PrintLine(stderr, failure.toLocal8Bit().toStdString());
+        return kNotWritten;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    using starwise::gui::CommandLine;
+    const CommandLine command = starwise::gui::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+        case CommandLine::PrintVersion:
+            PrintLine(stdout, starwise::gui::kVersionLine);
+            return 0;
+        case CommandLine::PrintHelp:
+            std::fputs(std::string{starwise::gui::UsageText()}.c_str(), stdout);
+            return 0;
+        case CommandLine::Refuse:
+            PrintLine(stderr, command.refusal);
+            return kRefused;
+        case CommandLine::WritePdf:
+            return WritePdf(argv[0], command);
+        case CommandLine::OpenWindows:
+            break;
+    }
+
     QApplication qtApp(argc, argv);
     starwise::gui::ConfigureApplication();
 

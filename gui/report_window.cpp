@@ -11,15 +11,18 @@
 #include <QTextEdit>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "content/fixed_texts.h"
 #include "content/sign_pictures.h"
+#include "gui/chart_wheel.h"
+#include "gui/look.h"
+#include "gui/reading_wheel.h"
+#include "gui/twips.h"
 #include "reading/node_reading.h"
 #include "reading/sun_sign.h"
-#include "gui/look.h"
-#include "gui/twips.h"
 
 namespace starwise::gui {
 namespace {
@@ -44,30 +47,6 @@ struct TextLook {
 
 const TextLook kCaptionLook{8.25, true, true, kWhite};
 
-// How each kind of running-text piece looks: bold or not, its colour, and a
-// point size for section headings (0: keep the size in force).
-struct PieceStyle {
-    reading::PieceKind kind;
-    bool bold;
-    QColor colour;
-    double pointSize;
-};
-
-const std::array<PieceStyle, 6> kPieceStyles{{
-    {reading::PieceKind::SectionHeading, true, QColor(0, 128, 0), 11},
-    {reading::PieceKind::BodyTitle, true, QColor(128, 0, 0), 0},
-    {reading::PieceKind::AlternateBodyTitle, true, QColor(0, 0, 255), 0},
-    {reading::PieceKind::LeadIn, true, QColor(128, 0, 0), 0},
-    {reading::PieceKind::List, true, QColor(0, 0, 0), 0},
-    {reading::PieceKind::Paragraph, false, QColor(0, 0, 0), 0},
-}};
-
-const PieceStyle& StyleOf(reading::PieceKind kind) {
-    for (const PieceStyle& style : kPieceStyles) {
-        if (style.kind == kind) return style;
-    }
-    return kPieceStyles.back();
-}
 const TextLook kValueLook{8.25, true, false, kWhite};
 
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const QRect& pixels,
@@ -207,7 +186,18 @@ ReportWindow::ReportWindow(QWidget* parent) : QWidget(parent) {
 
     createSunSignTab();
     createStarwiseTab();
+    createChartTab();
     tabs_->setCurrentIndex(1);
+    design_.Record(this);
+}
+
+QSize ReportWindow::DesignSize() { return TwipsSize(kWindowWidth, kWindowHeight); }
+
+void ReportWindow::setScale(double factor) {
+    if (!(factor > 0.0) || factor == design_.Factor()) return;
+    design_.Apply(factor);
+    showSignPicture();
+    showRunningText();
 }
 
 void ReportWindow::createSunSignTab() {
@@ -295,13 +285,52 @@ void ReportWindow::createStarwiseTab() {
     runningText_->setReadOnly(true);
     runningText_->setAcceptRichText(false);
     runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    runningText_->setFont(UiFont(8.25));
-    runningText_->document()->setDefaultFont(UiFont(8.25));
+    runningText_->setFont(UiFont(kRunningTextPointSize));
+    runningText_->document()->setDefaultFont(UiFont(kRunningTextPointSize));
     QPalette palette = runningText_->palette();
     palette.setColor(QPalette::Base, kWhite);
     palette.setColor(QPalette::Text, Qt::black);
     runningText_->setPalette(palette);
     runningText_->setGeometry(TwipsRect(120, 240, 9045, 1935));
+}
+
+void ReportWindow::createChartTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabChart"));
+    tabs_->addTab(page, QStringLiteral("Chart"));
+
+    QGroupBox* frame = MakeFrame("Frame5", QStringLiteral("Natal Chart"), page, OnTab(120, 360, 9255, 6975), 8.25);
+    wheel_ = new ChartWheelWidget(frame);
+    wheel_->setObjectName(QStringLiteral("wheelChart"));
+    wheel_->setGeometry(TwipsRect(2520, 240, 6615, 6615));
+    wheel_->hide();  // until a reading with a chart
+    // On the wheel's own paper: the Ascendant's arrow and "Asc" stand
+    // outside the rings, where the frame's green would hide them.
+    SetColours(wheel_, WheelStyle{}.ink, WheelStyle{}.background);
+
+    // Down the left: the Ascendant's position, which the wheel marks
+    // without a text, and what the two kinds of aspect line mean.
+    MakeLabel("Label30", QStringLiteral("Ascendant"), frame, TwipsRect(240, 360, 2160, 300), kCaptionLook);
+    ascendant_ = MakeLabel("lblAscendant", QString(), frame, TwipsRect(240, 660, 2160, 300), {9, true, false, kOrange});
+    MakeLabel("Label31", QStringLiteral("Aspect Lines"), frame, TwipsRect(240, 5520, 2160, 300), kCaptionLook);
+    const TextLook key{8.25, false, false, kWhite};
+    QLabel* quincunx = MakeLabel("lblQuincunxKey", QStringLiteral("Quincunx: dashed"), frame,
+                                 TwipsRect(240, 5880, 2160, 300), key);
+    QLabel* semiSextile = MakeLabel("lblSemiSextileKey", QStringLiteral("Semi-sextile: dotted"), frame,
+                                    TwipsRect(240, 6180, 2160, 300), key);
+    for (QLabel* label : {quincunx, semiSextile}) label->setWordWrap(true);
+}
+
+void ReportWindow::showWheel(const reading::Reading& reading) {
+    std::optional<WheelChart> chart;
+    try {
+        chart = WheelChartOf(reading);
+        if (chart) wheel_->setChart(std::move(*chart));
+    } catch (const std::invalid_argument&) {
+        chart.reset();  // a chart the wheel cannot show is left out, as a failed step's part
+    }
+    wheel_->setVisible(chart.has_value());
+    ascendant_->setText(reading.chart ? FromUtf8(reading.chart->bodies[engine::kAscendant].positionText) : QString());
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {
@@ -327,7 +356,11 @@ void ReportWindow::showReading(const reading::Reading& reading) {
     birthStone_->setText(text(profile, &Profile::birthStone));
     positiveTraits_->setPlainText(profile ? FromUtf8(reading::PositiveTraitsOf(*profile)) : QString());
     negativeTraits_->setPlainText(text(profile, &Profile::negativeTraits));
-    showSignPicture(profile ? profile->pictureNumber : 0);
+    const int pictureNumber = profile ? profile->pictureNumber : 0;
+    const auto row = std::find_if(content::kSignPictures.begin(), content::kSignPictures.end(),
+                                  [pictureNumber](const content::SignPictureRow& r) { return r.number == pictureNumber; });
+    signPictureResource_ = row == content::kSignPictures.end() ? QString() : FromUtf8(row->resource);
+    showSignPicture();
 
     // Before the first reading the sign captions hold their placeholders;
     // a reading without a node row leaves them as they are.
@@ -339,42 +372,43 @@ void ReportWindow::showReading(const reading::Reading& reading) {
         southKeywords_->setText(FromUtf8(node->southKeywords));
         southDescription_->setPlainText(FromUtf8(reading::SouthDescriptionOf(*node)));
     }
-    showRunningText(reading.RunningText());
+    runningRuns_ = StyledRunsOf(reading.RunningText());
+    showRunningText();
+    showWheel(reading);
 }
 
-void ReportWindow::showSignPicture(int pictureNumber) {
-    const auto row = std::find_if(content::kSignPictures.begin(), content::kSignPictures.end(),
-                                  [pictureNumber](const content::SignPictureRow& r) { return r.number == pictureNumber; });
-    if (row == content::kSignPictures.end()) {
+void ReportWindow::showSignPicture() {
+    if (signPictureResource_.isEmpty()) {
         signPicture_->clear();
-        signPictureResource_.clear();
         return;
     }
-    signPicture_->setPixmap(ResourcePicture(row->resource, signPicture_->size(), devicePixelRatioF()));
-    signPictureResource_ = FromUtf8(row->resource);
+    // Drawn from the SVG at the label's present size, so it stays sharp at
+    // every scale.
+    signPicture_->setPixmap(
+        ResourcePicture(signPictureResource_.toStdString(), signPicture_->size(), devicePixelRatioF()));
 }
 
-void ReportWindow::showRunningText(const std::vector<reading::ReportPiece>& pieces) {
+void ReportWindow::showRunningText() {
+    // Kept where the reader was, as a share of the whole, across a new scale.
+    const QScrollBar* bar = runningText_->verticalScrollBar();
+    const double readTo = bar->maximum() > 0 ? static_cast<double>(bar->value()) / bar->maximum() : 0.0;
+    const double factor = design_.Factor();
+    runningText_->document()->setDefaultFont(UiFont(kRunningTextPointSize * factor));
     runningText_->clear();
     QTextCursor caret(runningText_->document());
-    // A heading's size holds for everything written after it, as a rich-text
-    // box's selection size does.
-    double pointSize = 8.25;
-    for (const reading::ReportPiece& piece : pieces) {
-        const PieceStyle& style = StyleOf(piece.kind);
-        if (style.pointSize > 0) pointSize = style.pointSize;
+    for (const StyledRun& run : runningRuns_) {
         QTextCharFormat format;
         format.setFontFamilies({UiFontFamily()});
-        format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
-        format.setFontPointSize(pointSize);
-        format.setForeground(style.colour);
-
-        // CR LF ends a line: QTextCursor turns "\n" into a paragraph break.
-        QString inserted = FromUtf8(piece.text);
-        inserted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        inserted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        format.setFontWeight(run.style->bold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(run.pointSize * factor);
+        format.setForeground(run.style->colour);
         caret.movePosition(QTextCursor::End);
-        caret.insertText(inserted, format);
+        caret.insertText(run.text, format);
+    }
+    runningText_->setTextCursor(QTextCursor(runningText_->document()));
+    if (readTo > 0.0) {
+        QScrollBar* scrolled = runningText_->verticalScrollBar();
+        scrolled->setValue(static_cast<int>(readTo * scrolled->maximum()));
     }
 }
 

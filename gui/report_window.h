@@ -1,10 +1,14 @@
 // The report window: one reading, rendered from the reading value. Sun-sign
 // profile on the first tab; the Karma Profile and the planets in houses on
-// the second, which it opens on.
+// the second, which it opens on; the chart wheel on the third. The window is
+// designed at one size and drawn at any uniform scale of it.
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
+#include "gui/piece_styles.h"
+#include "gui/scaled_design.h"
 #include "reading/reading.h"
 
 class QGroupBox;
@@ -14,6 +18,8 @@ class QTabWidget;
 class QTextEdit;
 
 namespace starwise::gui {
+
+class ChartWheelWidget;
 
 class ReportWindow : public QWidget {
     Q_OBJECT
@@ -28,14 +34,23 @@ public:
     // Resource path of the Sun-sign picture on show; empty when none.
     QString SignPictureResource() const { return signPictureResource_; }
 
+    // Draws the window at factor (> 0) times its designed size: every box,
+    // text and picture together. 1 is the design.
+    void setScale(double factor);
+    double Scale() const { return design_.Factor(); }
+    // The window's size at scale 1, logical pixels.
+    static QSize DesignSize();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void createSunSignTab();
     void createStarwiseTab();
-    void showRunningText(const std::vector<reading::ReportPiece>& pieces);
-    void showSignPicture(int pictureNumber);
+    void createChartTab();
+    void showRunningText();
+    void showSignPicture();
+    void showWheel(const reading::Reading& reading);
 
     QTabWidget* tabs_;
     // "Sun Sign" tab; its frame's caption carries the cusp line, if any
@@ -57,7 +72,12 @@ private:
     QLabel* southKeywords_;
     QPlainTextEdit* southDescription_;
     QTextEdit* runningText_;
+    // "Chart" tab
+    ChartWheelWidget* wheel_;
+    QLabel* ascendant_;
 
+    ScaledDesign design_;
+    std::vector<StyledRun> runningRuns_;  // the running text on show, redrawn at each scale
     QString signPictureResource_;
     bool shown_ = false;
 };

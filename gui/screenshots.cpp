@@ -1,7 +1,8 @@
 // Renders the program's windows to PNG files for the documentation: the entry
 // form with a place chosen from the atlas, the places it offers as a city is
-// typed, the report on each of its tabs after a fixed sample reading, and the
-// about box. Usage: starwise-screenshots OUTPUT_FOLDER
+// typed, the report on each of its tabs after a fixed sample reading, the
+// sample's chart wheel on its own, and the about box.
+// Usage: starwise-screenshots OUTPUT_FOLDER
 //
 // It always draws off screen, on a 1280 by 800 screen at 96 dpi, so the
 // pictures come out the same on every machine.
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyleFactory>
@@ -32,6 +35,8 @@
 #include "gui/report_window.h"
 #include "gui/application.h"
 #include "gui/about_box.h"
+#include "gui/chart_wheel.h"
+#include "gui/reading_wheel.h"
 #include "gui/look.h"
 #include "gui/frame_window.h"
 #include "gui/message_sink.h"
@@ -60,6 +65,27 @@ bool Save(QWidget* window, const QDir& folder, const QString& fileName) {
     QApplication::processEvents();
     const QString path = folder.filePath(fileName);
     if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The reading's wheel alone, sidePx square on white.
+bool SaveWheel(const starwise::reading::Reading& reading, const QDir& folder, const QString& fileName, int sidePx) {
+    const auto chart = WheelChartOf(reading);
+    if (!chart) {
+        std::fprintf(stderr, "the sample reading has no chart\n");
+        return false;
+    }
+    QImage image(sidePx, sidePx, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintChartWheel(painter, QRectF(0, 0, sidePx, sidePx), *chart, WheelStyle{});
+    painter.end();
+    const QString path = folder.filePath(fileName);
+    if (!image.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -188,7 +214,10 @@ int main(int argc, char* argv[]) {
     ok = Save(frame, folder, QStringLiteral("report-starwise.png")) && ok;
     tabs->setCurrentIndex(0);
     ok = Save(frame, folder, QStringLiteral("report-sun-sign.png")) && ok;
+    tabs->setCurrentIndex(2);
+    ok = Save(frame, folder, QStringLiteral("report-chart.png")) && ok;
     tabs->setCurrentIndex(1);
+    ok = SaveWheel(app.LastReading(), folder, QStringLiteral("wheel.png"), 640) && ok;
 
     AboutBox about(browser, frame);
     about.show();

@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <memory>
 
@@ -27,6 +28,7 @@
 #include "gui/application.h"
 #include "gui/clickable_label.h"
 #include "gui/about_box.h"
+#include "gui/chart_wheel.h"
 #include "gui/frame_window.h"
 #include "gui/single_instance.h"
 
@@ -85,7 +87,7 @@ void Add(QStringList& runs, QString& open, QChar c, const QString& format) {
 }
 
 QString Format(bool bold, const QString& colour, double points) {
-    return QStringLiteral("%1 %2 %3pt").arg(bold ? "bold" : "normal", colour).arg(points);
+    return QStringLiteral("%1 %2 %3pt").arg(bold ? "bold" : "normal", colour, QString::number(points, 'f', 2));
 }
 
 QStringList ShownRuns(const QTextDocument& document) {
@@ -105,8 +107,8 @@ QStringList ShownRuns(const QTextDocument& document) {
 
 // The running text as it should show: each kind's weight and colour, CR LF
 // a line break, a heading's size holding for what follows (8.25 points
-// before the first).
-QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces) {
+// before the first), every size times the report's scale.
+QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces, double scale) {
     struct Look { reading::PieceKind kind; bool bold; const char* colour; double size; };
     const Look kLooks[] = {
         {reading::PieceKind::SectionHeading, true, "#008000", 11}, {reading::PieceKind::BodyTitle, true, "#800000", 0},
@@ -120,7 +122,7 @@ QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces) {
         const Look& look = *std::find_if(std::begin(kLooks), std::end(kLooks),
                                          [&](const Look& l) { return l.kind == piece.kind; });
         if (look.size > 0) size = look.size;
-        const QString key = Format(look.bold, look.colour, size);
+        const QString key = Format(look.bold, look.colour, size * scale);
         const QString text = QString::fromStdString(piece.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         for (const QChar c : text) Add(runs, open, c, key);
     }
@@ -161,9 +163,13 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
     QCOMPARE(Find<QGroupBox>(frame, "Frame4")->title(),
              r.sunCusp ? Q(reading::SunCuspLine(*r.sunCusp)) : QString());
     const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");
-    QCOMPARE(ShownRuns(*box->document()), ExpectedRuns(r.RunningText()));
+    QCOMPARE(ShownRuns(*box->document()), ExpectedRuns(r.RunningText(), frame->Report()->Scale()));
     QCOMPARE(box->textCursor().position(), 0);  // shown from its beginning
     QCOMPARE(Find<QTabWidget>(frame, "SSTab1")->currentIndex(), 1);
+    // The Chart tab's wheel: the chart's Ascendant and its twelve points.
+    const auto* wheel = Find<ChartWheelWidget>(frame, "wheelChart");
+    QCOMPARE(wheel->chart().ascendantDeg, r.chart->bodies[engine::kAscendant].longitudeDeg);
+    QCOMPARE(wheel->chart().points.size(), std::size_t{12});
 }
 
 // What the form's boxes and lists hold.
@@ -195,6 +201,8 @@ private slots:
     void eachLinkOpensItsAddressOnce();
     void frameLayoutFollowsTheScreen_data();
     void frameLayoutFollowsTheScreen();
+    void reportScaleFitsTheWorkspace_data();
+    void reportScaleFitsTheWorkspace();
 };
 
 void ProgramTest::readingFromButtonToReport_data() {
@@ -429,6 +437,26 @@ void ProgramTest::frameLayoutFollowsTheScreen() {
     QCOMPARE(at.reportLeft, reportLeft);
     QCOMPARE(at.bannerLeft, (screenWidth - 3000) / 2);
     QCOMPARE(at.softwareNameLeft, (screenWidth - 1200) / 2);
+}
+
+// Scale of the 1000 x 567 pixel report with a 2 x 24 pixel title bar and
+// borders and an 8 pixel margin: the smaller of the two ratios, 0.25 at least.
+void ProgramTest::reportScaleFitsTheWorkspace_data() {
+    QTest::addColumn<QSize>("workspace");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1920 wide, height decides") << QSize(1920, 949) << (949.0 - 24 - 16) / 567;
+    QTest::newRow("tall and narrow, width decides") << QSize(800, 1200) << (800.0 - 2 - 16) / 1000;
+    QTest::newRow("exactly the design") << QSize(1018, 607) << 1.0;
+    QTest::newRow("a postage stamp") << QSize(100, 60) << 0.25;
+}
+
+void ProgramTest::reportScaleFitsTheWorkspace() {
+    QFETCH(QSize, workspace);
+    QFETCH(double, scale);
+    constexpr double kScaleTolerance = 1e-12;  // a ratio, exact but for rounding
+    const double actual = ReportScaleFor(workspace, QSize(2, 24), QSize(1000, 567), 8);
+    QVERIFY2(std::abs(actual - scale) < kScaleTolerance,
+             qPrintable(QStringLiteral("expected %1, got %2").arg(scale, 0, 'g', 15).arg(actual, 0, 'g', 15)));
 }
 
 QTEST_MAIN(ProgramTest)

@@ -1,0 +1,94 @@
+#include "gui/command_line.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "entry/birth_flags.h"
+
+namespace starwise::gui {
+
+std::string_view UsageText() {
+    return "Usage: starwise\n"
+           "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --zone N [--dst] --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]\n"
+           "\n"
+           "Starwise gives a natal astrology reading: the Sun sign and its profile, the\n"
+           "Karma Profile of the lunar nodes, the planets in houses, the quincunx and\n"
+           "semi-sextile aspects, the natal Moon and void of course, and the chart wheel.\n"
+           "Without options it opens the entry form.\n"
+           "\n"
+           "Options:\n"
+           "  --pdf FILE          write the whole reading as an A4 PDF to FILE and end,\n"
+           "                      without opening a window\n"
+           "  --date YYYY-MM-DD   date of birth, 1901 to 2050\n"
+           "  --time HH:MM        local clock time of birth\n"
+           "  --zone N            time zone: its position 0..70 as the command-line tool\n"
+           "                      lists them (starwise-cli --list-zones), or its text\n"
+           "  --dst               daylight saving time was in force\n"
+           "  --lon DDD:MM{E|W}   longitude of the place of birth\n"
+           "  --lat DD:MM{N|S}    latitude of the place of birth\n"
+           "  --name NAME         the person's name (ANONYMOUS when not given)\n"
+           "  --help              print this help and end\n"
+           "  --version           print the version and end\n"
+           "\n"
+           "The birth flags are checked by the entry form's rules; a refused value\n"
+           "prints the form's message on standard error and ends with status 2.\n";
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& words) {
+    CommandLine command;
+    const auto has = [&words](std::string_view word) { return std::find(words.begin(), words.end(), word) != words.end(); };
+    if (has("--version")) {
+        command.action = CommandLine::PrintVersion;
+        return command;
+    }
+    if (has("--help")) {
+        command.action = CommandLine::PrintHelp;
+        return command;
+    }
+
+    std::vector<std::string> flags;
+    bool pdf = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "--pdf" || word.starts_with("--pdf=")) {
+            pdf = true;
+            if (word.size() > 6) {
+                command.pdfPath = word.substr(6);
+            } else if (i + 1 < words.size()) {
+                command.pdfPath = words[++i];
+            }
+            continue;
+        }
+        flags.push_back(word);
+    }
+
+    if (!pdf) {
+        // Words that all read as birth flags ask for a reading the windows
+        // cannot take from the command line; anything else is Qt's.
+        if (!words.empty() && std::holds_alternative<entry::BirthFlags>(entry::CaseFlagsOf(words))) {
+            command.action = CommandLine::Refuse;
+            command.refusal = "the birth flags need --pdf FILE (see starwise --help)";
+        }
+        return command;
+    }
+    command.action = CommandLine::Refuse;
+    if (command.pdfPath.empty()) {
+        command.refusal = "--pdf needs a value";
+        return command;
+    }
+    const auto parsed = entry::CaseFlagsOf(flags);
+    if (const auto* refused = std::get_if<std::string>(&parsed)) {
+        command.refusal = *refused;
+        return command;
+    }
+    auto form = entry::FormValuesOf(std::get<entry::BirthFlags>(parsed));
+    if (const auto* refused = std::get_if<std::string>(&form)) {
+        command.refusal = *refused;
+        return command;
+    }
+    command.form = std::get<entry::EntryFormValues>(std::move(form));
+    command.action = CommandLine::WritePdf;
+    return command;
+}
+
+}  // namespace starwise::gui

@@ -1,0 +1,35 @@
+// The desktop program's command line. Without words it opens the windows;
+// --pdf FILE with the birth flags writes the reading as a PDF without any
+// window; --version and --help print and end.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "entry/entry_form.h"
+
+namespace starwise::gui {
+
+inline constexpr std::string_view kVersionLine = "starwise 1.15";
+
+// What one run of the program does.
+struct CommandLine {
+    enum Action { OpenWindows, PrintVersion, PrintHelp, WritePdf, Refuse };
+    Action action = OpenWindows;
+    std::string pdfPath;         // WritePdf: where, as given
+    entry::EntryFormValues form; // WritePdf: the checked birth flags
+    std::string refusal;         // Refuse: the message for standard error
+};
+
+// The usage printed by --help, in the layout help2man reads.
+std::string_view UsageText();
+
+// Reads the words after the program's name. --version or --help anywhere
+// wins. --pdf FILE (or --pdf=FILE) takes the other words as birth flags,
+// read and checked as the command-line tool reads them, and is refused
+// with the same messages. Birth flags alone, without --pdf, are refused;
+// any other words are left to Qt (-platform, -style ...).
+CommandLine ParseCommandLine(const std::vector<std::string>& words);
+
+}  // namespace starwise::gui

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""`starwise --pdf` end to end, read back with poppler-utils.
+
+For each birth the PDF must hold, in order, every line of the command-line
+tool's text reading of the same flags (the same texts, from the same core);
+page 1 must hold the wheel (the twelve sign glyphs, "Asc", every body's and
+node's position text); the page count must be sane. It runs with no display
+and no platform named, as a script on a server would. Refused flags must
+give the command-line tool's message and status 2, and no file.
+
+Usage: pdf_document_test.py STARWISE STARWISE_CLI
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+BIRTHS = [  # (what it covers, flags)
+    ("Pune: aspects of both kinds", ["--date", "1980-07-15", "--time", "06:30", "--zone", "34",
+                                     "--lon", "73:51E", "--lat", "18:31N", "--name", "ASHA KULKARNI"]),
+    ("New York: on the cusp, daylight saving", ["--date", "1975-10-23", "--time", "06:00", "--zone", "27", "--dst",
+                                                "--lon", "74:00W", "--lat", "40:43N", "--name", "ROSA"]),
+    ("Reykjavik: far north, no name", ["--date=2001-01-01", "--time=23:59", "--zone=29",
+                                       "--lon=21:56W", "--lat=64:09N"]),
+]
+REFUSED = [  # (what it covers, flags after --pdf FILE)
+    ("month 13", ["--date", "1980-13-15", "--time", "06:30", "--zone", "34", "--lon", "73:51E", "--lat", "18:31N"]),
+    ("no latitude", ["--date", "1980-07-15", "--time", "06:30", "--zone", "34", "--lon", "73:51E"]),
+    ("unknown word", ["--date", "1980-07-15", "--time", "06:30", "--zone", "34", "--lon", "73:51E",
+                      "--lat", "18:31N", "--colour"]),
+    ("zone out of range", ["--date", "1980-07-15", "--time", "06:30", "--zone", "71", "--lon", "73:51E",
+                           "--lat", "18:31N"]),
+]
+SIGN_GLYPHS = [chr(code) for code in range(0x2648, 0x2654)]
+PAGES_AT_LEAST, PAGES_BELOW = 2, 15
+FOOTER = re.compile(r"^Starwise reading for .*Page \d+ of \d+$", re.MULTILINE)
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+# No display and no platform asked for: --pdf must choose the offscreen one.
+HEADLESS = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY")}
+
+
+def run(command):
+    return subprocess.run(command, capture_output=True, text=True, timeout=60, env=HEADLESS)
+
+
+def tokens(text):
+    """Words, with the colons the text reading puts after captions dropped."""
+    return text.replace(":", " ").split()
+
+
+def find_in_order(haystack, lines):
+    """The first line whose words do not follow, together, the previous line's; or None."""
+    start = 0
+    for line in lines:
+        needle = tokens(line)
+        at = next((i for i in range(start, len(haystack) - len(needle) + 1)
+                   if haystack[i:i + len(needle)] == needle), None)
+        if at is None:
+            return line
+        start = at + len(needle)
+    return None
+
+
+def pdf_text(path, *pages):
+    result = run(["pdftotext", "-raw", *pages, path, "-"])
+    return FOOTER.sub("", result.stdout.replace("\f", "\n"))
+
+
+def check_birth(starwise, cli, folder, label, flags):
+    pdf = os.path.join(folder, "reading.pdf")
+    made = run([starwise, "--pdf", pdf, *flags])
+    if not check(made.returncode == 0, f"{label}: status {made.returncode}, stderr {made.stderr!r}"):
+        return
+    pages = int(re.search(r"^Pages:\s+(\d+)", run(["pdfinfo", pdf]).stdout, re.MULTILINE).group(1))
+    check(PAGES_AT_LEAST <= pages < PAGES_BELOW, f"{label}: {pages} pages")
+
+    expected = [line for line in run([cli, *flags]).stdout.splitlines()
+                if line.strip() and not set(line) <= {"="}]
+    missing = find_in_order(tokens(pdf_text(pdf)), expected)
+    check(missing is None, f"{label}: missing or out of order in the PDF: {missing!r}")
+
+    first_page = pdf_text(pdf, "-f", "1", "-l", "1")
+    reading = json.loads(run([cli, "--json", *flags]).stdout)
+    wheel = SIGN_GLYPHS + ["Asc"] + [b["position"] for b in reading["bodies"][:10]]
+    wheel += [reading["north_node"], reading["south_node"]]
+    words = first_page.split()
+    absent = [text for text in wheel if not (text in words or (" " in text and text in first_page))]
+    check(not absent, f"{label}: not on page 1: {absent}")
+
+
+def check_refused(starwise, cli, folder, label, flags):
+    pdf = os.path.join(folder, "refused.pdf")
+    got = run([starwise, "--pdf", pdf, *flags])
+    want = run([cli, *flags])
+    check(got.returncode == 2, f"{label}: status {got.returncode}, expected 2")
+    check(got.stderr.strip() == want.stderr.strip() and got.stderr.strip(),
+          f"{label}: message {got.stderr.strip()!r}, the command line says {want.stderr.strip()!r}")
+    check(not os.path.exists(pdf), f"{label}: a file was written")
+
+
+def main():
+    starwise, cli = sys.argv[1], sys.argv[2]
+    with tempfile.TemporaryDirectory() as folder:
+        for label, flags in BIRTHS:
+            check_birth(starwise, cli, folder, label, flags)
+        for label, flags in REFUSED:
+            check_refused(starwise, cli, folder, label, flags)
+        missing_value = run([starwise, "--pdf"])
+        check(missing_value.returncode == 2 and "--pdf needs a value" in missing_value.stderr,
+              f"--pdf alone: status {missing_value.returncode}, stderr {missing_value.stderr!r}")
+    version = run([starwise, "--version"])
+    check(version.returncode == 0 and version.stdout == "starwise 1.15\n", f"--version printed {version.stdout!r}")
+    usage = run([starwise, "--help"])
+    check(usage.returncode == 0 and usage.stdout.startswith("Usage: starwise") and "--pdf FILE" in usage.stdout,
+          f"--help printed {usage.stdout[:80]!r}")
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,244 @@
+// The reading as a document: the wheel built from a reading, the HTML file
+// (well-formed, self-contained, the report's texts in order), and the
+// frame's File menu saving and printing it through stand-in dialogs. The
+// PDF's text and pages are checked by pdf_document_test.py.
+#include <QAction>
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <memory>
+
+#include "entry/birth_flags.h"
+#include "gui/document_dialogs.h"
+#include "gui/frame_window.h"
+#include "gui/reading_document.h"
+#include "gui/reading_wheel.h"
+#include "gui_test_support.h"
+#include "reading/node_reading.h"
+#include "reading/sun_sign.h"
+
+using namespace starwise;
+using namespace starwise::gui;
+
+namespace {
+
+// Births as command-line flags. Pune: aspects of both kinds; New York, on
+// the cusp of Libra and Scorpio; Reykjavik: far north.
+const char* const kPune = "--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name 'ASHA KULKARNI'";
+const char* const kCusp = "--date 1975-10-23 --time 06:00 --zone 27 --dst --lon 74:00W --lat 40:43N --name ROSA";
+const char* const kNorth = "--date 2001-01-01 --time 23:59 --zone 29 --lon 21:56W --lat 64:09N --name EINAR";
+
+reading::Reading ReadingOf(const char* flags) {
+    const auto form = entry::ParseCaseLine(flags);
+    if (const auto* refused = std::get_if<std::string>(&form)) qFatal("sample refused: %s", refused->c_str());
+    return reading::RunReading(std::get<entry::EntryFormValues>(form));
+}
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Whitespace runs as one space, so texts compare across line breaks.
+QString Words(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified(); }
+
+// The report's texts in the order the document must hold them.
+QStringList ExpectedTexts(const reading::Reading& r) {
+    QStringList texts{QStringLiteral("Sun Sign"), Q(r.sunSign)};
+    if (r.sunCusp) texts << Q(reading::SunCuspLine(*r.sunCusp));
+    texts << Q(r.sunSignProfile->element) << Q(r.sunSignProfile->birthStone) << Q(r.sunSignProfile->luckyNumber)
+          << Q(r.sunSignProfile->luckyDay) << Q(r.sunSignProfile->compatibleSigns)
+          << Q(reading::PositiveTraitsOf(*r.sunSignProfile)) << Q(r.sunSignProfile->negativeTraits)
+          << QStringLiteral("Karma Profile") << Q(r.nodeRow->northSign) << Q(r.nodeRow->northKeywords)
+          << Q(reading::NorthDescriptionOf(*r.nodeRow)) << Q(r.nodeRow->southSign) << Q(r.nodeRow->southKeywords)
+          << Q(reading::SouthDescriptionOf(*r.nodeRow)) << QStringLiteral("Planets in House");
+    for (const reading::ReportPiece& piece : r.RunningText()) {
+        if (!Words(Q(piece.text)).isEmpty()) texts << Q(piece.text);
+    }
+    for (QString& text : texts) text = Words(text);
+    return texts;
+}
+
+// The first expected text not found after the one before it, or empty.
+QString FirstMissing(const QString& haystack, const QStringList& texts) {
+    qsizetype from = 0;
+    for (const QString& text : texts) {
+        const qsizetype at = haystack.indexOf(text, from);
+        if (at < 0) return text;
+        from = at + text.size();
+    }
+    return {};
+}
+
+// Answers the file and print dialogs as a test asks.
+class ScriptedDialogs final : public DocumentDialogs {
+public:
+    QString SaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) override {
+        suggestions << suggested;
+        return savePath;
+    }
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+        if (printPath.isEmpty()) return false;
+        printer.setOutputFileName(printPath);  // a PDF file instead of a printer
+        return true;
+    }
+    void ShowFailure(QWidget*, const QString& text) override { failures << text; }
+
+    QString savePath;
+    QString printPath;
+    QStringList suggestions;
+    QStringList failures;
+};
+
+QByteArray Head(const QString& path, int bytes) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray("(missing)");
+}
+
+}  // namespace
+
+class ReadingDocumentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wheelHoldsTheReadingsPoints_data();
+    void wheelHoldsTheReadingsPoints();
+    void htmlIsOneWellFormedFileInTheReportsOrder_data();
+    void htmlIsOneWellFormedFileInTheReportsOrder();
+    void fileMenuSavesAndPrints_data();
+    void fileMenuSavesAndPrints();
+};
+
+void ReadingDocumentTest::wheelHoldsTheReadingsPoints_data() {
+    QTest::addColumn<QString>("flags");
+    QTest::newRow("Pune") << kPune;
+    QTest::newRow("on the cusp") << kCusp;
+    QTest::newRow("far north") << kNorth;
+}
+
+void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
+    QFETCH(QString, flags);
+    const reading::Reading r = ReadingOf(qPrintable(flags));
+    const auto wheel = WheelChartOf(r);
+    QVERIFY(wheel);
+    QCOMPARE(wheel->ascendantDeg, r.chart->bodies[engine::kAscendant].longitudeDeg);
+    QCOMPARE(wheel->points.size(), std::size_t{12});
+    for (int id = 0; id < 12; ++id) {
+        const WheelPoint& point = wheel->points[static_cast<std::size_t>(id)];
+        const bool node = id >= engine::kReadingBodies;
+        const double longitude = id == kNorthNodePointId   ? r.chart->northNodeDeg
+                                 : id == kSouthNodePointId ? r.chart->southNodeDeg
+                                                           : r.chart->bodies[static_cast<std::size_t>(id)].longitudeDeg;
+        const std::string& label = node ? r.chart->PositionText(id + 1)
+                                        : r.chart->bodies[static_cast<std::size_t>(id)].positionText;
+        QCOMPARE(point.id, id);
+        QCOMPARE(point.longitudeDeg, longitude);
+        QCOMPARE(Q(point.label), Q(label));
+        QCOMPARE(Q(point.glyph), Q(kBodyGlyphs[static_cast<std::size_t>(id)]));
+    }
+    // Each line joins the two bodies its pair names, of its kind, in order.
+    QStringList pairs;
+    for (const std::string& pair : r.aspects->quincunx) pairs << "quincunx " + Q(pair);
+    for (const std::string& pair : r.aspects->semiSextile) pairs << "semi-sextile " + Q(pair);
+    QStringList lines;
+    for (const WheelAspect& line : wheel->aspects) {
+        lines << (line.kind == WheelAspect::Quincunx ? "quincunx " : "semi-sextile ") +
+                     Q(engine::kBodyNames[static_cast<std::size_t>(line.fromId)]) + '-' +
+                     Q(engine::kBodyNames[static_cast<std::size_t>(line.toId)]);
+    }
+    QCOMPARE(lines, pairs);
+
+    QVERIFY2(!WheelChartOf(reading::Reading{}), "no chart, no wheel");
+}
+
+void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder_data() {
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Pune") << kPune << "ASHA KULKARNI";
+    QTest::newRow("on the cusp, a name to escape") << kCusp << "O'NEIL <&> \"CO\"";
+}
+
+void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder() {
+    QFETCH(QString, flags);
+    QFETCH(QString, name);
+    reading::Reading r = ReadingOf(qPrintable(flags));
+    r.birth.name = name.toStdString();  // the form takes only letters; a file may be given any name
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reading.html"));
+    QCOMPARE(WriteReadingHtml(r, path), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+
+    QXmlStreamReader xml(&file);
+    QString text;
+    int svgs = 0;
+    QStringList sources;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("svg")) ++svgs;
+        if (xml.isStartElement() && xml.name() == QLatin1String("img")) {
+            sources << xml.attributes().value(QLatin1String("src")).toString().left(26);
+        }
+        if (xml.isStartElement() && xml.name() == QLatin1String("br")) text += ' ';
+        if (xml.isCharacters()) text += xml.text();
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString() + QStringLiteral(" at line %1").arg(xml.lineNumber())));
+    QCOMPARE(svgs, 1);  // the wheel, inline
+    QCOMPARE(sources, QStringList{QStringLiteral("data:image/svg+xml;base64,")});  // the sign picture, inline
+    text = Words(text);
+    QVERIFY2(text.contains(name), qPrintable(text.left(200)));
+    const QString missing = FirstMissing(text, ExpectedTexts(r));
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or out of order: ") + missing.left(120)));
+}
+
+void ReadingDocumentTest::fileMenuSavesAndPrints_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("answer");  // the file chosen: a name in the test's folder, "" for Cancel
+    QTest::addColumn<QString>("written");  // what the file begins with; "" when none is written
+    QTest::addColumn<bool>("failureShown");
+    QTest::newRow("PDF") << "mnuSavePdf" << "reading.pdf" << "%PDF" << false;
+    QTest::newRow("PDF, no suffix typed") << "mnuSavePdf" << "reading" << "%PDF" << false;
+    QTest::newRow("PDF cancelled") << "mnuSavePdf" << "" << "" << false;
+    QTest::newRow("PDF to a missing folder") << "mnuSavePdf" << "no/such/folder/reading.pdf" << "" << true;
+    QTest::newRow("HTML") << "mnuSaveHtml" << "reading.html" << "<!DOCTYPE html>" << false;
+    QTest::newRow("HTML to a missing folder") << "mnuSaveHtml" << "no/such/folder/r.html" << "" << true;
+    QTest::newRow("Print") << "mnuPrint" << "printed.pdf" << "%PDF" << false;
+    QTest::newRow("Print cancelled") << "mnuPrint" << "" << "" << false;
+}
+
+void ReadingDocumentTest::fileMenuSavesAndPrints() {
+    QFETCH(QString, item);
+    QFETCH(QString, answer);
+    QFETCH(QString, written);
+    QFETCH(bool, failureShown);
+    QTemporaryDir folder;
+    testing::RecordingUrlOpener browser;
+    FrameWindow frame(browser);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs& answers = *dialogs;
+    frame.setDocumentDialogs(std::move(dialogs));
+    const QString path = answer.isEmpty() ? QString() : folder.filePath(answer);
+    (item == QLatin1String("mnuPrint") ? answers.printPath : answers.savePath) = path;
+
+    auto* action = testing::Find<QAction>(&frame, item);
+    QVERIFY(action);
+    QVERIFY2(!action->isEnabled(), "nothing to save before a reading");
+    frame.showReading(ReadingOf(kPune));
+    QVERIFY(action->isEnabled());
+    action->trigger();
+
+    const QString expectedFile = path.isEmpty() || QFileInfo(path).suffix().isEmpty() ? path + ".pdf" : path;
+    QCOMPARE(Head(expectedFile, static_cast<int>(written.size())), written.isEmpty() ? QByteArray("(missing)")
+                                                                                      : written.toUtf8());
+    QCOMPARE(answers.failures.size(), failureShown ? 1 : 0);
+    if (item != QLatin1String("mnuPrint")) {
+        QCOMPARE(answers.suggestions.size(), 1);
+        QVERIFY2(answers.suggestions[0].endsWith(QStringLiteral("Starwise reading - ASHA KULKARNI.") +
+                                                 (item == QLatin1String("mnuSavePdf") ? "pdf" : "html")),
+                 qPrintable(answers.suggestions[0]));
+    }
+}
+
+QTEST_MAIN(ReadingDocumentTest)
+#include "reading_document_test.moc"
