@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <variant>
 
+#include "atlas/birth_place.h"
+#include "atlas/places.h"
 #include "entry/birth_flags.h"
 
 namespace starwise::gui {
@@ -81,12 +83,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         command.refusal = *refused;
         return command;
     }
-    auto form = entry::FormValuesOf(std::get<entry::BirthFlags>(parsed));
-    if (const auto* refused = std::get_if<std::string>(&form)) {
+    // A --place is looked up in the atlas (loaded only then), as the
+    // command line does.
+    const atlas::Atlas places;
+    auto birth = atlas::ResolveBirthFlags(std::get<entry::BirthFlags>(parsed), places);
+    if (const auto* refused = std::get_if<std::string>(&birth)) {
         command.refusal = *refused;
         return command;
     }
-    command.form = std::get<entry::EntryFormValues>(std::move(form));
+    command.form = std::get<atlas::PlacedBirth>(std::move(birth)).form;
     command.action = CommandLine::WritePdf;
     return command;
 }

@@ -130,8 +130,9 @@ void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
         const double longitude = id == kNorthNodePointId   ? r.chart->northNodeDeg
                                  : id == kSouthNodePointId ? r.chart->southNodeDeg
                                                            : r.chart->bodies[static_cast<std::size_t>(id)].longitudeDeg;
-        const std::string& label = node ? r.chart->PositionText(id + 1)
-                                        : r.chart->bodies[static_cast<std::size_t>(id)].positionText;
+        const std::string& label = !node                    ? r.chart->bodies[static_cast<std::size_t>(id)].positionText
+                                   : id == kNorthNodePointId ? r.chart->northNodeText
+                                                             : r.chart->southNodeText;
         QCOMPARE(point.id, id);
         QCOMPARE(point.longitudeDeg, longitude);
         QCOMPARE(Q(point.label), Q(label));
