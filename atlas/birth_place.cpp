@@ -91,6 +91,8 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags
     ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
 
     ZoneRowMatch match = MatchZoneRow(moment);
+    const bool zoneGiven = completed.zone.has_value();
+    const bool boxGiven = completed.daylightSaving.has_value();
     if (!completed.zone) {
         if (!match.choice) return match.message;
         completed.zone = std::to_string(match.choice->zonePosition);
@@ -100,10 +102,19 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags
     auto resolved = entry::FormValuesOf(completed);
     if (auto* refused = std::get_if<std::string>(&resolved)) return std::move(*refused);
     entry::EntryFormValues form = std::move(std::get<entry::EntryFormValues>(resolved));
+    // A given zone that already names a daylight time takes no box from the
+    // database: that would count daylight saving twice.
+    if (zoneGiven && !boxGiven && form.daylightSaving && RowNamesDaylightTime(form.zonePosition)) {
+        form.daylightSaving = false;
+        completed.daylightSaving = false;
+    }
 
     const ZoneChoice chosen{form.zonePosition, form.daylightSaving};
-    PlaceZoneCheck check{place, moment, match, CheckZoneChoice(moment, chosen), ZoneSummary(place.name, moment) + "."};
-    for (const std::string& warning : ZoneChoiceWarnings(moment, match, chosen)) check.message += " " + warning;
+    PlaceZoneCheck check{place, moment, match, CheckZoneChoice(moment, chosen), ZoneSummary(place.name, moment) + ".", false};
+    for (const std::string& warning : ZoneChoiceWarnings(moment, match, chosen)) {
+        check.message += " " + warning;
+        check.hasWarnings = true;
+    }
     return PlacedBirth{std::move(completed), std::move(form), std::move(check)};
 }
 

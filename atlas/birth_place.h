@@ -44,6 +44,7 @@ struct PlaceZoneCheck {
     ZoneRowMatch match;       // the row and box that give the database's offset, if any
     ZoneAgreement agreement;  // the reading's row and box against the moment
     std::string message;      // ZoneSummary, then each of ZoneChoiceWarnings
+    bool hasWarnings = false; // ZoneChoiceWarnings gave at least one
 };
 
 struct PlacedBirth {

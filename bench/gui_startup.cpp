@@ -4,7 +4,7 @@
 // Without arguments it starts itself kRuns times as a child
 // (`--child <spawn time>`, the monotonic clock in nanoseconds just before the
 // spawn) and prints the median, fastest and slowest run. A child builds the
-// program as shell/main.cpp does, prints the milliseconds from the spawn to
+// program as gui/main.cpp does, prints the milliseconds from the spawn to
 // the entry form's first paint, and ends.
 #include <time.h>
 

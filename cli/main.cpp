@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kRefused = 2;
+constexpr int kNotWritten = 1;  // standard output could not be written (disk full, closed pipe)
 constexpr std::string_view kVersion = "starwise-cli 1.15";
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
 constexpr std::size_t kMaxPlacesListed = 50;  // --find-place lists at most this many
@@ -80,9 +81,22 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ou
     return false;
 }
 
-void Flush(std::string& out) {
-    std::fwrite(out.data(), 1, out.size(), stdout);
+// Writes what has gathered to standard output; false when not all of it
+// could be written.
+bool Flush(std::string& out) {
+    const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
     out.clear();
+    return written;
+}
+
+// The end of a run: everything written, or a message and the status that
+// says the output is incomplete.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "starwise-cli: the output could not be written\n");
+        return kNotWritten;
+    }
+    return status;
 }
 
 int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
@@ -95,11 +109,10 @@ int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
         allRead = RunBatchLine(line, atlas, output) && allRead;
-        if (out.size() >= kFlushBytes) Flush(out);
+        if (out.size() >= kFlushBytes && !Flush(out)) return Finish(kNotWritten);
     }
     Flush(out);
-    std::fflush(stdout);
-    return allRead ? 0 : kRefused;
+    return Finish(allRead ? 0 : kRefused);
 }
 
 // --find-place: the matches, most populous first, as lines or one JSON array.
@@ -189,6 +202,6 @@ int main(int argc, char** argv) {
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;
     AppendReading(std::get<starwise::atlas::PlacedBirth>(birth), output);
-    std::cout << output.text;
-    return 0;
+    Flush(output.text);
+    return Finish(0);
 }

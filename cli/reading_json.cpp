@@ -4,6 +4,7 @@
 #include <rapidjson/writer.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "cli/report_look.h"
 #include "reading/node_reading.h"
@@ -259,6 +260,9 @@ void ReadingJsonWriter::AppendReading(const reading::Reading& reading, const atl
     ReadingFields(w, reading);
     PlaceFields(w, zoneCheck);
     w.EndObject();
+    // A value the writer refuses (a longitude that is not a number, say)
+    // leaves the object unfinished: the case fails rather than print it.
+    if (!w.IsComplete()) throw std::runtime_error("the reading could not be written as JSON");
     out.append(buffer_.GetString(), buffer_.GetSize());
     out += '\n';
 }

@@ -95,6 +95,9 @@ void AppendTextReport(const reading::Reading& reading, bool colour, std::string&
         w.Pieces(*section);
     }
     w.EndStyles();
+    if (const std::string notice = reading::FailedStepsNotice(reading); !notice.empty()) {
+        w.Text("\n" + notice + "\n");
+    }
 }
 
 std::string PlaceListLine(const atlas::Place& place) {

@@ -1,6 +1,6 @@
-// Sign pictures, in sign order (Aries first). The key is the name the sun-sign
-// image list has always used for the picture; the resource is the SVG that the
-// GUI shows for it (compiled in from content/pictures/pictures.qrc).
+// Sign pictures, in sign order (Aries first). The key is the picture's name in
+// the sun-sign image list; the resource is the SVG that the GUI shows for it
+// (compiled in from gui/pictures.qrc).
 #pragma once
 
 #include <array>

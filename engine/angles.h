@@ -3,8 +3,8 @@
 
 namespace starwise::engine {
 
-// The program's own values of pi and its multiples, kept to the digits the
-// engine has always used so that every position text stays reproducible.
+// The program's own values of pi and its multiples, to 15 significant digits,
+// so that every position text is reproducible from machine to machine.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
 inline constexpr double kRadiansPerDegree = 0.0174532925199433;

@@ -6,7 +6,7 @@
 
 namespace starwise::engine {
 
-// Captured from the entry form by the reading driver; read by the engine.
+// Captured from the entry form by entry::CaptureBirthData; read by the engine.
 // Numeric fields are 16-bit like the form's integer conversions.
 struct BirthData {
     std::string name;

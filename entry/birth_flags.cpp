@@ -1,6 +1,7 @@
 #include "entry/birth_flags.h"
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <charconv>
 
@@ -149,6 +150,9 @@ std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view word = arguments[i];
         if (word == "--dst" || word == "--no-dst") {
+            if (flags.daylightSaving && *flags.daylightSaving != (word == "--dst")) {
+                return std::string{"--dst excludes --no-dst"};
+            }
             flags.daylightSaving = word == "--dst";
             continue;
         }

@@ -1,5 +1,7 @@
 #include "entry/zones.h"
 
+#include <stdexcept>
+
 namespace starwise::entry {
 
 constexpr std::array<ZoneRow, kZoneCount> kZones{{
@@ -79,7 +81,9 @@ static_assert(kZones.size() == 71);
 static_assert(kZones[kGreenwichZonePosition].zoneOffsetHours == 0);
 
 void ZoneCalculation(int listPosition, engine::ZoneOffset& offset) {
-    if (listPosition < 0 || listPosition >= static_cast<int>(kZoneCount)) return;
+    if (listPosition < 0 || listPosition >= static_cast<int>(kZoneCount)) {
+        throw std::out_of_range("no time zone at that list position");
+    }
     const ZoneRow& row = kZones[static_cast<std::size_t>(listPosition)];
     offset.zoneOffsetHours = row.zoneOffsetHours;
     offset.zoneOffsetMinutes = row.zoneOffsetMinutes;

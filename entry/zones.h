@@ -22,8 +22,9 @@ inline constexpr std::size_t kZoneCount = 71;
 inline constexpr int kGreenwichZonePosition = 29;  // selected when the form loads
 extern const std::array<ZoneRow, kZoneCount> kZones;
 
-// Offset of the zone at list position 0..70. A position outside the list
-// (-1 when nothing is selected) leaves the offset as it was.
+// Offset of the zone at list position 0..70. Throws std::out_of_range for a
+// position outside the list (-1 when nothing is selected), leaving the
+// offset as it was: a reading without a zone has no instant.
 void ZoneCalculation(int listPosition, engine::ZoneOffset& offset);
 
 // List position of a zone given by its exact text, or -1.

@@ -98,7 +98,7 @@ AboutBox::AboutBox(UrlOpener& browser, QWidget* parent) : QDialog(parent) {
     connect(homePageLink_, &ClickableLabel::clicked, this, [&browser] { links::OpenHomePage(browser); });
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    // A fixed-size dialog: as wide as designed, as tall as its text needs.
+    // A fixed-width dialog, as tall as its text needs.
     setFixedWidth(kDialogWidth);
     setFixedHeight(heightForWidth(kDialogWidth) > 0 ? heightForWidth(kDialogWidth) : sizeHint().height());
 }

@@ -56,6 +56,9 @@ void Application::Read() {
     frame->showReading(lastReading_);
     frame->showMaximized();
     form_->hide();
+    if (const std::string notice = reading::FailedStepsNotice(lastReading_); !notice.empty()) {
+        messages_.Show(frame, notice, entry::MessageIcon::Error);
+    }
 }
 
 void Application::UnloadFrame() {

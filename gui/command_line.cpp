@@ -12,6 +12,7 @@ namespace starwise::gui {
 std::string_view UsageText() {
     return "Usage: starwise\n"
            "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --zone N [--dst] --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]\n"
+           "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --place TEXT [--zone N] [--dst|--no-dst] [--name NAME]\n"
            "\n"
            "Starwise gives a natal astrology reading: the Sun sign and its profile, the\n"
            "Karma Profile of the lunar nodes, the planets in houses, the quincunx and\n"
@@ -26,6 +27,10 @@ std::string_view UsageText() {
            "  --zone N            time zone: its position 0..70 as the command-line tool\n"
            "                      lists them (starwise-cli --list-zones), or its text\n"
            "  --dst               daylight saving time was in force\n"
+           "  --no-dst            no daylight saving (with --place, instead of the tz database's)\n"
+           "  --place TEXT        the first place of the atlas that matches TEXT (\"Pune\",\n"
+           "                      \"Springfield, Illinois\") supplies --lon, --lat, --zone and\n"
+           "                      --dst where they are not given, from the tz database\n"
            "  --lon DDD:MM{E|W}   longitude of the place of birth\n"
            "  --lat DD:MM{N|S}    latitude of the place of birth\n"
            "  --name NAME         the person's name (ANONYMOUS when not given)\n"
@@ -54,9 +59,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         const std::string& word = words[i];
         if (word == "--pdf" || word.starts_with("--pdf=")) {
             pdf = true;
-            if (word.size() > 6) {
+            if (word.starts_with("--pdf=")) {
                 command.pdfPath = word.substr(6);
-            } else if (i + 1 < words.size()) {
+            } else if (i + 1 < words.size() && !words[i + 1].starts_with("--")) {
                 command.pdfPath = words[++i];
             }
             continue;
@@ -91,7 +96,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         command.refusal = *refused;
         return command;
     }
-    command.form = std::get<atlas::PlacedBirth>(std::move(birth)).form;
+    const atlas::PlacedBirth& placed = std::get<atlas::PlacedBirth>(birth);
+    command.form = placed.form;
+    // What the command line shows of a place's zone check is said here too
+    // when something is wrong with the zone (the reading is still written).
+    if (placed.zoneCheck && (!placed.zoneCheck->agreement.agrees || placed.zoneCheck->hasWarnings)) {
+        command.zoneWarning = placed.zoneCheck->message;
+    }
     command.action = CommandLine::WritePdf;
     return command;
 }

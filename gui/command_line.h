@@ -20,6 +20,7 @@ struct CommandLine {
     std::string pdfPath;         // WritePdf: where, as given
     entry::EntryFormValues form; // WritePdf: the checked birth flags
     std::string refusal;         // Refuse: the message for standard error
+    std::string zoneWarning;     // WritePdf: the zone check, when the zone disagrees with the place's
 };
 
 // The usage printed by --help, in the layout help2man reads.

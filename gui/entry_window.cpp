@@ -403,8 +403,8 @@ QWidget* EntryWindow::createOffers() {
 }
 
 void EntryWindow::setTabOrder() {
-    // The designed order: the two degree-of-longitude and zone controls come
-    // only after the buttons.
+    // Tab order: the longitude degrees and the zone come only after the
+    // buttons.
     const std::array<QWidget*, 22> order{nameBox_,  monthList_,  dayList_,   yearList_,   hourList_,      minuteList_,
                                          secondList_,    daylightSavingBox_,    longitudeMinutesBox_,   longitudeHemisphere_[0], longitudeHemisphere_[1], latitudeDegreesBox_,
                                          latitudeMinutesBox_,  latitudeHemisphere_[0], latitudeHemisphere_[1], cityBox_,  stateBox_,  countryBox_,

@@ -121,7 +121,7 @@ FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent)
     SetColours(helpLink_, QColor(255, 236, 180));
     connect(helpLink_, &ClickableLabel::clicked, this, [this] { links::OpenFullBrandingOffer(browser_); });
 
-    // The report window, the frame's only child. It keeps its designed size
+    // The report window, the frame's only child. It keeps its layout size
     // and has no buttons of its own: Back and Exit are the frame's.
     report_ = new ReportWindow;
     QMdiSubWindow* child =

@@ -19,24 +19,24 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 void AddHelpMenus(QMenuBar* menuBar, UrlOpener& browser, std::function<void()> showAbout,
                   const char* firstSeparatorName, const char* secondSeparatorName) {
-    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QMenu* helpMenu = menuBar->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
 
-    QAction* mnuOnline = AddItem(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
-    QObject::connect(mnuOnline, &QAction::triggered, menuBar, [&browser] { links::OpenProductHelp(browser); });
-    QAction* mnuVisit = AddItem(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
-    QObject::connect(mnuVisit, &QAction::triggered, menuBar, [&browser] { links::OpenHomePage(browser); });
-    mnuHelp->addSeparator()->setObjectName(QString::fromLatin1(firstSeparatorName));
-    QAction* mnuUpdate = AddItem(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
-    QObject::connect(mnuUpdate, &QAction::triggered, menuBar, [&browser] { links::OpenProductDownload(browser); });
-    mnuHelp->addSeparator()->setObjectName(QString::fromLatin1(secondSeparatorName));
-    QAction* mnuAbout = AddItem(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
-    QObject::connect(mnuAbout, &QAction::triggered, menuBar, std::move(showAbout));
+    QAction* onlineHelpItem = AddItem(helpMenu, "mnuOnline", QStringLiteral("&Online Help"));
+    QObject::connect(onlineHelpItem, &QAction::triggered, menuBar, [&browser] { links::OpenProductHelp(browser); });
+    QAction* visitItem = AddItem(helpMenu, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    QObject::connect(visitItem, &QAction::triggered, menuBar, [&browser] { links::OpenHomePage(browser); });
+    helpMenu->addSeparator()->setObjectName(QString::fromLatin1(firstSeparatorName));
+    QAction* updateItem = AddItem(helpMenu, "mnuUpdate", QStringLiteral("Check for Software &Update"));
+    QObject::connect(updateItem, &QAction::triggered, menuBar, [&browser] { links::OpenProductDownload(browser); });
+    helpMenu->addSeparator()->setObjectName(QString::fromLatin1(secondSeparatorName));
+    QAction* aboutItem = AddItem(helpMenu, "mnuAbout", QStringLiteral("&About Software"));
+    QObject::connect(aboutItem, &QAction::triggered, menuBar, std::move(showAbout));
 
     // A menu title that acts at once, with no items under it.
-    QAction* mnuDonate = menuBar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(mnuDonate, &QAction::triggered, menuBar, [&browser] { links::OpenDonationPage(browser); });
+    QAction* donateItem = menuBar->addAction(QStringLiteral("&Donate"));
+    donateItem->setObjectName(QStringLiteral("mnuDonate"));
+    QObject::connect(donateItem, &QAction::triggered, menuBar, [&browser] { links::OpenDonationPage(browser); });
 }
 
 }  // namespace starwise::gui

@@ -32,6 +32,7 @@ int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication qtApp(qtArgc, qtArgv);
 
+    if (!command.zoneWarning.empty()) std::fprintf(stderr, "warning: %s\n", command.zoneWarning.c_str());
     const starwise::reading::Reading reading = starwise::reading::RunReading(command.form);
     for (std::string_view step : reading.failedSteps) {
         std::fprintf(stderr, "warning: the step \"%.*s\" of the reading failed; its part is left out\n",

@@ -30,12 +30,12 @@ namespace {
 // Client area of the window, in twips.
 constexpr int kWindowWidth = 15000;
 constexpr int kWindowHeight = 8505;
-// The frames on the tabs are designed from the top of the tab control; the
+// The frames on the tabs are placed from the top of the tab control; the
 // tab row takes that space here, so they move up by this much, and the tab
-// control is made that much taller than designed to hold them.
+// control is made that much taller than laid out to hold them.
 constexpr int kTabRowAllowance = 240;
 // Gap kept between a caption and the value beside it when the caption's
-// text is wider than designed (fonts differ between machines).
+// text is wider than laid out (fonts differ between machines).
 constexpr int kCaptionGapPixels = 6;
 
 struct TextLook {
@@ -61,7 +61,7 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const 
     return label;
 }
 
-// A value label that starts at its designed left edge, or just after its
+// A value label that starts at its layout left edge, or just after its
 // caption when the caption came out wider.
 void KeepClearOf(const QLabel* caption, QLabel* value) {
     const int captionRight = caption->x() + caption->sizeHint().width() + kCaptionGapPixels;
@@ -152,7 +152,7 @@ NodeFrame MakeNodeFrame(const NodeFrameDesign& d, QWidget* parent) {
     return f;
 }
 
-// The position of a frame on a tab, from its designed position.
+// The position of a frame on a tab, from its layout position.
 QRect OnTab(int left, int top, int width, int height) {
     return TwipsRect(left, top - kTabRowAllowance, width, height);
 }

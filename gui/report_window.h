@@ -1,7 +1,7 @@
 // The report window: one reading, rendered from the reading value. Sun-sign
 // profile on the first tab; the Karma Profile and the planets in houses on
 // the second, which it opens on; the chart wheel on the third. The window is
-// designed at one size and drawn at any uniform scale of it.
+// laid out at one size and drawn at any uniform scale of it.
 #pragma once
 
 #include <QWidget>
@@ -34,7 +34,7 @@ public:
     // Resource path of the Sun-sign picture on show; empty when none.
     QString SignPictureResource() const { return signPictureResource_; }
 
-    // Draws the window at factor (> 0) times its designed size: every box,
+    // Draws the window at factor (> 0) times its layout size: every box,
     // text and picture together. 1 is the design.
     void setScale(double factor);
     double Scale() const { return design_.Factor(); }

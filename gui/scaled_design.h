@@ -1,5 +1,5 @@
-// A window designed at one size, drawn at any: remembers the designed size
-// of a window and the designed geometry and font of each control placed on
+// A window laid out at one size, drawn at any: remembers the layout size
+// of a window and the layout geometry and font of each control placed on
 // it, and sets them all to one uniform scale of the design, so boxes, texts
 // and gaps keep their proportions. The style's own measures (scroll bars,
 // tab rows, frames, margins) scale with them.
@@ -41,7 +41,7 @@ public:
     // its own font, if it has one. Qt's inner parts of compound controls
     // (names starting "qt_") are left to their owners. Every widget from
     // root down draws with a ScaledStyle. Call once, when the window is
-    // built at its designed size.
+    // built at its layout size.
     void Record(QWidget* root);
 
     // Sets root and the recorded controls to factor times their design
@@ -53,7 +53,7 @@ public:
     QSize DesignSize() const { return designSize_; }
     double Factor() const { return factor_; }
 
-    // A designed length at the current scale, whole pixels.
+    // A layout length at the current scale, whole pixels.
     int Scaled(int designPixels) const;
 
 private:

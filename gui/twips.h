@@ -1,4 +1,4 @@
-// Window layout is designed in twips (1/1440 inch). The program draws at 96
+// Window layout is laid out in twips (1/1440 inch). The program draws at 96
 // logical pixels to the inch, which makes 15 twips to a pixel; this is the one
 // place where the two units meet.
 #pragma once

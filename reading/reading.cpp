@@ -40,14 +40,32 @@ std::vector<ReportPiece> Reading::RunningText() const {
     return pieces;
 }
 
+std::string FailedStepsNotice(const Reading& reading) {
+    if (reading.failedSteps.empty()) return {};
+    std::string notice = "Parts of this reading could not be worked out and are left empty (";
+    for (std::size_t i = 0; i < reading.failedSteps.size(); ++i) {
+        if (i > 0) notice += ", ";
+        notice += reading.failedSteps[i];
+    }
+    notice += ").";
+    return notice;
+}
+
 Reading RunReading(const entry::EntryFormValues& form) {
     Reading reading;
     std::vector<std::string_view>& failed = reading.failedSteps;
     reading.zonePosition = form.zonePosition;
 
-    RunStep("zone", failed, [&] { entry::ZoneCalculation(form.zonePosition, reading.zone); });
+    std::optional<bool> zoneKnown;
+    RunStep("zone", failed, [&] {
+        entry::ZoneCalculation(form.zonePosition, reading.zone);
+        zoneKnown = true;
+    });
     RunStep("capture", failed, [&] { entry::CaptureBirthData(form, reading.zone, reading.birth); });
-    RunStep("instant", failed, [&] { reading.instant = engine::InstantOf(reading.birth, reading.zone); });
+    RunStep("instant", failed, [&] {
+        Needed(zoneKnown);
+        reading.instant = engine::InstantOf(reading.birth, reading.zone);
+    });
     std::optional<double> ascendantDeg;
     std::optional<double> moonDeg;
     RunStep("ascendant", failed,

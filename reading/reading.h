@@ -54,6 +54,11 @@ struct Reading {
     std::vector<ReportPiece> RunningText() const;
 };
 
+// What a reader is told when steps failed: "Parts of this reading could not
+// be worked out and are left empty (zone, instant, ...)."; empty when none
+// failed.
+std::string FailedStepsNotice(const Reading& reading);
+
 // Captures the form (zone offset, then the birth record), computes the
 // instant once, the chart, then the houses and their section, the Sun sign
 // and its profile, the node row, the aspects and the void-of-course bodies.

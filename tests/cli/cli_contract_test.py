@@ -175,6 +175,25 @@ check("batch with places", batch.returncode == 2 and len(objects) == 4
       and "UTC+5:45" in objects[1].get("error", "") and objects[2].get("place", 1) is None
       and objects[3] == {"error": 'No place in the atlas matches "Xqzzy"'}, batch.stdout[:300])
 
+# Output that cannot be written is a failure, not a success.
+with open("/dev/full", "wb") as full:
+    for args in (GOOD, ["--batch", "--json"]):
+        result = subprocess.run([CLI, *args], input=(" ".join(GOOD) + "\n").encode(), stdout=full,
+                                stderr=subprocess.PIPE, timeout=60)
+        check(f"disk full {args[0]}", result.returncode == 1 and b"could not be written" in result.stderr,
+              f"status {result.returncode}, stderr {result.stderr[:200]!r}")
+
+# A batch line with both --dst and --no-dst is refused, as on the command line.
+both = run(["--batch", "--json"], " ".join(GOOD) + " --dst --no-dst\n")
+check("--dst with --no-dst", both.stdout.strip() == '{"error":"--dst excludes --no-dst"}', both.stdout[:200])
+
+# A given zone that names a daylight time takes no daylight-saving box from
+# the place: New York in July on Eastern Daylight Time is UTC-4 once.
+edt = run(["--date", "1980-07-15", "--time", "12:00", "--place", "New York", "--zone", "24", "--json"])
+edt_json = json.loads(edt.stdout) if edt.returncode == 0 else {}
+check("daylight zone from the user", edt_json.get("ut_time") == "16:00" and
+      (edt_json.get("zone_check") or {}).get("agrees") is True, edt.stdout[:300] + edt.stderr)
+
 version = run(["--version"])
 check("version", version.returncode == 0 and version.stdout.strip() == "starwise-cli 1.15", version.stdout)
 bare = run([])

@@ -43,11 +43,11 @@ TEST(ZoneCalculation, StoredOffsetsOfNotableZones) {
     }
 }
 
-TEST(ZoneCalculation, PositionOutsideTheListKeepsTheOffset) {
+TEST(ZoneCalculation, PositionOutsideTheListIsRefusedAndChangesNothing) {
     for (const int position : {-1, 71, 1000}) {
         SCOPED_TRACE(position);
         engine::ZoneOffset offset{-5, -30};
-        ZoneCalculation(position, offset);
+        EXPECT_THROW(ZoneCalculation(position, offset), std::out_of_range);
         EXPECT_EQ(offset.zoneOffsetHours, -5);
         EXPECT_EQ(offset.zoneOffsetMinutes, -30);
     }

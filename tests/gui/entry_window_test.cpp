@@ -118,7 +118,7 @@ QString ZoneState(const Fixture& f) {
 
 }  // namespace
 
-class FrmMainTest : public QObject {
+class EntryWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -138,12 +138,11 @@ private slots:
     void formInsideThisScreen();
 };
 
-void FrmMainTest::loadStateInTabOrder() {
+void EntryWindowTest::loadStateInTabOrder() {
     Fixture f;
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Starwise v1.15"));
     QCOMPARE(FocusName(f.form.get()), QStringLiteral("txtName"));
-    // The designed order puts the longitude degrees and the zone after the
-    // buttons. A doubled ampersand shows as one "&" and makes no shortcut.
+    // Tab order: the longitude degrees and the zone come after the buttons. A doubled ampersand shows as one "&" and makes no shortcut.
     const QStringList expected{
         "txtName '', at most 32767",
         "cboMonth 12 items January .. December, shows #0 January",
@@ -180,7 +179,7 @@ void FrmMainTest::loadStateInTabOrder() {
     QCOMPARE(shown, expected);
 }
 
-void FrmMainTest::filters_data() {
+void EntryWindowTest::filters_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("way");
@@ -208,7 +207,7 @@ void FrmMainTest::filters_data() {
     QTest::newRow("input method name: capitalised") << "txtName" << "" << "input-method" << "mira" << "MIRA" << "";
 }
 
-void FrmMainTest::filters() {
+void EntryWindowTest::filters() {
     QFETCH(QString, box);
     QFETCH(QString, before);
     QFETCH(QString, way);
@@ -250,7 +249,7 @@ void FrmMainTest::filters() {
     QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
 }
 
-void FrmMainTest::validation_data() {
+void EntryWindowTest::validation_data() {
     QTest::addColumn<QString>("entered");  // name|lonD|lonM|latD|latM|month|day|year
     QTest::addColumn<QString>("message");  // icon|text; empty: the reading goes ahead
     QTest::addColumn<QString>("focus");
@@ -281,7 +280,7 @@ void FrmMainTest::validation_data() {
     QTest::newRow("30 June") << "A|1|0|1|0|Jun|30|1990" << "" << "cmdRashi";
 }
 
-void FrmMainTest::validation() {
+void EntryWindowTest::validation() {
     QFETCH(QString, entered);
     QFETCH(QString, message);
     QFETCH(QString, focus);
@@ -307,7 +306,7 @@ void FrmMainTest::validation() {
     QCOMPARE(FocusName(f.form.get()), focus);
 }
 
-void FrmMainTest::locationLookup_data() {
+void EntryWindowTest::locationLookup_data() {
     QTest::addColumn<QString>("place");  // city|state|country
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
@@ -320,7 +319,7 @@ void FrmMainTest::locationLookup_data() {
     QTest::newRow("no country") << "Pune|Maharashtra|" << "information|Please Enter Country" << "txtMCountry" << "";
 }
 
-void FrmMainTest::locationLookup() {
+void EntryWindowTest::locationLookup() {
     QFETCH(QString, place);
     QFETCH(QString, message);
     QFETCH(QString, focus);
@@ -335,7 +334,7 @@ void FrmMainTest::locationLookup() {
     QCOMPARE(FocusName(f.form.get()), focus);
 }
 
-void FrmMainTest::choosingAPlaceFillsTheForm() {
+void EntryWindowTest::choosingAPlaceFillsTheForm() {
     Fixture f;
     PickMoment(f, "07-15-1980 06:30");
     QVERIFY(ChooseFirstOffer(f, "pune", "Pune, Maharashtra, India"));
@@ -353,7 +352,7 @@ void FrmMainTest::choosingAPlaceFillsTheForm() {
     QCOMPARE(f.messages.shown, QStringList{});
 }
 
-void FrmMainTest::zoneFollowsThePlaceUntilSetByHand() {
+void EntryWindowTest::zoneFollowsThePlaceUntilSetByHand() {
     Fixture f;
     PickMoment(f, "01-15-1980 12:00");
     QVERIFY(ChooseFirstOffer(f, "New York", "New York, New York, United States of America"));
@@ -369,7 +368,7 @@ void FrmMainTest::zoneFollowsThePlaceUntilSetByHand() {
              qPrintable(ZoneState(f)));
 }
 
-void FrmMainTest::disagreementAndItsOneClickFix() {
+void EntryWindowTest::disagreementAndItsOneClickFix() {
     Fixture f;
     PickMoment(f, "07-15-1980 06:30");
     QVERIFY(ChooseFirstOffer(f, "Pune", "Pune, Maharashtra, India"));
@@ -384,7 +383,7 @@ void FrmMainTest::disagreementAndItsOneClickFix() {
     QCOMPARE(f.messages.shown, QStringList{});
 }
 
-void FrmMainTest::daylightSavingCountedTwice() {
+void EntryWindowTest::daylightSavingCountedTwice() {
     Fixture f;  // no place chosen: the warning needs no atlas
     QVERIFY(PickZone(f, "Eastern Daylight"));
     QCOMPARE(ZoneState(f), QStringLiteral("Eastern Daylight Time,EDT,-4.0 [ ] | "));
@@ -396,7 +395,7 @@ void FrmMainTest::daylightSavingCountedTwice() {
 
 // Each screen in a process of its own (the offscreen platform reads its
 // screens once), running formInsideThisScreen.
-void FrmMainTest::fitsTheScreen_data() {
+void EntryWindowTest::fitsTheScreen_data() {
     QTest::addColumn<QSize>("screen");  // device pixels
     QTest::addColumn<QString>("scale");
     for (const QSize screen : {QSize(1366, 768), QSize(1920, 1080)}) {
@@ -407,7 +406,7 @@ void FrmMainTest::fitsTheScreen_data() {
     QTest::newRow("1024x600 at 1") << QSize(1024, 600) << QStringLiteral("1");
 }
 
-void FrmMainTest::fitsTheScreen() {
+void EntryWindowTest::fitsTheScreen() {
     QFETCH(QSize, screen);
     QFETCH(QString, scale);
     QTemporaryDir dir;
@@ -430,11 +429,11 @@ void FrmMainTest::fitsTheScreen() {
     QVERIFY(child.waitForFinished(90000));
     const QString output = QString::fromUtf8(child.readAll());
     QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
-                 output.contains(QLatin1String("PASS   : FrmMainTest::formInsideThisScreen()")),
+                 output.contains(QLatin1String("PASS   : EntryWindowTest::formInsideThisScreen()")),
              qPrintable(output));
 }
 
-void FrmMainTest::formInsideThisScreen() {
+void EntryWindowTest::formInsideThisScreen() {
     if (qEnvironmentVariableIsEmpty("STARWISE_SCREEN_UNDER_TEST")) QSKIP("runs inside fitsTheScreen");
     Fixture f;
     const QRect screen = f.form->screen()->availableGeometry();
@@ -468,5 +467,5 @@ void FrmMainTest::formInsideThisScreen() {
     QVERIFY(controls >= 25);
 }
 
-QTEST_MAIN(FrmMainTest)
+QTEST_MAIN(EntryWindowTest)
 #include "entry_window_test.moc"

@@ -58,6 +58,10 @@ TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
         {"day text that is no number", Form(14, "x"),
          {"instant", "ascendant", "moon", "chart", "houses", "sun_cusp", "nodes", "aspects", "void_of_course"},
          "Cancer"},
+        // No zone picked: no instant, rather than a reading at Greenwich.
+        {"no zone picked", [] { entry::EntryFormValues f = Form(); f.zonePosition = -1; return f; }(),
+         {"zone", "instant", "ascendant", "moon", "chart", "houses", "sun_cusp", "nodes", "aspects", "void_of_course"},
+         "Cancer"},
         // No day picked: no Sun sign, and nothing else is affected.
         {"no day picked", Form(-1), {}, ""},
     };
@@ -65,6 +69,7 @@ TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
         SCOPED_TRACE(c.label);
         const reading::Reading r = reading::RunReading(c.form);
         EXPECT_EQ(r.failedSteps, c.failed);
+        EXPECT_EQ(reading::FailedStepsNotice(r).empty(), c.failed.empty()) << reading::FailedStepsNotice(r);
         EXPECT_EQ(r.sunSign, c.sunSign);
         EXPECT_EQ(r.sunSignProfile != nullptr, !c.sunSign.empty());
         if (c.failed.empty()) continue;
