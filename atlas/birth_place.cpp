@@ -85,7 +85,7 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags
     const auto values = entry::FormValuesOf(checked);
     if (const auto* refused = std::get_if<std::string>(&values)) return *refused;
     const std::optional<LocalMinute> local = LocalMinuteOfForm(std::get<entry::EntryFormValues>(values));
-    if (!local) return std::string{"The date of birth does not exist"};  // the form's checks refuse it first
+    if (!local) return std::string{kNoSuchDateMessage};  // the form's checks refuse it first
     auto looked = LookUpZoneMoment(place.timeZone, *local);
     if (const auto* error = std::get_if<ZoneHistoryError>(&looked)) return error->message;
     ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));

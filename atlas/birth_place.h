@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -36,6 +37,11 @@ std::optional<LocalMinute> LocalMinuteOfForm(const entry::EntryFormValues& form)
 // (DoubleDaylightSavingWarning). Empty when nothing is wrong.
 std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
                                             const ZoneChoice& chosen);
+
+// Why a place's zone cannot be looked up for a date that is not a calendar
+// date (31 April).
+inline constexpr std::string_view kNoSuchDateMessage =
+    "The date of birth does not exist, so the time zone database cannot be asked.";
 
 // The check of the zone a reading uses against the place's moment.
 struct PlaceZoneCheck {

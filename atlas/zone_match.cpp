@@ -32,10 +32,6 @@ bool RowNamesSeasonalTime(int zonePosition) {
            name.find("War") != std::string_view::npos;
 }
 
-std::string ChoiceText(const ZoneChoice& choice) {
-    return std::string{RowName(choice.zonePosition)} +
-           (choice.daylightSaving ? " with daylight saving" : " without daylight saving");
-}
 
 // "Asia/Kathmandu on 15 July 1990 06:30"
 std::string ZoneAndTimeText(const ZoneMoment& moment) {
@@ -51,6 +47,12 @@ std::string DaylightSavingText(const ZoneMoment& moment) {
 std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice) {
     if (!IsListPosition(choice.zonePosition)) return std::nullopt;
     return RowUtcOffsetMinutes(choice.zonePosition) + (choice.daylightSaving ? kDaylightSavingMinutes : 0);
+}
+
+std::string ZoneChoiceText(const ZoneChoice& choice) {
+    if (!IsListPosition(choice.zonePosition)) return {};
+    return std::string{RowName(choice.zonePosition)} +
+           (choice.daylightSaving ? " with daylight saving" : " without daylight saving");
 }
 
 bool RowNamesDaylightTime(int zonePosition) {
@@ -102,7 +104,7 @@ ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen
     const bool agrees = chosenSeconds == moment.utcOffsetSeconds ||
                         (moment.kind != LocalTimeKind::Unique && chosenSeconds == moment.otherOffsetSeconds);
     if (agrees) return {true, ""};
-    return {false, ChoiceText(chosen) + " gives " + UtcOffsetText(chosenSeconds) +
+    return {false, ZoneChoiceText(chosen) + " gives " + UtcOffsetText(chosenSeconds) +
                        ", but the time zone database gives " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
                        DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
 }

@@ -23,6 +23,11 @@ struct ZoneChoice {
 // Nothing for a position outside the list.
 std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice);
 
+// A choice as words: the zone's name (its list text up to the first comma)
+// and the box, "Eastern Standard Time with daylight saving"; empty for a
+// position outside the list.
+std::string ZoneChoiceText(const ZoneChoice& choice);
+
 // Whether a row's text names a daylight time ("Eastern Daylight Time",
 // "Central European Daylight"): its offset already includes daylight saving.
 bool RowNamesDaylightTime(int zonePosition);

@@ -76,12 +76,6 @@ QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent) {
     return frame;
 }
 
-// The zone's name: its list text up to the first comma ("Eastern Standard Time").
-QString ZoneName(int zonePosition) {
-    const std::string_view text = entry::kZones[static_cast<std::size_t>(zonePosition)].listText;
-    return FromUtf8(text.substr(0, text.find(',')));
-}
-
 template <typename Button>
 Button* WhiteButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new Button(caption, parent);
@@ -522,7 +516,7 @@ void EntryWindow::birthMomentChanged() {
                 placeMomentProblem_ = std::get<atlas::ZoneHistoryError>(looked).message;
             }
         } else {
-            placeMomentProblem_ = "The date of birth does not exist, so the time zone database cannot be asked.";
+            placeMomentProblem_ = std::string{atlas::kNoSuchDateMessage};
         }
         if (placeMoment_ && zoneFollowsPlace_) {
             if (const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_); match.choice) {
@@ -571,10 +565,7 @@ void EntryWindow::refreshZoneCheck() {
     zoneCheckLabel_->setText(html);
     zoneCheckLabel_->setVisible(!html.isEmpty());
     if (suggestedZone_) {
-        suggestedZoneButton_->setText(QStringLiteral("Use %1 %2").arg(
-            ZoneName(suggestedZone_->zonePosition),
-            suggestedZone_->daylightSaving ? QStringLiteral("with daylight saving")
-                                           : QStringLiteral("without daylight saving")));
+        suggestedZoneButton_->setText(QStringLiteral("Use ") + FromUtf8(atlas::ZoneChoiceText(*suggestedZone_)));
     }
     suggestedZoneButton_->setVisible(suggestedZone_.has_value());
     if (hadLine != !html.isEmpty() || hadFix != suggestedZone_.has_value()) growToContents();
