@@ -46,7 +46,7 @@ inline constexpr std::string_view kEntryFormIntro =
     "Know more about the choices you make in your life. Know what you will be and what you can "
     "accomplish in your lifetime. Take the initiative to discover your spiritual progress with Starwise";
 extern const std::string_view kCoBrandOffer;       // lblCobrand, begins "Co-brand this software for your site."
-extern const std::string_view kFormBanner;         // Label61, one line about the maker's web forum
+extern const std::string_view kFormBanner;         // the entry form's banner, one line about the maker's web forum
 extern const std::string_view kFrameBanner;        // lblVantoriaBanner, one line about the web forum
 inline constexpr std::string_view kFullBrandOffer =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
