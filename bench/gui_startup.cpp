@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 #include "gui/entry_window.h"
 #include "gui/application.h"
 #include "gui/look.h"

@@ -17,7 +17,6 @@ add_library(starwise_gui STATIC
   gui/filtered_line_edit.cpp
   gui/entry_window.cpp
   gui/report_window.cpp
-  gui/wheel_layout.cpp
   gui/chart_wheel.cpp
   gui/reading_wheel.cpp
   gui/piece_styles.cpp
@@ -25,11 +24,11 @@ add_library(starwise_gui STATIC
   gui/reading_document.cpp
   gui/document_dialogs.cpp
   gui/command_line.cpp
-  gui/pictures.qrc
+  gui/pictures/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
 target_include_directories(starwise_gui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(starwise_gui PUBLIC starwise_core Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
+target_link_libraries(starwise_gui PUBLIC starwise_core starwise_chart Qt6::Widgets Qt6::Svg Qt6::PrintSupport)
 
 add_executable(starwise gui/main.cpp)
 target_link_libraries(starwise PRIVATE starwise_gui)
@@ -39,6 +38,6 @@ target_link_libraries(starwise-screenshots PRIVATE starwise_gui)
 
 install(TARGETS starwise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES gui/starwise.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES content/pictures/starwise-icon.svg
+install(FILES gui/pictures/starwise-icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME starwise.svg)

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "content/fixed_texts.h"
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 #include "gui/clickable_label.h"
 #include "gui/links.h"
 #include "gui/look.h"
@@ -44,7 +44,7 @@ AboutBox::AboutBox(UrlOpener& browser, QWidget* parent) : QDialog(parent) {
     icon_ = new QLabel(this);
     icon_->setObjectName(QStringLiteral("picIcon"));
     icon_->setFixedSize(kIconPixels, kIconPixels);
-    icon_->setPixmap(ResourcePicture(content::kProgramIcon, {kIconPixels, kIconPixels}, devicePixelRatioF()));
+    icon_->setPixmap(ResourcePicture(kProgramIcon, {kIconPixels, kIconPixels}, devicePixelRatioF()));
 
     title_ = NamedLabel("Label2", FromUtf8(kWindowCaption), this);
     title_->setFont(UiFont(12, true));

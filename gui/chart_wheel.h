@@ -8,14 +8,14 @@
 #include <QString>
 #include <QWidget>
 
-#include "gui/wheel_layout.h"
+#include "chart/wheel_layout.h"
 
 class QPainter;
 
 namespace starwise::gui {
 
 // Colours and line styles of the wheel. The element colours are those of
-// the sign pictures (content/pictures): the ring's sectors are tinted with
+// the sign pictures (gui/pictures): the ring's sectors are tinted with
 // them and the sign glyphs drawn in a deeper shade of them.
 struct WheelStyle {
     QColor background{0xff, 0xfd, 0xf8};  // inside the outer ring

@@ -6,7 +6,7 @@
 #include <QPixmapCache>
 #include <QStyleFactory>
 
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -78,7 +78,7 @@ void ConfigureApplication() {
     QApplication::setApplicationName(QStringLiteral("starwise"));
     QApplication::setDesktopFileName(QStringLiteral("starwise"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(ResourcePicture(content::kProgramIcon, {256, 256}, 1.0)));
+    QApplication::setWindowIcon(QIcon(ResourcePicture(kProgramIcon, {256, 256}, 1.0)));
     QApplication::setQuitOnLastWindowClosed(false);
     QPixmapCache::setCacheLimit(0);
 }

@@ -19,7 +19,7 @@
 #include <string_view>
 
 #include "content/fixed_texts.h"
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 #include "entry/entry_form.h"
 #include "entry/zones.h"
 #include "gui/chart_wheel.h"
@@ -111,7 +111,7 @@ QString ZoneText(int zonePosition) {
 // Resource path of a Sun-sign profile's picture; empty when none.
 QString SignPictureResource(const content::SunSignProfileRow* profile) {
     if (profile == nullptr) return {};
-    for (const content::SignPictureRow& row : content::kSignPictures) {
+    for (const SignPictureRow& row : kSignPictures) {
         if (row.number == profile->pictureNumber) return FromUtf8(row.resource);
     }
     return {};

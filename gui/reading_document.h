@@ -10,7 +10,7 @@
 #include <QPageLayout>
 #include <QString>
 
-#include "gui/wheel_layout.h"
+#include "chart/wheel_layout.h"
 #include "reading/reading.h"
 
 class QPagedPaintDevice;

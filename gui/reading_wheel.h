@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "gui/wheel_layout.h"
+#include "chart/wheel_layout.h"
 #include "reading/reading.h"
 
 namespace starwise::gui {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "content/fixed_texts.h"
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 #include "gui/chart_wheel.h"
 #include "gui/look.h"
 #include "gui/reading_wheel.h"
@@ -357,9 +357,9 @@ void ReportWindow::showReading(const reading::Reading& reading) {
     positiveTraits_->setPlainText(profile ? FromUtf8(reading::PositiveTraitsOf(*profile)) : QString());
     negativeTraits_->setPlainText(text(profile, &Profile::negativeTraits));
     const int pictureNumber = profile ? profile->pictureNumber : 0;
-    const auto row = std::find_if(content::kSignPictures.begin(), content::kSignPictures.end(),
-                                  [pictureNumber](const content::SignPictureRow& r) { return r.number == pictureNumber; });
-    signPictureResource_ = row == content::kSignPictures.end() ? QString() : FromUtf8(row->resource);
+    const auto row = std::find_if(kSignPictures.begin(), kSignPictures.end(),
+                                  [pictureNumber](const SignPictureRow& r) { return r.number == pictureNumber; });
+    signPictureResource_ = row == kSignPictures.end() ? QString() : FromUtf8(row->resource);
     showSignPicture();
 
     // Before the first reading the sign captions hold their placeholders;

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "atlas/places.h"
-#include "content/sign_pictures.h"
+#include "gui/sign_pictures.h"
 #include "gui/entry_window.h"
 #include "entry/zones.h"
 #include "gui/report_window.h"

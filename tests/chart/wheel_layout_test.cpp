@@ -1,4 +1,4 @@
-#include "gui/wheel_layout.h"
+#include "chart/wheel_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Sign pictures, in sign order (Aries first). The key is the picture's name in
 // the sun-sign image list; the resource is the SVG that the GUI shows for it
-// (compiled in from gui/pictures.qrc).
+// (compiled in from gui/pictures/pictures.qrc).
 #pragma once
 
 #include <array>
 #include <string_view>
 
-namespace starwise::content {
+namespace starwise::gui {
 
 struct SignPictureRow {
     int number;                  // 1 (Aries) .. 12 (Pisces)
@@ -33,4 +33,4 @@ inline constexpr std::array<SignPictureRow, 12> kSignPictures{{
 // Window and about-box icon.
 inline constexpr std::string_view kProgramIcon = ":/signs/starwise-icon.svg";
 
-}  // namespace starwise::content
+}  // namespace starwise::gui

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "atlas/zone_history.h"
+#include "entry/birth_input.h"
 #include "entry/zones.h"
 
 namespace starwise::atlas {
@@ -54,6 +55,13 @@ struct ZoneRowMatch {
 // "The time zone list has no zone for UTC+5:45 (Asia/Kathmandu on 15 July
 // 1990 06:30)."
 ZoneRowMatch MatchZoneRow(const ZoneMoment& moment);
+
+// The zone a reading uses for a place's moment: MatchZoneRow's row and tick
+// when one fits; otherwise the database's exact offset (seconds included);
+// and where the database gives local mean time ("LMT"), the birthplace's own
+// mean time, longitudeDeg / 15 hours, to the nearest second (Ulm, 9.99 deg E:
+// UTC+0:39:58). longitudeDeg is east positive, -180..180.
+entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg);
 
 // The line shown beside the zone: "Pune, 15 July 1980 06:30: UTC+5:30, no
 // daylight saving", "..., daylight saving in force", followed for a skipped

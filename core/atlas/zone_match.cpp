@@ -1,5 +1,6 @@
 #include "atlas/zone_match.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace starwise::atlas {
@@ -113,6 +114,17 @@ std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen)
     if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
     return std::string{RowName(chosen.zonePosition)} +
            " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
+}
+
+entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg) {
+    if (moment.abbreviation == "LMT") {
+        constexpr double kSecondsPerDegree = 240.0;  // 24 h / 360 degrees
+        return entry::ExactOffset{static_cast<int>(std::lround(longitudeDeg * kSecondsPerDegree)),
+                                  entry::OffsetSource::LocalMeanTime};
+    }
+    const ZoneRowMatch match = MatchZoneRow(moment);
+    if (match.choice) return entry::ZoneRowChoice{match.choice->zonePosition, match.choice->daylightSaving};
+    return entry::ExactOffset{moment.utcOffsetSeconds, entry::OffsetSource::TimeZoneDatabase};
 }
 
 }  // namespace starwise::atlas
