@@ -11,7 +11,7 @@
 #include "cli/case_options.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
-#include "cli/utf8.h"
+#include "entry/echoed_text.h"
 #include "atlas/birth_place.h"
 #include "atlas/places.h"
 #include "entry/zones.h"
@@ -52,7 +52,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ou
     const bool json = output.json;
     std::string& out = output.text;
     std::string refusal;
-    if (!starwise::cli::IsValidUtf8(line)) {
+    if (!starwise::entry::IsValidUtf8(line)) {
         refusal = "the line is not valid UTF-8";
     } else {
         try {
@@ -76,7 +76,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ou
     if (json) {
         output.jsonWriter.AppendError(refusal, out);
     } else {
-        out += "error: " + refusal + "\n";
+        out += "error: " + starwise::entry::EscapeControls(refusal) + "\n";
     }
     return false;
 }
@@ -99,6 +99,19 @@ int Finish(int status) {
     return status;
 }
 
+// Writes text to standard output and ends the run as Finish does.
+int PrintAndFinish(std::string text, int status) {
+    Flush(text);
+    return Finish(status);
+}
+
+// A refusal on standard error, with the control characters of the echoed
+// input escaped; returns the status of a refused input.
+int Refuse(std::string_view message) {
+    std::cerr << starwise::entry::EscapeControls(message) << "\n";
+    return kRefused;
+}
+
 int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
     bool allRead = true;
     Output output;
@@ -118,10 +131,7 @@ int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
 // --find-place: the matches, most populous first, as lines or one JSON array.
 int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bool json) {
     std::vector<starwise::atlas::Place> places = atlas.Search(query, kMaxPlacesListed + 1);
-    if (places.empty()) {
-        std::cerr << "No place in the atlas matches \"" << query << "\"\n";
-        return kRefused;
-    }
+    if (places.empty()) return Refuse("No place in the atlas matches \"" + query + "\"");
     const bool more = places.size() > kMaxPlacesListed;
     if (more) places.resize(kMaxPlacesListed);
     std::string out;
@@ -130,13 +140,13 @@ int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bo
     } else {
         for (const starwise::atlas::Place& place : places) out += starwise::cli::PlaceListLine(place) + "\n";
     }
-    std::cout << out;
+    Flush(out);
     if (more) {
         std::cerr << "More than " << kMaxPlacesListed
                   << " places match; narrow the search with a state or country after a comma (\"Springfield, "
                      "Illinois\").\n";
     }
-    return 0;
+    return Finish(0);
 }
 
 }  // namespace
@@ -166,27 +176,24 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
+        return PrintAndFinish(app.help(), 0);
     } catch (const CLI::CallForVersion&) {
-        std::cout << kVersion << "\n";
-        return 0;
+        return PrintAndFinish(std::string{kVersion} + "\n", 0);
     } catch (const CLI::ParseError& error) {
-        std::cerr << error.what() << "\n";
-        return kRefused;
+        return Refuse(error.what());
     }
 
     // Words the parser does not know, named in the order they were given.
     if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
-        std::cerr << starwise::entry::UnexpectedWordsMessage(extras) << "\n";
-        return kRefused;
+        return Refuse(starwise::entry::UnexpectedWordsMessage(extras));
     }
 
     if (listZones) {
+        std::string out;
         for (std::size_t position = 0; position < starwise::entry::kZones.size(); ++position) {
-            std::cout << position << "\t" << starwise::entry::kZones[position].listText << "\n";
+            out += std::to_string(position) + "\t" + std::string{starwise::entry::kZones[position].listText} + "\n";
         }
-        return 0;
+        return PrintAndFinish(std::move(out), 0);
     }
     // Nothing of the atlas is read before a place is asked for.
     const starwise::atlas::Atlas atlas;
@@ -194,10 +201,7 @@ int main(int argc, char** argv) {
     if (batch) return RunBatch(atlas, json);
 
     auto birth = starwise::atlas::ResolveBirthFlags(std::move(flags), atlas);
-    if (const auto* refused = std::get_if<std::string>(&birth)) {
-        std::cerr << *refused << "\n";
-        return kRefused;
-    }
+    if (const auto* refused = std::get_if<std::string>(&birth)) return Refuse(*refused);
     Output output;
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;

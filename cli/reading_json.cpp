@@ -3,6 +3,12 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+// RapidJSON 1.1.0's SSE2 string scan leaves the control bytes 0x1A-0x1F
+// unescaped, so its output would not be JSON.
+#ifdef RAPIDJSON_SSE2
+#error "RAPIDJSON_SSE2 writes control bytes 0x1A-0x1F raw into JSON strings"
+#endif
+
 #include <cstdio>
 #include <stdexcept>
 

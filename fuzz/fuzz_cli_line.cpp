@@ -9,14 +9,14 @@
 #include "entry/birth_flags.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
-#include "cli/utf8.h"
+#include "entry/echoed_text.h"
 #include "reading/reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     std::string out;
     starwise::cli::ReadingJsonWriter json;
-    if (!starwise::cli::IsValidUtf8(line)) {
+    if (!starwise::entry::IsValidUtf8(line)) {
         json.AppendError("the line is not valid UTF-8", out);
         return 0;
     }
