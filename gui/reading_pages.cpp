@@ -140,7 +140,10 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
     const int pages = document.pageCount();
     for (int page = 0; page < pages; ++page) {
-        if (page > 0) device.newPage();
+        if (page > 0 && !device.newPage()) {
+            painter.end();
+            return 0;
+        }
         const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
         painter.save();
         painter.translate(0, -text.top());
@@ -152,8 +155,8 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
         DrawFooter(painter, reading, QRectF(0, bodyHeight, printable.width(), printable.height() - bodyHeight),
                    page + 1, pages);
     }
-    painter.end();
-    return pages;
+    // end() finishes the file (a PDF's trailer); false when that fails.
+    return painter.end() ? pages : 0;
 }
 
 QPageLayout ReadingPageLayout() {

@@ -17,7 +17,7 @@ QPageLayout ReadingPageLayout();
 // Lays the reading out for the device's pages (its size, margins and
 // resolution) and paints them, each with a footer naming the person and the
 // page. Returns the number of pages, or 0 when the device cannot be painted
-// on (a file that cannot be opened).
+// on, a page cannot be begun or the painting cannot be finished.
 int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device);
 
 }  // namespace starwise::gui

@@ -4,6 +4,7 @@
 // PDF's text and pages are checked by pdf_document_test.py.
 #include <QAction>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -11,6 +12,10 @@
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "entry/birth_flags.h"
 #include "gui/document_dialogs.h"
@@ -108,6 +113,8 @@ private slots:
     void htmlIsOneWellFormedFileInTheReportsOrder();
     void fileMenuSavesAndPrints_data();
     void fileMenuSavesAndPrints();
+    void failedSaveKeepsTheOlderFile_data();
+    void failedSaveKeepsTheOlderFile();
 };
 
 void ReadingDocumentTest::wheelHoldsTheReadingsPoints_data() {
@@ -238,6 +245,60 @@ void ReadingDocumentTest::fileMenuSavesAndPrints() {
         QVERIFY2(answers.suggestions[0].endsWith(QStringLiteral("Starwise reading - ASHA KULKARNI.") +
                                                  (item == QLatin1String("mnuSavePdf") ? "pdf" : "html")),
                  qPrintable(answers.suggestions[0]));
+    }
+}
+
+void ReadingDocumentTest::failedSaveKeepsTheOlderFile_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("device");  // the file chosen links to /dev/full; otherwise a 4 KiB file size limit
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("PDF to a device") << "mnuSavePdf" << true << "it is a device, not a regular file";
+    QTest::newRow("PDF, short write") << "mnuSavePdf" << false << "File too large";
+    QTest::newRow("HTML to a device") << "mnuSaveHtml" << true << "it is a device, not a regular file";
+    QTest::newRow("HTML, short write") << "mnuSaveHtml" << false << "File too large";
+}
+
+// A save that cannot be written says so in the window, names the file and
+// the cause, and leaves what was there: the device, or an older reading.
+void ReadingDocumentTest::failedSaveKeepsTheOlderFile() {
+    QFETCH(QString, item);
+    QFETCH(bool, device);
+    QFETCH(QString, cause);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("older.") + item.mid(7).toLower());
+    if (device) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
+    } else {
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older reading") == 13);
+    }
+    testing::RecordingUrlOpener browser;
+    FrameWindow frame(browser);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs& answers = *dialogs;
+    frame.setDocumentDialogs(std::move(dialogs));
+    answers.savePath = path;
+    frame.showReading(ReadingOf(kPune));
+
+    constexpr rlim_t kLimitBytes = 4096;
+    struct rlimit saved {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = saved;
+    limited.rlim_cur = kLimitBytes;
+    if (!device) QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    testing::Find<QAction>(&frame, item)->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, handler);
+
+    QCOMPARE(answers.failures.size(), 1);
+    QCOMPARE(answers.failures[0], QStringLiteral("Cannot write ") + path + QStringLiteral(": ") + cause + '.');
+    if (device) {
+        struct stat node {};
+        QVERIFY(::stat("/dev/full", &node) == 0 && S_ISCHR(node.st_mode));
+    } else {
+        QCOMPARE(Head(path, 100), QByteArray("older reading"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 }
 
