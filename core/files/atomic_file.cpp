@@ -91,7 +91,9 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
         if (!S_ISREG(before.st_mode)) {
             const char* kind = S_ISDIR(before.st_mode)                                 ? "a folder"
                                : S_ISCHR(before.st_mode) || S_ISBLK(before.st_mode) ? "a device"
-                                                                                     : "not a regular file";
+                               : S_ISFIFO(before.st_mode)                            ? "a pipe"
+                               : S_ISSOCK(before.st_mode)                            ? "a socket"
+                                                                                     : "a special file";
             return Failure(WriteStatus::NotARegularFile, path, std::string{"it is "} + kind + ", not a regular file");
         }
         replacing = true;

@@ -122,9 +122,17 @@ def limit_file_size():
 def check_failed_writes(starwise, folder):
     """A PDF that cannot be written: status 1, the file and the cause named, the older file intact."""
     flags = BIRTHS[0][1]
-    device = run([starwise, "--pdf", "/dev/full", *flags])
-    check(device.returncode == 1 and device.stderr.splitlines()[-1:] == ["Cannot write /dev/full: it is a device, not a regular file."]
-          and stat.S_ISCHR(os.stat("/dev/full").st_mode), f"--pdf /dev/full: status {device.returncode}, {device.stderr!r}")
+    # As root, a copy of /dev/full's node in the test's folder: a writer that
+    # wrongly replaced it would not harm /dev.
+    node = os.path.join(folder, "full")
+    try:
+        os.mknod(node, 0o666 | stat.S_IFCHR, os.makedev(1, 7))
+    except OSError:
+        node = "/dev/full"
+    device = run([starwise, "--pdf", node, *flags])
+    check(device.returncode == 1 and stat.S_ISCHR(os.stat(node).st_mode)
+          and device.stderr.splitlines()[-1:] == [f"Cannot write {node}: it is a device, not a regular file."],
+          f"--pdf {node}: status {device.returncode}, {device.stderr!r}")
     disks = [("file size limit", folder, limit_file_size, "File too large")]
     small = os.path.join(folder, "small-disk")
     os.mkdir(small)

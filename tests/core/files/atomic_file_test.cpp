@@ -7,6 +7,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -73,19 +74,31 @@ TEST_F(AtomicFileTest, WritesAndReplacesWholeFilesKeepingTheMode) {
 }
 
 // What is not a regular file is refused and left as it was: a device (the
-// full disk of /dev/full), a folder, a pipe, a link to nothing.
+// full disk of /dev/full), a folder, a pipe, links to a device and to
+// nothing. As root the device is a copy of /dev/full's node in the test's
+// folder, so that a writer that wrongly replaced it could not harm /dev.
 TEST_F(AtomicFileTest, RefusesWhatIsNotARegularFile) {
+    fs::path device = folder_ / "full";
+    if (::geteuid() != 0 || ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) device = "/dev/full";
     const fs::path pipe = folder_ / "pipe";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const fs::path dangling = folder_ / "dangling";
     fs::create_symlink(folder_ / "nothing", dangling);
     const fs::path linkToDevice = folder_ / "device";
-    fs::create_symlink("/dev/null", linkToDevice);
-    for (const fs::path& path : {fs::path{"/dev/full"}, fs::path{"/dev/null"}, folder_, pipe, dangling, linkToDevice}) {
+    fs::create_symlink(device, linkToDevice);
+    const struct {
+        fs::path path;
+        std::string_view cause;
+    } cases[] = {{device, "it is a device, not a regular file"},
+                 {folder_ / ".", "it is a folder, not a regular file"},
+                 {pipe, "it is a pipe, not a regular file"},
+                 {linkToDevice, "it is a device, not a regular file"},
+                 {dangling, "it is a symbolic link to nothing that can be written (No such file or directory)"}};
+    for (const auto& [path, cause] : cases) {
         const auto type = fs::symlink_status(path).type();
         const WriteResult result = WriteFileAtomically(path.string(), "reading");
-        EXPECT_EQ(result.status, WriteStatus::NotARegularFile) << path << ": " << result.message;
-        EXPECT_EQ(result.message.rfind("Cannot write " + path.string() + ": ", 0), 0u) << result.message;
+        EXPECT_EQ(result.status, WriteStatus::NotARegularFile) << path;
+        EXPECT_EQ(result.message, "Cannot write " + path.string() + ": " + std::string{cause} + ".");
         EXPECT_EQ(fs::symlink_status(path).type(), type) << path << " was replaced";
     }
     EXPECT_FALSE(fs::exists(folder_ / "nothing"));
