@@ -179,12 +179,9 @@ TEST(BodyTexts, CaptionsHeadingsAndVoidComments) {
         const sc::BodyTextRow& row = sc::kBodyTexts[i];
         const std::string body{kBodies[i]};
         SCOPED_TRACE("body row " + std::to_string(i) + " " + body);
+        // Titles, headings and their kinds as the house section shows them:
+        // house_section_test.
         EXPECT_EQ(row.body, body);
-        EXPECT_EQ(row.placementTitle, body + " In");
-        EXPECT_EQ(row.characteristicsHeading, "Characterstics Of Planet " + body + " :-");
-        EXPECT_EQ(std::string_view{row.titleAccent == sc::TitleAccent::Primary ? "red" : "blue"},
-                  i % 2 == 0 ? "red" : "blue");
-        EXPECT_EQ(row.lineBreaksAfterHeading, body == "Venus" ? 2 : 1);
         EXPECT_EQ(row.voidOfCourseHeading, (i < 2 ? "The " : "") + body + " Is In Void Of Course");
         if (i >= 2) {
             EXPECT_EQ(row.generalParagraph, kComments[i]);

@@ -46,6 +46,7 @@ TEST(ChartAt, BodiesInChartOrderWithTheirTexts) {
 TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
     // Madrid on CET at 07:30 is 06:30 UT: the same Moon and the same sky as
     // the Greenwich chart, the Ascendant moved only by the 3:42 of longitude.
+    // Neither universal time may depend on the side of Greenwich the place lies.
     BirthData madrid = Greenwich1980();
     madrid.hour = 7;
     madrid.longitudeDegrees = 3;

@@ -116,20 +116,6 @@ TEST(UniversalTimeHours, SignedZoneOnTheLocalDate) {
     }
 }
 
-TEST(UniversalTimeHours, IgnoresTheHemisphereOfThePlace) {
-    // Madrid (3:42 W) keeps Central European Time: the instant must not
-    // depend on which side of Greenwich the place lies.
-    BirthData west = Birth(1990, 5, 1, 14, 0);
-    west.longitudeDegrees = 3;
-    west.longitudeMinutes = 42;
-    west.isEast = false;
-    BirthData east = west;
-    east.isEast = true;
-    const ZoneOffset cet{-1, 0};
-    EXPECT_NEAR(UniversalTimeHours(west, cet), 13.0, kHoursTolerance);
-    EXPECT_NEAR(UniversalTimeHours(east, cet), 13.0, kHoursTolerance);
-}
-
 struct DateTimeCase {
     const char* what;
     BirthData birth;
