@@ -23,8 +23,7 @@ std::string_view RowName(int zonePosition) {
 
 // East-positive offset of the row alone, in minutes.
 int RowUtcOffsetMinutes(int zonePosition) {
-    const entry::ZoneRow& row = RowAt(zonePosition);
-    return -(row.zoneOffsetHours * 60 + row.zoneOffsetMinutes);
+    return *entry::ZoneRowUtcOffsetSeconds({zonePosition, false}) / kSecondsPerMinute;
 }
 
 bool RowNamesSeasonalTime(int zonePosition) {
@@ -46,8 +45,9 @@ std::string DaylightSavingText(const ZoneMoment& moment) {
 }  // namespace
 
 std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice) {
-    if (!IsListPosition(choice.zonePosition)) return std::nullopt;
-    return RowUtcOffsetMinutes(choice.zonePosition) + (choice.daylightSaving ? kDaylightSavingMinutes : 0);
+    const std::optional<int> seconds = entry::ZoneRowUtcOffsetSeconds(choice);
+    if (!seconds) return std::nullopt;
+    return *seconds / kSecondsPerMinute;
 }
 
 std::string ZoneChoiceText(const ZoneChoice& choice) {
@@ -114,6 +114,46 @@ std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen)
     if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
     return std::string{RowName(chosen.zonePosition)} +
            " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
+}
+
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return CheckZoneChoice(moment, *row);
+    const auto& exact = std::get<entry::ExactOffset>(zone);
+    if (exact.source == entry::OffsetSource::LocalMeanTime && moment.abbreviation == "LMT") return {true, ""};
+    const bool agrees = exact.utcOffsetSeconds == moment.utcOffsetSeconds ||
+                        (moment.kind != LocalTimeKind::Unique && exact.utcOffsetSeconds == moment.otherOffsetSeconds);
+    if (agrees) return {true, ""};
+    return {false, ZoneUsedText(zone, "") + " differs from the time zone database's " +
+                       UtcOffsetText(moment.utcOffsetSeconds) + " (" + DaylightSavingText(moment) + ") for " +
+                       ZoneAndTimeText(moment) + "."};
+}
+
+std::string ZoneUsedText(const entry::BirthZone& zone, std::string_view placeName) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) {
+        const std::optional<int> seconds = entry::ZoneRowUtcOffsetSeconds(*row);
+        if (!seconds) return {};
+        return ZoneChoiceText(*row) + ", " + UtcOffsetText(*seconds);
+    }
+    const auto& exact = std::get<entry::ExactOffset>(zone);
+    const std::string offset = UtcOffsetText(exact.utcOffsetSeconds);
+    switch (exact.source) {
+        case entry::OffsetSource::Given: return offset + " as given";
+        case entry::OffsetSource::TimeZoneDatabase: return offset + " from the time zone database";
+        case entry::OffsetSource::LocalMeanTime:
+            return "local mean time of " + (placeName.empty() ? std::string{"the birthplace"} : std::string{placeName}) +
+                   ", " + offset;
+    }
+    return offset;
+}
+
+std::string_view ZoneSourceName(const entry::BirthZone& zone) {
+    if (std::holds_alternative<entry::ZoneRowChoice>(zone)) return "zone_row";
+    switch (std::get<entry::ExactOffset>(zone).source) {
+        case entry::OffsetSource::Given: return "given";
+        case entry::OffsetSource::TimeZoneDatabase: return "tz_database";
+        case entry::OffsetSource::LocalMeanTime: return "local_mean_time";
+    }
+    return "given";
 }
 
 entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg) {

@@ -14,10 +14,7 @@
 namespace starwise::atlas {
 
 // A zone as the form holds it: a row of entry::kZones and the box.
-struct ZoneChoice {
-    int zonePosition = entry::kGreenwichZonePosition;  // 0..70
-    bool daylightSaving = false;                        // adds one hour
-};
+using ZoneChoice = entry::ZoneRowChoice;
 
 // The UTC offset a choice gives, in minutes, east positive: the row's stored
 // offset (which is west positive) negated, plus 60 when the box is ticked.
@@ -78,6 +75,22 @@ struct ZoneAgreement {
 // repeated local time both offsets around the transition are accepted.
 // A position outside the list never agrees.
 ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen);
+
+// The same for any zone of a birth: a row as CheckZoneChoice; an exact
+// offset agrees when it is the moment's (either one around a transition),
+// and the birthplace's mean time agrees wherever the database gives local
+// mean time.
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone);
+
+// The zone a reading used, in words: "Eastern Standard Time with daylight
+// saving, UTC-4", "UTC+5:45 from the time zone database", "UTC+5:45 as
+// given", "local mean time of Ulm, UTC+0:39:58" (placeName empty: "of the
+// birthplace"). Empty for a row outside the list.
+std::string ZoneUsedText(const entry::BirthZone& zone, std::string_view placeName);
+
+// The name of a zone's source in JSON: "zone_row", "given", "tz_database"
+// or "local_mean_time".
+std::string_view ZoneSourceName(const entry::BirthZone& zone);
 
 // A warning when a row naming a daylight time is chosen with the box ticked:
 // daylight saving would be added twice. Nothing otherwise (also for a
