@@ -298,6 +298,15 @@ std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line) {
     return CaseFlagsOf(*arguments);
 }
 
+std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line) {
+    const auto flags = ParseCaseFlags(line);
+    if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
+    if (std::get<BirthFlags>(flags).place) return std::string{"--place needs the atlas"};
+    auto checked = CheckBirthFlags(std::get<BirthFlags>(flags));
+    if (auto* refused = std::get_if<std::string>(&checked)) return std::move(*refused);
+    return BirthInputOf(std::get<CheckedFlags>(checked));
+}
+
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {
     std::vector<std::string> arguments;
     std::string current;

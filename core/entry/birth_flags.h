@@ -117,6 +117,11 @@ std::string UnexpectedWordsMessage(const std::vector<std::string>& words);
 // refuses it: an unclosed quote or a parse error.
 std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line);
 
+// One batch line that names no place, parsed and checked into its birth, or
+// the message that refuses it (a --place is refused here: the atlas
+// completes such lines, atlas::ResolveBirthFlags).
+std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line);
+
 // Splits a batch line into arguments: whitespace separates them, and single
 // or double quotes group text with spaces (a zone's text, a name). Returns
 // nothing when a quote is left open.
