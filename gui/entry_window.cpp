@@ -529,7 +529,7 @@ void EntryWindow::birthMomentChanged() {
     refreshZoneCheck();
 }
 
-void EntryWindow::setZoneChoice(const atlas::ZoneChoice& choice) {
+void EntryWindow::setZoneChoice(const entry::ZoneRowChoice& choice) {
     zoneList_->setCurrentIndex(choice.zonePosition);
     daylightSavingBox_->setChecked(choice.daylightSaving);
 }
@@ -542,7 +542,7 @@ void EntryWindow::useSuggestedZone() {
 }
 
 void EntryWindow::refreshZoneCheck() {
-    const atlas::ZoneChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
+    const entry::ZoneRowChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
     std::string summary;
     std::vector<std::string> warnings;
     suggestedZone_.reset();

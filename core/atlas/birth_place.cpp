@@ -31,7 +31,7 @@ LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinute
 }
 
 std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const ZoneChoice& chosen) {
+                                            const entry::ZoneRowChoice& chosen) {
     std::vector<std::string> warnings;
     if (const ZoneAgreement agreement = CheckZoneChoice(moment, chosen); !agreement.agrees) {
         warnings.push_back(agreement.message);

@@ -36,7 +36,7 @@ LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinute
 // not agree), and daylight saving counted twice
 // (DoubleDaylightSavingWarning). Empty when nothing is wrong.
 std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const ZoneChoice& chosen);
+                                            const entry::ZoneRowChoice& chosen);
 
 // Why a place's zone cannot be looked up for a date that is not a calendar
 // date (31 April).

@@ -44,13 +44,13 @@ std::string DaylightSavingText(const ZoneMoment& moment) {
 
 }  // namespace
 
-std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice) {
+std::optional<int> ChoiceUtcOffsetMinutes(const entry::ZoneRowChoice& choice) {
     const std::optional<int> seconds = entry::ZoneRowUtcOffsetSeconds(choice);
     if (!seconds) return std::nullopt;
     return *seconds / kSecondsPerMinute;
 }
 
-std::string ZoneChoiceText(const ZoneChoice& choice) {
+std::string ZoneChoiceText(const entry::ZoneRowChoice& choice) {
     if (!IsListPosition(choice.zonePosition)) return {};
     return std::string{RowName(choice.zonePosition)} +
            (choice.daylightSaving ? " with daylight saving" : " without daylight saving");
@@ -75,7 +75,7 @@ ZoneRowMatch MatchZoneRow(const ZoneMoment& moment) {
         }
     }
     const std::optional<int> position = firstPlain ? firstPlain : firstSeasonal;
-    if (position) return {ZoneChoice{*position, tick}, ""};
+    if (position) return {entry::ZoneRowChoice{*position, tick}, ""};
     return {std::nullopt, "The time zone list has no zone for " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
                               ZoneAndTimeText(moment) + (tick ? ", daylight saving in force" : "") + ")."};
 }
@@ -98,7 +98,7 @@ std::string ZoneSummary(std::string_view placeName, const ZoneMoment& moment) {
     return summary;
 }
 
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen) {
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen) {
     const std::optional<int> chosenMinutes = ChoiceUtcOffsetMinutes(chosen);
     if (!chosenMinutes) return {false, "No zone is chosen."};
     const int chosenSeconds = *chosenMinutes * kSecondsPerMinute;
@@ -110,7 +110,7 @@ ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen
                        DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
 }
 
-std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen) {
+std::optional<std::string> DoubleDaylightSavingWarning(const entry::ZoneRowChoice& chosen) {
     if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
     return std::string{RowName(chosen.zonePosition)} +
            " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
@@ -163,7 +163,7 @@ entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg) {
                                   entry::OffsetSource::LocalMeanTime};
     }
     const ZoneRowMatch match = MatchZoneRow(moment);
-    if (match.choice) return entry::ZoneRowChoice{match.choice->zonePosition, match.choice->daylightSaving};
+    if (match.choice) return *match.choice;
     return entry::ExactOffset{moment.utcOffsetSeconds, entry::OffsetSource::TimeZoneDatabase};
 }
 

@@ -13,25 +13,22 @@
 
 namespace starwise::atlas {
 
-// A zone as the form holds it: a row of entry::kZones and the box.
-using ZoneChoice = entry::ZoneRowChoice;
-
 // The UTC offset a choice gives, in minutes, east positive: the row's stored
 // offset (which is west positive) negated, plus 60 when the box is ticked.
 // Nothing for a position outside the list.
-std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice);
+std::optional<int> ChoiceUtcOffsetMinutes(const entry::ZoneRowChoice& choice);
 
 // A choice as words: the zone's name (its list text up to the first comma)
 // and the box, "Eastern Standard Time with daylight saving"; empty for a
 // position outside the list.
-std::string ZoneChoiceText(const ZoneChoice& choice);
+std::string ZoneChoiceText(const entry::ZoneRowChoice& choice);
 
 // Whether a row's text names a daylight time ("Eastern Daylight Time",
 // "Central European Daylight"): its offset already includes daylight saving.
 bool RowNamesDaylightTime(int zonePosition);
 
 struct ZoneRowMatch {
-    std::optional<ZoneChoice> choice;  // nothing when no row fits
+    std::optional<entry::ZoneRowChoice> choice;  // nothing when no row fits
     std::string message;               // when none fits, why, with the exact offset; empty otherwise
 };
 
@@ -74,7 +71,7 @@ struct ZoneAgreement {
 // Whether the chosen row and box give the moment's offset. For a skipped or
 // repeated local time both offsets around the transition are accepted.
 // A position outside the list never agrees.
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen);
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen);
 
 // The same for any zone of a birth: a row as CheckZoneChoice; an exact
 // offset agrees when it is the moment's (either one around a transition),
@@ -95,6 +92,6 @@ std::string_view ZoneSourceName(const entry::BirthZone& zone);
 // A warning when a row naming a daylight time is chosen with the box ticked:
 // daylight saving would be added twice. Nothing otherwise (also for a
 // position outside the list). Needs no atlas or tz database.
-std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen);
+std::optional<std::string> DoubleDaylightSavingWarning(const entry::ZoneRowChoice& chosen);
 
 }  // namespace starwise::atlas
