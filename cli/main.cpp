@@ -18,12 +18,13 @@
 #include "entry/birth_flags.h"
 #include "entry/zones.h"
 #include "reading/reading.h"
+#include "starwise/version.h"
 
 namespace {
 
 constexpr int kRefused = 2;
 constexpr int kNotWritten = 1;  // standard output could not be written (disk full, closed pipe)
-constexpr std::string_view kVersion = "starwise-cli 1.15";
+constexpr std::string_view kVersion = "starwise-cli " STARWISE_VERSION;
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
 constexpr std::size_t kMaxPlacesListed = 50;  // --find-place lists at most this many
 
@@ -46,7 +47,7 @@ void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
         if (check != nullptr) {
             output.text += starwise::cli::PlaceHeader(*check);
         } else if (std::holds_alternative<starwise::entry::ExactOffset>(birth.birth.zone)) {
-            output.text += "Time zone: " + starwise::atlas::ZoneUsedText(birth.birth.zone, "") + "\n\n";
+            output.text += "Time zone: " + starwise::atlas::ZoneText(birth.birth.zone) + "\n\n";
         }
         starwise::cli::AppendTextReport(reading, output.colour, output.text);
     }

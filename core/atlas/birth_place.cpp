@@ -80,7 +80,11 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
 
     PlaceZoneCheck check{place, moment, match, CheckBirthZone(moment, birth.zone), ZoneSummary(place.name, moment) + ".",
                          false};
-    check.message += " The reading uses " + ZoneUsedText(birth.zone, place.name) + ".";
+    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
+    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
+        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
+    }
+    check.message += ".";
     if (const auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone)) {
         warnings = ZoneChoiceWarnings(moment, match, *row);
     } else if (!check.agreement.agrees) {

@@ -49,7 +49,7 @@ struct PlaceZoneCheck {
     ZoneMoment moment;        // the place's zone at the birth's local date and time
     ZoneRowMatch match;       // the row and box that give the database's offset, if any
     ZoneAgreement agreement;  // the reading's zone against the moment
-    std::string message;      // ZoneSummary, the zone used (ZoneUsedText), then each warning
+    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each warning
     bool hasWarnings = false; // a warning was given
 };
 

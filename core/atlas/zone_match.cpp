@@ -123,25 +123,26 @@ ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& z
     const bool agrees = exact.utcOffsetSeconds == moment.utcOffsetSeconds ||
                         (moment.kind != LocalTimeKind::Unique && exact.utcOffsetSeconds == moment.otherOffsetSeconds);
     if (agrees) return {true, ""};
-    return {false, ZoneUsedText(zone, "") + " differs from the time zone database's " +
+    return {false, ZoneText(zone) + " differs from the time zone database's " +
                        UtcOffsetText(moment.utcOffsetSeconds) + " (" + DaylightSavingText(moment) + ") for " +
                        ZoneAndTimeText(moment) + "."};
 }
 
-std::string ZoneUsedText(const entry::BirthZone& zone, std::string_view placeName) {
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) {
-        const std::optional<int> seconds = entry::ZoneRowUtcOffsetSeconds(*row);
-        if (!seconds) return {};
-        return ZoneChoiceText(*row) + ", " + UtcOffsetText(*seconds);
-    }
+std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return entry::ZoneRowUtcOffsetSeconds(*row);
+    return std::get<entry::ExactOffset>(zone).utcOffsetSeconds;
+}
+
+std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return ZoneChoiceText(*row);
     const auto& exact = std::get<entry::ExactOffset>(zone);
     const std::string offset = UtcOffsetText(exact.utcOffsetSeconds);
     switch (exact.source) {
         case entry::OffsetSource::Given: return offset + " as given";
         case entry::OffsetSource::TimeZoneDatabase: return offset + " from the time zone database";
         case entry::OffsetSource::LocalMeanTime:
-            return "local mean time of " + (placeName.empty() ? std::string{"the birthplace"} : std::string{placeName}) +
-                   ", " + offset;
+            return placeName.empty() ? "local mean time, " + offset
+                                     : "local mean time of " + std::string{placeName} + ", " + offset;
     }
     return offset;
 }

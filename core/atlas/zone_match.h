@@ -79,11 +79,16 @@ ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoi
 // mean time.
 ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone);
 
-// The zone a reading used, in words: "Eastern Standard Time with daylight
-// saving, UTC-4", "UTC+5:45 from the time zone database", "UTC+5:45 as
-// given", "local mean time of Ulm, UTC+0:39:58" (placeName empty: "of the
-// birthplace"). Empty for a row outside the list.
-std::string ZoneUsedText(const entry::BirthZone& zone, std::string_view placeName);
+// The UTC offset a zone gives, in seconds, east positive: a row's stored
+// offset negated plus 3600 for the tick (entry::ZoneRowUtcOffsetSeconds), or
+// the exact offset. Nothing for a row position outside the list.
+std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone);
+
+// A zone as words: "Eastern Standard Time with daylight saving",
+// "UTC+5:45 from the time zone database", "local mean time, UTC+0:39:58",
+// "UTC-3:30 as given". placeName, when given, names the mean time's place:
+// "local mean time of Ulm, UTC+0:39:58".
+std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName = {});
 
 // The name of a zone's source in JSON: "zone_row", "given", "tz_database"
 // or "local_mean_time".

@@ -96,7 +96,7 @@ TEST(ResolveBirthFlags, ThePlaceSuppliesWhatIsNotGiven) {
             // The summary, the zone used, and a warning exactly when the zone disagrees.
             const PlaceZoneCheck& check = *placed->zoneCheck;
             EXPECT_TRUE(check.message.starts_with(ZoneSummary(check.place.name, check.moment))) << c.line;
-            EXPECT_NE(check.message.find("The reading uses " + ZoneUsedText(placed->birth.zone, check.place.name)),
+            EXPECT_NE(check.message.find("The reading uses " + ZoneText(placed->birth.zone, check.place.name)),
                       std::string::npos) << c.line << "\n message: " << check.message;
             EXPECT_EQ(check.hasWarnings, !check.agreement.agrees) << c.line << "\n message: " << check.message;
         }
