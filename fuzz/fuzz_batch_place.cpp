@@ -64,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (entry::IsValidUtf8(line)) {
         auto flags = entry::ParseCaseFlags(line);
         if (auto* parsed = std::get_if<entry::BirthFlags>(&flags)) {
-            const auto birth = atlas::ResolveBirthFlags(std::move(*parsed), places);
+            const auto birth = atlas::ResolveBirthFlags(*parsed, places);
             if (const auto* placed = std::get_if<atlas::PlacedBirth>(&birth)) {
-                const reading::Reading reading = reading::RunReading(placed->form);
+                const reading::Reading reading = reading::RunReading(placed->birth);
                 const atlas::PlaceZoneCheck* check = placed->zoneCheck ? &*placed->zoneCheck : nullptr;
                 writer.AppendReading(reading, check, json);
                 if (check != nullptr) text += cli::PlaceHeader(*check);

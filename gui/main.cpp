@@ -50,7 +50,7 @@ int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
     QGuiApplication qtApp(qtArgc, qtArgv);
 
     if (!command.zoneWarning.empty()) PrintMessage("warning: ", command.zoneWarning);
-    const starwise::reading::Reading reading = starwise::reading::RunReading(command.form);
+    const starwise::reading::Reading reading = starwise::reading::RunReading(command.birth);
     for (std::string_view step : reading.failedSteps) {
         std::fprintf(stderr, "warning: the step \"%.*s\" of the reading failed; its part is left out\n",
                      static_cast<int>(step.size()), step.data());
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
             PrintLine(stdout, starwise::gui::kVersionLine);
             return FinishOutput();
         case CommandLine::PrintHelp:
-            std::fputs(std::string{starwise::gui::UsageText()}.c_str(), stdout);
+            std::fputs(starwise::gui::UsageText().c_str(), stdout);
             return FinishOutput();
         case CommandLine::Refuse:
             PrintMessage("", command.refusal);
