@@ -88,6 +88,8 @@ def main():
         kind = rng.choices(names, weights)[0]
         text, want = line_of(kind, rng)
         ending = rng.choices(["\n", "\r\n", "\r"], [80, 15, 5])[0]
+        if not text and data.endswith(b"\r"):
+            ending = "\r"  # CR then an empty line ended by LF would read as one CR LF
         endings[ending] += 1
         data += text + ending.encode()
         lines.append((kind, text))
