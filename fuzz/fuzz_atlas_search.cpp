@@ -1,7 +1,8 @@
 // Arbitrary bytes as a place query and as a text to fold: the atlas search
 // and the folding of its keys. Checked: folding a UTF-8 text gives UTF-8
-// that folds to itself; a search returns at most what was asked, most
-// populous first; a query whose first part folds to nothing finds nothing.
+// that folds to itself; a search returns at most what was asked, every
+// name found begins with the query's first part and exact names come
+// first; a query whose first part folds to nothing finds nothing.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,10 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<atlas::Place> found = places.Search(text, kMaxResults);
     if (found.size() > kMaxResults) __builtin_trap();
-    for (std::size_t i = 1; i < found.size(); ++i) {
-        if (found[i - 1].population < found[i].population) __builtin_trap();
+    const std::string first = atlas::FoldForSearch(text.substr(0, text.find(',')));
+    if (first.empty() && !found.empty()) __builtin_trap();
+    // Every name found begins with the first part; exact names come first.
+    bool exactNames = true;
+    for (const atlas::Place& place : found) {
+        const std::string name = atlas::FoldForSearch(place.name);
+        if (!name.starts_with(first)) __builtin_trap();
+        if (name == first && !exactNames) __builtin_trap();
+        exactNames = name == first;
     }
-    const std::string_view firstPart = text.substr(0, text.find(','));
-    if (atlas::FoldForSearch(firstPart).empty() && !found.empty()) __builtin_trap();
     return 0;
 }

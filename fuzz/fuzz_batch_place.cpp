@@ -4,8 +4,8 @@
 // UTF-8 check, flags, place and zone, reading, JSON and text. Checked: every
 // JSON line parses under a strict parser (RapidJSON's reader, which refuses
 // raw control characters and bad UTF-8); and an accepted place whose zone
-// agrees with the tz database, at a local time that happened once, has the
-// universal time CCTZ gives for it.
+// agrees with the tz database, at a local time that happened once and not
+// in local mean time, has the universal time CCTZ gives for it.
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -28,9 +28,12 @@ namespace {
 // The universal time of the birth agrees with CCTZ's reading of the zone.
 bool InstantAgreesWithDatabase(const starwise::atlas::PlaceZoneCheck& check, const starwise::reading::Reading& reading) {
     const starwise::atlas::ZoneMoment& moment = check.moment;
+    // Nothing to compare: not the database's offset; a time that happened
+    // twice or never; an offset not in whole minutes; or local mean time,
+    // which the reading takes from the birthplace's own longitude.
     if (!check.agreement.agrees || moment.kind != starwise::atlas::LocalTimeKind::Unique ||
-        moment.utcOffsetSeconds % 60 != 0 || !reading.instant) {
-        return true;  // nothing to compare: not the database's offset, or not to the minute
+        moment.utcOffsetSeconds % 60 != 0 || moment.abbreviation == "LMT" || !reading.instant) {
+        return true;
     }
     cctz::time_zone zone;
     if (!cctz::load_time_zone(check.place.timeZone, &zone)) return false;
