@@ -97,7 +97,12 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags
         if (!match.choice) return match.message;
         completed.zone = std::to_string(match.choice->zonePosition);
     }
-    if (!completed.daylightSaving) completed.daylightSaving = moment.daylightAheadOfStandard;
+    // A zone that comes from the place takes the box of its match (clear for
+    // a row named by the database's abbreviation, such as Eastern Daylight
+    // Time); a given zone takes the database's daylight saving.
+    if (!completed.daylightSaving) {
+        completed.daylightSaving = zoneGiven ? moment.daylightAheadOfStandard : match.choice->daylightSaving;
+    }
 
     auto resolved = entry::FormValuesOf(completed);
     if (auto* refused = std::get_if<std::string>(&resolved)) return std::move(*refused);

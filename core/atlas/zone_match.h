@@ -40,7 +40,12 @@ struct ZoneRowMatch {
 
 // The zone choice that gives the moment's offset.
 //
-// The box is ticked exactly when the database says daylight saving is in
+// A row whose abbreviation is the database's ("BDST", "BST", "CET", "IST")
+// and whose own offset is the moment's names the time that was kept: it is
+// chosen, the first such in list order, with the box clear (a seasonal row
+// already holds its season), so London in July 1944 is British Double Summer
+// Time and New York in July 1974 Eastern Daylight Time. Otherwise the box is
+// ticked exactly when the database says daylight saving is in
 // force and puts the clocks ahead of standard time (moment's
 // daylightAheadOfStandard; Ireland's winter GMT, marked as negative daylight
 // saving, counts as standard time). The row is then one whose offset plus the

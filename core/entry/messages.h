@@ -19,6 +19,8 @@ inline constexpr FormMessage kFebruaryDate{"Please Enter Correct Date Or Month!"
                                            FormField::None};
 inline constexpr FormMessage kThirtyDayMonthDate{"Please Enter Correct Date Or Month !", MessageIcon::Information,
                                                  FormField::None};
+inline constexpr FormMessage kUtcOffset{"Please Enter The UTC Offset As +HH:MM Or +HH:MM:SS, Between -16:00 And +16:00",
+                                       MessageIcon::Error, FormField::UtcOffset};
 inline constexpr FormMessage kOnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None};
 inline constexpr FormMessage kOnlyLetters{"Please Enter only Letters", MessageIcon::Information, FormField::None};
 inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::City};
