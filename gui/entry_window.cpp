@@ -45,7 +45,7 @@ const QColor kOfferText{255, 236, 180};
 const QColor kWarningText = kBannerText;  // warnings beside the zone
 
 constexpr std::size_t kPlacesOffered = 12;  // rows of the City box's pop-up list
-constexpr int kZoneCheckLines = 4;          // text lines kept for the zone line
+constexpr int kZoneCheckLines = 3;          // text lines kept for the zone line
 constexpr int kPlaceNoteLines = 2;          // ... and for the note beside the City box
 constexpr std::string_view kExactOffsetEntry = "Exact UTC offset";  // the zone list's last entry
 // Smallest size the form may be given by hand; below its natural size it
@@ -376,8 +376,8 @@ QWidget* EntryWindow::createInputs() {
     placeLayout->addWidget(stateBox_, 0, 3);
     placeLayout->addWidget(Caption(QStringLiteral("Country"), countryBox_, place), 0, 4);
     placeLayout->addWidget(countryBox_, 0, 5);
-    placeLayout->addWidget(ReservedLines(placeNoteLabel_, kPlaceNoteLines, place), 1, 0, 1, 6);
-    placeLayout->addWidget(locationButton_, 2, 0, 1, 6, Qt::AlignRight);
+    placeLayout->addWidget(ReservedLines(placeNoteLabel_, kPlaceNoteLines, place), 1, 0, 1, 4);
+    placeLayout->addWidget(locationButton_, 1, 4, 1, 2, Qt::AlignRight | Qt::AlignTop);
 
     readingButton_ = new QPushButton(QStringLiteral("Get My Starwise Reading"), inputs);
     readingButton_->setObjectName(QStringLiteral("cmdRashi"));

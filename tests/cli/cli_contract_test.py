@@ -136,9 +136,9 @@ check("find-place none", nowhere.returncode == 2 and nowhere.stdout == "" and "X
 # (what, flags besides --date/--time, the same birth spelled out, whether it agrees with the tz database)
 NEW_YORK = ["--date", "1980-07-15", "--time", "06:30"]
 PLACED = [
-    ("place fills all", ["--place", "New York"], ["--zone", "27", "--dst", "--lon", "074:00W", "--lat", "40:43N"], True),
+    ("place fills all", ["--place", "New York"], ["--zone", "24", "--lon", "074:00W", "--lat", "40:43N"], True),
     ("given longitude wins", ["--place", "New York", "--lon", "10:00E"],
-     ["--zone", "27", "--dst", "--lon", "10:00E", "--lat", "40:43N"], True),
+     ["--zone", "24", "--lon", "10:00E", "--lat", "40:43N"], True),
     ("given zone wins, box from place", ["--place", "New York", "--zone", "29"],
      ["--zone", "29", "--dst", "--lon", "074:00W", "--lat", "40:43N"], False),
 ]
@@ -152,7 +152,7 @@ for what, flags, spelled, agrees in PLACED:
     check(what + ": chart", got["bodies"] == want["bodies"] and got["ut_time"] == want["ut_time"],
           (got["ut_time"], want["ut_time"]))
     check(what + ": zone check", got["place"]["timezone"] == "America/New_York" and zone_check["agrees"] == agrees
-          and (zone_check["utc_offset_minutes"], zone_check["daylight_saving"], zone_check["zone"]) == (-240, True, 27)
+          and (zone_check["utc_offset_minutes"], zone_check["daylight_saving"], zone_check["zone"]) == (-240, True, 24)
           and want["place"] is None and want["zone_check"] is None, zone_check)
     if agrees:
         check(what + ": tz instant", (got["ut_date"], got["ut_time"]) == ut_of("1980-07-15 06:30", "America/New_York"),
