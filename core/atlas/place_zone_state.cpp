@@ -124,6 +124,15 @@ void PlaceZoneState::LookUp() {
     if (follows_) SetZone(ZoneForMoment(*moment_, place_->longitudeDeg));
 }
 
+void PlaceZoneState::CompleteBirth(entry::BirthInput& birth) const {
+    if (place_) birth.placeLabel = PlaceLabel(*place_);
+    auto* given = std::get_if<entry::ExactOffset>(&birth.zone);
+    const auto* held = std::get_if<entry::ExactOffset>(&zone_);
+    if (given && held && !offsetMalformed_ && given->utcOffsetSeconds == held->utcOffsetSeconds) {
+        given->source = held->source;
+    }
+}
+
 ZoneLine PlaceZoneState::Line() const {
     ZoneLine line;
     if (offsetMalformed_) {

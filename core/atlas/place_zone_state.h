@@ -87,6 +87,13 @@ public:
     // The zone line for the current state.
     ZoneLine Line() const;
 
+    // Completes a birth built from the form's texts with what only this
+    // state knows: the chosen place's label ("Pune, Maharashtra, India"),
+    // and where an exact offset came from when it is the one the place
+    // filled in (the tz database, the birthplace's mean time); an offset
+    // typed or changed by hand stays as given.
+    void CompleteBirth(entry::BirthInput& birth) const;
+
 private:
     void LookUp();
     void SetZone(entry::BirthZone zone);

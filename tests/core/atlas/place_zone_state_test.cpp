@@ -125,6 +125,16 @@ TEST(PlaceZoneState, TheExactOffsetBoxIsFilledByThePlaceAndTyped) {
     EXPECT_EQ(state.Zone(), (entry::BirthZone{entry::ExactOffset{5 * 3600 + 30 * 60, entry::OffsetSource::Given}}));
     EXPECT_EQ(state.ExactOffsetText(), "+05:30");
 
+    entry::BirthInput typed;  // as the form's adapter reads the boxes
+    typed.zone = entry::ExactOffset{5 * 3600 + 30 * 60, entry::OffsetSource::Given};
+    state.CompleteBirth(typed);
+    EXPECT_EQ(typed.placeLabel, "Kathmandu, Bagmati Province, Nepal");
+    EXPECT_EQ(std::get<entry::ExactOffset>(typed.zone).source, entry::OffsetSource::Given);
+    state.UseFix();
+    typed.zone = entry::ExactOffset{5 * 3600 + 45 * 60, entry::OffsetSource::Given};
+    state.CompleteBirth(typed);
+    EXPECT_EQ(std::get<entry::ExactOffset>(typed.zone).source, entry::OffsetSource::TimeZoneDatabase);
+
     state.SetZoneByHand(entry::ZoneRowChoice{entry::kGreenwichZonePosition, false});
     EXPECT_FALSE(state.ExactOffsetChosen());
     EXPECT_EQ(state.ExactOffsetText(), "");
