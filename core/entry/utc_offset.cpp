@@ -29,11 +29,10 @@ std::optional<int> ParseUtcOffsetSeconds(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.starts_with("UTC")) text.remove_prefix(3);
 
     std::size_t at = 0;
-    int sign = 1;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) sign = text[at++] == '-' ? -1 : 1;
+    if (text[at] != '+' && text[at] != '-') return std::nullopt;
+    const int sign = text[at++] == '-' ? -1 : 1;
     // One or two digits of hours.
     const std::size_t hourDigits = at + 1 < text.size() && IsDigit(text[at + 1]) ? 2 : 1;
     const std::optional<int> hours = Digits(text, at, hourDigits);

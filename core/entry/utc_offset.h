@@ -12,11 +12,11 @@ namespace starwise::entry {
 // database has used (Kiribati's +14 h, local mean times under 12 h).
 inline constexpr int kLargestUtcOffsetSeconds = 16 * 3600;
 
-// Reads "±HH:MM" or "±HH:MM:SS": a sign (none reads as +), one or two digits
-// of hours, two of minutes and optionally two of seconds, each below 60;
-// spaces around and a leading "UTC" are allowed. Returns the offset in
-// seconds, east positive, or nothing for any other text or an offset beyond
-// kLargestUtcOffsetSeconds.
+// Reads "±HH:MM" or "±HH:MM:SS": a sign, one or two digits of hours, two of
+// minutes and optionally two of seconds, each below 60; spaces around are
+// allowed. Returns the offset in seconds, east positive, or nothing for any
+// other text or an offset beyond kLargestUtcOffsetSeconds. The one reader of
+// exact offsets, for the form's box and the command line's --utc-offset.
 std::optional<int> ParseUtcOffsetSeconds(std::string_view text);
 
 // The box's text for an offset in seconds: sign, two-digit hours and

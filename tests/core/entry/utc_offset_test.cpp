@@ -15,8 +15,9 @@ TEST(ParseUtcOffsetSeconds, TakesSignedHoursMinutesAndSeconds) {
     } cases[] = {
         {"+05:45", 5 * kHour + 45 * kMinute},
         {"-03:30", -(3 * kHour + 30 * kMinute)},
-        {"5:45", 5 * kHour + 45 * kMinute},                 // no sign reads as east
-        {" UTC+00:39:58 ", 39 * kMinute + 58},              // as the zone line writes it, seconds kept
+        {" +0:39:58 ", 39 * kMinute + 58},                  // spaces around, seconds kept
+        {"5:45", std::nullopt},                             // the sign is part of it
+        {"UTC+05:45", std::nullopt},
         {"-16:00", -16 * kHour},
         {"+16:00:01", std::nullopt},                        // beyond 16 h
         {"+5:7", std::nullopt},                             // minutes take two digits
