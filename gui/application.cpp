@@ -51,8 +51,13 @@ FrameWindow* Application::LoadFrame() {
 
 void Application::Read() {
     if (ended_ || !form_) return;
+    const auto birth = form_->Birth();
+    if (const auto* refused = std::get_if<entry::FormMessage>(&birth)) {
+        messages_.Show(form_, refused->text, refused->icon);
+        return;
+    }
     FrameWindow* frame = LoadFrame();
-    lastReading_ = reading::RunReading(form_->Values());
+    lastReading_ = reading::RunReading(std::get<entry::BirthInput>(birth));
     frame->showReading(lastReading_);
     frame->showMaximized();
     form_->hide();

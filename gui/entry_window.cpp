@@ -27,6 +27,7 @@
 #include "atlas/birth_place.h"
 #include "content/fixed_texts.h"
 #include "gui/filtered_line_edit.h"
+#include "entry/form_input.h"
 #include "entry/validation.h"
 #include "entry/zones.h"
 #include "gui/clickable_label.h"
@@ -481,8 +482,7 @@ void EntryWindow::connectPlaceAndZone() {
         placeZone_.UseFix();
         showPlaceAndZone();
     });
-    placeZone_.SetMoment(atlas::LocalMinuteOfForm(Values()));
-    showPlaceAndZone();
+    birthMomentChanged();
 }
 
 bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -590,7 +590,9 @@ void EntryWindow::choosePlace(const atlas::Place& place) {
 }
 
 void EntryWindow::birthMomentChanged() {
-    placeZone_.SetMoment(atlas::LocalMinuteOfForm(Values()));
+    const std::optional<entry::FormDateTime> when = entry::FormDateTimeOf(Values());
+    placeZone_.SetMoment(when ? std::optional{atlas::LocalMinuteOf(when->localDate, when->localMinutes)}
+                              : std::nullopt);
     showPlaceAndZone();
 }
 
@@ -661,8 +663,15 @@ entry::EntryFormValues EntryWindow::Values() const {
     return values;
 }
 
+std::variant<entry::BirthInput, entry::FormMessage> EntryWindow::Birth() const {
+    auto birth = entry::BirthInputOfForm(Values());
+    if (auto* input = std::get_if<entry::BirthInput>(&birth)) placeZone_.CompleteBirth(*input);
+    return birth;
+}
+
 void EntryWindow::requestReading() {
-    if (const std::optional<entry::FormMessage> fault = entry::ValidateEntryForm(Values())) {
+    const auto birth = Birth();
+    if (const auto* fault = std::get_if<entry::FormMessage>(&birth)) {
         ShowMessage(*fault);
         return;
     }

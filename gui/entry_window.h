@@ -9,10 +9,12 @@
 #include <array>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "atlas/place_zone_state.h"
 #include "atlas/places.h"
+#include "entry/birth_input.h"
 #include "entry/entry_form.h"
 
 class QAction;
@@ -43,8 +45,14 @@ class EntryWindow : public QMainWindow {
 public:
     EntryWindow(MessageSink& messages, UrlOpener& browser, QWidget* parent = nullptr);
 
-    // What the controls hold now, as the reading captures it.
+    // What the controls hold now.
     entry::EntryFormValues Values() const;
+
+    // The birth the controls hold, as a reading takes it: the form's adapter
+    // (entry::BirthInputOfForm) completed by the place-and-zone state with
+    // the chosen place's label and its exact offset's source; or the
+    // message that refuses the form.
+    std::variant<entry::BirthInput, entry::FormMessage> Birth() const;
 
     // The reading button: runs the checks and, when they pass, asks for a
     // reading (readingRequested). The menu item of the same caption does the

@@ -8,6 +8,7 @@ namespace {
 constexpr int kHour = 3600;
 constexpr int kMinute = 60;
 
+// The form's exact-offset box and --utc-offset read offsets alike.
 TEST(ParseUtcOffsetSeconds, TakesSignedHoursMinutesAndSeconds) {
     const struct {
         const char* text;
@@ -29,6 +30,8 @@ TEST(ParseUtcOffsetSeconds, TakesSignedHoursMinutesAndSeconds) {
         {"+05:45x", std::nullopt},
         {"", std::nullopt},
         {"--05:45", std::nullopt},
+        {"-04:56:02", -17762},       {"+00:19:32", 1172},         {"+05:45:0", std::nullopt},
+        {"+", std::nullopt},         {"+05:45:00:00", std::nullopt}, {"+05-45", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseUtcOffsetSeconds(c.text), c.seconds) << '"' << c.text << '"';
 }
