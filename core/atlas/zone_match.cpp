@@ -75,7 +75,7 @@ ZoneRowMatch MatchZoneRow(const ZoneMoment& moment, bool byAbbreviation) {
     for (int position = 0; byAbbreviation && position < static_cast<int>(entry::kZoneCount); ++position) {
         if (!moment.abbreviation.empty() && RowAbbreviation(position) == moment.abbreviation &&
             RowUtcOffsetMinutes(position) * kSecondsPerMinute == moment.utcOffsetSeconds) {
-            return {ZoneChoice{position, false}, ""};
+            return {entry::ZoneRowChoice{position, false}, ""};
         }
     }
     const bool tick = moment.daylightAheadOfStandard;

@@ -143,8 +143,8 @@ TEST(ZoneForMoment, RowExactOffsetOrTheBirthplacesMeanTime) {
          "local mean time of Ulm, UTC-0:39:58"},
         {&kathmandu, 85.32, entry::ExactOffset{20700, entry::OffsetSource::TimeZoneDatabase},
          "UTC+5:45 from the time zone database"},
-        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Standard Time,EST,-5.0"), true},
-         "Eastern Standard Time with daylight saving"},
+        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Daylight Time,EDT,-4.0"), false},
+         "Eastern Daylight Time without daylight saving"},
     };
     for (const auto& c : cases) {
         const entry::BirthZone zone = ZoneForMoment(*c.moment, c.longitudeDeg);
