@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "gui/filtered_line_edit.h"
+#include "atlas/zone_match.h"
 #include "gui/entry_window.h"
 #include "gui_test_support.h"
 #include "starwise/version.h"
@@ -115,6 +116,13 @@ QString ZoneState(const Fixture& f) {
            (f.Get<QCheckBox>("chkDST")->isChecked() ? " [x] | " : " [ ] | ") +
            (label->isVisibleTo(f.form.get()) ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : "") +
            (fix->isVisibleTo(f.form.get()) ? " | " + fix->text() : "");
+}
+
+// The zone of the birth the form hands to the reading, in words.
+QString UsedZone(const Fixture& f) {
+    const auto birth = f.form->Birth();
+    const auto* input = std::get_if<starwise::entry::BirthInput>(&birth);
+    return input ? QString::fromStdString(starwise::atlas::ZoneText(input->zone)) : QStringLiteral("(refused)");
 }
 
 }  // namespace
@@ -407,15 +415,18 @@ void EntryWindowTest::zoneFromThePlace_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("offer");
     QTest::addColumn<QString>("zone");    // ZoneState, then the exact offset box
+    QTest::addColumn<QString>("used");    // the zone of the birth handed to the reading
     // tz database: Asia/Kathmandu +5:45 from 1986; Europe/London BDST (+2) in
     // summer 1944 and BST (+1) all year 1968-1971.
     QTest::newRow("Kathmandu 1990: exact offset, nothing chosen by hand")
         << "05-01-1990 12:00" << "Kathmandu" << "Kathmandu, Bagmati Province, Nepal"
         << "Exact UTC offset [ ] | Kathmandu, 1 May 1990 12:00: UTC+5:45, no daylight saving; the reading uses "
-           "UTC+5:45 from the time zone database | +05:45";
+           "UTC+5:45 from the time zone database | +05:45"
+        << "UTC+5:45 from the time zone database";
     QTest::newRow("London July 1944: the row the abbreviation names")
         << "07-15-1944 12:00" << "London" << "London, England, United Kingdom"
-        << "British Double Summer Time,BDST,+2.0 [ ] | London, 15 July 1944 12:00: UTC+2, daylight saving in force | ";
+        << "British Double Summer Time,BDST,+2.0 [ ] | London, 15 July 1944 12:00: UTC+2, daylight saving in force | "
+        << "British Double Summer Time without daylight saving";
 }
 
 void EntryWindowTest::zoneFromThePlace() {
@@ -423,6 +434,7 @@ void EntryWindowTest::zoneFromThePlace() {
     QFETCH(QString, typed);
     QFETCH(QString, offer);
     QFETCH(QString, zone);
+    QFETCH(QString, used);
     Fixture f;
     PickMoment(f, moment);
     QVERIFY(ChooseFirstOffer(f, typed, offer));
@@ -433,6 +445,7 @@ void EntryWindowTest::zoneFromThePlace() {
     QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(reading.count(), 1);
     QCOMPARE(f.messages.shown, QStringList{});
+    QCOMPARE(UsedZone(f), used);
 }
 
 void EntryWindowTest::typedExactOffset() {
@@ -456,6 +469,7 @@ void EntryWindowTest::typedExactOffset() {
     QCOMPARE(ZoneState(f), QStringLiteral("Exact UTC offset [ ] | "));
     QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(reading.count(), 1);
+    QCOMPARE(UsedZone(f), QStringLiteral("UTC+5:45 as given"));
     // A row chosen again empties the box.
     QVERIFY(PickZone(f, "Indian"));
     QCOMPARE(f.Get<QLineEdit>("txtUtcOffset")->text(), QString());
