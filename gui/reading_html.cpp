@@ -340,12 +340,13 @@ private:
         for (const reading::ReportBlock& block : blocks) {
             const reading::BlockLook& look = reading::LookOf(block.kind);
             if (look.pointSize) pointSize = *look.pointSize;
+            // Escaped as they are: a label's last space parts it from its text.
             QString text;
             if (block.items.empty()) {
-                text = Html(block.text);
+                text = FromUtf8(block.text).toHtmlEscaped();
             } else {
                 QStringList items;
-                for (const std::string& item : block.items) items << Html(item);
+                for (const std::string& item : block.items) items << FromUtf8(item).toHtmlEscaped();
                 text = items.join(QStringLiteral("<br/>"));
             }
             const QString span = QStringLiteral("<span style=\"font-size: %1pt; color: %2; font-weight: %3\">")
