@@ -298,7 +298,7 @@ private:
     void SignPicture() {
         const QString resource = SignPictureResource(r_.sunSignProfile);
         if (resource.isEmpty()) return;
-        const QString alt = Html(r_.sunSign) + QStringLiteral(" picture");
+        const QString alt = Html(r_.sunSignProfile->sign) + QStringLiteral(" picture");
         if (figures_ == FigureMarkup::Inline) {
             const QByteArray svg = ResourceData(resource.toStdString());
             if (svg.isEmpty()) return;

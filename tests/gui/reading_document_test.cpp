@@ -46,7 +46,7 @@ QString Words(QString text) { return text.replace(QStringLiteral("\r\n"), QStrin
 
 // The report's texts in the order the document must hold them.
 QStringList ExpectedTexts(const reading::Reading& r) {
-    QStringList texts{QStringLiteral("Sun Sign"), Q(r.sunSign)};
+    QStringList texts{QStringLiteral("Sun Sign"), Q(reading::SignName(*r.sunSign))};
     if (r.sunCusp) texts << Q(reading::SunCuspLine(*r.sunCusp));
     texts << Q(r.sunSignProfile->element) << Q(r.sunSignProfile->birthStone) << Q(r.sunSignProfile->luckyNumber)
           << Q(r.sunSignProfile->luckyDay) << Q(r.sunSignProfile->compatibleSigns)
