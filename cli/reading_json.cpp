@@ -94,7 +94,7 @@ void Styled(Writer& w, reading::BlockKind kind, std::string_view text) {
     Key(w, "bold");
     w.Bool(look.bold);
     Field(w, "colour", look.colourName);
-    Field(w, "control", "RTBHouseDesc");
+    Field(w, "control", reading::kRunningTextControl);
     if (look.pointSize) {
         Key(w, "point_size");
         w.Int(*look.pointSize);

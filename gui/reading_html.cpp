@@ -286,7 +286,7 @@ private:
     }
 
     void SunSign() {
-        PartHeading(QStringLiteral("Sun Sign"), true);
+        PartHeading(FromUtf8(reading::kSunSignCaption), true);
         out_ += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>\n");
         FieldGroup(reading::FieldGroup::SunSign, r_.sunCusp ? Html(reading::SunCuspLine(*r_.sunCusp)) : QString());
         out_ += QStringLiteral("</td>\n<td align=\"right\" width=\"%1\">").arg(kSignPicturePx + 10);
@@ -322,7 +322,7 @@ private:
     }
 
     void KarmaProfile() {
-        PartHeading(QStringLiteral("Karma Profile"), false);
+        PartHeading(FromUtf8(reading::kKarmaProfileCaption), false);
         out_ += QStringLiteral("<p>") + Html(content::kNodeAxisExplanation) + QStringLiteral("</p>\n");
         Node(QStringLiteral("North Node"), content::kNorthNodeExplanation, reading::FieldGroup::NorthNode);
         Node(QStringLiteral("South Node"), content::kSouthNodeExplanation, reading::FieldGroup::SouthNode);
@@ -333,7 +333,7 @@ private:
     // the next (a heading, a title, a lead-in line) as a heading element with
     // no space below it, which the pages keep with what follows.
     void RunningText() {
-        PartHeading(QStringLiteral("Planets in House"), false);
+        PartHeading(FromUtf8(reading::kRunningTextCaption), false);
         const std::vector<reading::ReportBlock> blocks = r_.RunningText();
         double pointSize = reading::kRunningTextPointSize;
         QString runOn;  // labels waiting for the block they run into

@@ -204,7 +204,7 @@ void ReportWindow::setScale(double factor) {
 void ReportWindow::createSunSignTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabSunSign"));
-    tabs_->addTab(page, QStringLiteral("Sun Sign"));
+    tabs_->addTab(page, FromUtf8(reading::kSunSignCaption));
 
     QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
     sunSignFrame_ = frame;
@@ -286,7 +286,7 @@ void ReportWindow::createStarwiseTab() {
     tabs_->addTab(page, QStringLiteral("Starwise"));
 
     QGroupBox* karmaProfile =
-        MakeFrame("Frame1", QStringLiteral("Karma Profile"), page, OnTab(120, 360, 9255, 4575), 8.25);
+        MakeFrame("Frame1", FromUtf8(reading::kKarmaProfileCaption), page, OnTab(120, 360, 9255, 4575), 8.25);
     QLabel* axisExplanation = MakeLabel("Label1", FromUtf8(content::kNodeAxisExplanation), karmaProfile,
                                         TwipsRect(120, 240, 9015, 855), {8.25, false, false, kWhite});
     axisExplanation->setWordWrap(true);
@@ -306,9 +306,9 @@ void ReportWindow::createStarwiseTab() {
     }
 
     QGroupBox* houses =
-        MakeFrame("Frame3", QStringLiteral("Planets in House"), page, OnTab(120, 5040, 9255, 2295), 8.25);
+        MakeFrame("Frame3", FromUtf8(reading::kRunningTextCaption), page, OnTab(120, 5040, 9255, 2295), 8.25);
     runningText_ = new QTextEdit(houses);
-    runningText_->setObjectName(QStringLiteral("RTBHouseDesc"));
+    runningText_->setObjectName(FromUtf8(reading::kRunningTextControl));
     runningText_->setReadOnly(true);
     runningText_->setAcceptRichText(false);
     runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
