@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto birth = entry::BirthInputOfForm(form);
     if (const auto* accepted = std::get_if<entry::BirthInput>(&birth); accepted && boxesHoldDigits &&
                                                                        listsHoldSelections) {
-        if (!reading::RunReading(*accepted).failedSteps.empty()) __builtin_trap();
+        if (!reading::RunReading(*accepted).failures.empty()) __builtin_trap();
     }
     return 0;
 }
