@@ -226,6 +226,19 @@ int main(int argc, char* argv[]) {
     const std::vector<starwise::atlas::Place> kathmandu = atlas.Search("Kathmandu", 1);
     if (kathmandu.empty() || !FillKathmandu(form, kathmandu.front())) return 1;
     ok = Save(form, folder, QStringLiteral("entry-form-kathmandu.png")) && ok;
+    // Its report: the Sun Sign tab's first line names the offset used.
+    form->requestReading();
+    if (FrameWindow* kathmanduFrame = app.Frame(); kathmanduFrame != nullptr && messages.count == 0) {
+        auto* tabs = Control<QTabWidget>(kathmanduFrame, "SSTab1");
+        if (!tabs) return 1;
+        tabs->setCurrentIndex(0);
+        ok = Save(kathmanduFrame, folder, QStringLiteral("report-kathmandu.png")) && ok;
+        emit kathmanduFrame->backRequested();
+        QApplication::processEvents();
+    } else {
+        std::fprintf(stderr, "the Kathmandu reading did not open the report\n");
+        ok = false;
+    }
     if (!FillSample(form, pune.front())) return 1;
 
     form->requestReading();

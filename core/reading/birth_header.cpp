@@ -1,8 +1,8 @@
 #include "reading/birth_header.h"
 
-#include "atlas/place_zone_state.h"
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
+#include "atlas/zone_match.h"
 
 namespace starwise::reading {
 namespace {
