@@ -1,5 +1,6 @@
 #include "reading/birth_header.h"
 
+#include "atlas/birth_place.h"  // LocalMinuteOf
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_match.h"
@@ -30,11 +31,9 @@ std::string ZoneUsed(const entry::BirthZone& zone) {
 
 std::string BirthHeaderText(const entry::BirthInput& birth) {
     std::string line = birth.name.empty() ? "Born " : birth.name + ", born ";
-    const auto& date = birth.localDate;
-    line += atlas::LocalMinuteText({static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                                    static_cast<int>(static_cast<unsigned>(date.day())), birth.localMinutes / 60,
-                                    birth.localMinutes % 60});
-    const std::string coordinates = AngleText(birth.latitudeDeg, 'N', 'S') + " " + AngleText(birth.longitudeDeg, 'E', 'W');
+    line += atlas::LocalMinuteText(atlas::LocalMinuteOf(birth.localDate, birth.localMinutes));
+    const std::string coordinates =
+        AngleText(birth.latitudeDeg, 'N', 'S') + " " + AngleText(birth.longitudeDeg, 'E', 'W');
     line += birth.placeLabel.empty() ? " at " + coordinates : " in " + birth.placeLabel + " (" + coordinates + ")";
     line += "; zone: " + ZoneUsed(birth.zone);
     return line;
