@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "atlas/place_zone_state.h"
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_match.h"
@@ -30,26 +31,14 @@ std::string LongitudeFlagText(double longitudeDeg);
 // database is asked for it.
 LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinutes);
 
-// What is wrong with a chosen zone for a moment of a place, in order: the
-// choice does not give the database's offset (CheckZoneChoice), the list has
-// no row for that offset (MatchZoneRow's message, only when the choice does
-// not agree), and daylight saving counted twice
-// (DoubleDaylightSavingWarning). Empty when nothing is wrong.
-std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const entry::ZoneRowChoice& chosen);
-
-// Why a place's zone cannot be looked up for a date that is not a calendar
-// date (31 April).
-inline constexpr std::string_view kNoSuchDateMessage =
-    "The date of birth does not exist, so the time zone database cannot be asked.";
-
 // The check of the zone a reading uses against the place's moment.
 struct PlaceZoneCheck {
     Place place;
     ZoneMoment moment;        // the place's zone at the birth's local date and time
     ZoneRowMatch match;       // the row and box that give the database's offset, if any
     ZoneAgreement agreement;  // the reading's zone against the moment
-    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each warning
+    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each
+                              // warning of the place-and-zone state's line
     bool hasWarnings = false; // a warning was given
 };
 

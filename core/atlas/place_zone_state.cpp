@@ -2,29 +2,11 @@
 
 #include <utility>
 
-#include "atlas/birth_place.h"  // kNoSuchDateMessage
 #include "atlas/text_folding.h"
 #include "atlas/zone_match.h"
 #include "entry/utc_offset.h"
 
 namespace starwise::atlas {
-namespace {
-
-// The offset the reading should use at the moment: the birthplace's mean
-// time where the database gives local mean time, the database's otherwise.
-// A skipped or repeated local time accepts the offset on either side.
-bool AgreesWithMoment(const ZoneMoment& moment, double longitudeDeg, int chosenSeconds) {
-    const entry::BirthZone truth = ZoneForMoment(moment, longitudeDeg);
-    if (const auto* exact = std::get_if<entry::ExactOffset>(&truth);
-        exact && exact->source == entry::OffsetSource::LocalMeanTime) {
-        return chosenSeconds == exact->utcOffsetSeconds;
-    }
-    return chosenSeconds == moment.utcOffsetSeconds ||
-           (moment.kind != LocalTimeKind::Unique && chosenSeconds == moment.otherOffsetSeconds);
-}
-
-}  // namespace
-
 void PlaceZoneState::ChoosePlace(Place place) {
     place_ = std::move(place);
     follows_ = true;
@@ -128,19 +110,12 @@ ZoneLine PlaceZoneState::Line() const {
         line.fixText = "Use " + ZoneText(truth, place_->name);
         return line;
     }
-    const std::optional<int> chosenSeconds = ZoneUtcOffsetSeconds(zone_);
-    if (chosenSeconds && AgreesWithMoment(*moment_, place_->longitudeDeg, *chosenSeconds)) {
+    const ZoneAgreement agreement = CheckBirthZone(*moment_, zone_, place_->longitudeDeg);
+    if (agreement.agrees) {
         if (!row) line.summary += "; the reading uses " + ZoneText(zone_, place_->name);
         return line;
     }
-    const int truthSeconds = *ZoneUtcOffsetSeconds(truth);
-    const std::string chosenText =
-        chosenSeconds ? ZoneText(zone_, place_->name) + " gives " + UtcOffsetText(*chosenSeconds) : "No zone is chosen";
-    line.warnings.insert(line.warnings.begin(),
-                         chosenText + ", but " + place_->name + " kept " + ZoneText(truth, place_->name) +
-                             (std::holds_alternative<entry::ZoneRowChoice>(truth) ? ", " + UtcOffsetText(truthSeconds)
-                                                                                    : std::string{}) +
-                             ", on " + LocalMinuteText(moment_->local) + ".");
+    line.warnings.insert(line.warnings.begin(), agreement.message);
     line.fix = truth;
     line.fixText = "Use " + ZoneText(truth, place_->name);
     return line;

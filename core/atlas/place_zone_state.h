@@ -20,6 +20,11 @@
 
 namespace starwise::atlas {
 
+// Why a place's zone cannot be looked up for a date that is not a calendar
+// date (31 April).
+inline constexpr std::string_view kNoSuchDateMessage =
+    "The date of birth does not exist, so the time zone database cannot be asked.";
+
 // What is shown beside the zone.
 struct ZoneLine {
     std::string summary;                  // "Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving"; why

@@ -74,16 +74,15 @@ struct ZoneAgreement {
     std::string message;  // empty when the choice agrees
 };
 
-// Whether the chosen row and box give the moment's offset. For a skipped or
-// repeated local time both offsets around the transition are accepted.
-// A position outside the list never agrees.
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen);
-
-// The same for any zone of a birth: a row as CheckZoneChoice; an exact
-// offset agrees when it is the moment's (either one around a transition),
-// and the birthplace's mean time agrees wherever the database gives local
-// mean time.
-ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone);
+// Whether a birth's zone gives the offset the reading should use at the
+// moment: the database's offset (either one around a skipped or repeated
+// local time), or where the database gives local mean time, the birthplace's
+// own (ZoneForMoment, from longitudeDeg, east positive). A row position
+// outside the list never agrees. The message says what the zone gives and
+// what it should be: "Greenwich Mean Time without daylight saving gives
+// UTC+0, but the time zone database gives UTC-4 (daylight saving in force)
+// for America/New_York on 15 July 1974 12:00."
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone, double longitudeDeg);
 
 // The UTC offset a zone gives, in seconds, east positive: a row's stored
 // offset negated plus 3600 for the tick (entry::ZoneRowUtcOffsetSeconds), or

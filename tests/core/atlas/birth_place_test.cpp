@@ -140,19 +140,5 @@ TEST(ResolveBirthFlags, NamedBirthsAtTheDatabasesInstant) {
     }
 }
 
-TEST(ZoneChoiceWarnings, DisagreementNoRowAndDoubleDaylightSavingInOrder) {
-    const auto looked = LookUpZoneMoment("Asia/Kathmandu", {2000, 7, 15, 6, 30});
-    ASSERT_TRUE(std::holds_alternative<ZoneMoment>(looked));
-    const ZoneMoment& moment = std::get<ZoneMoment>(looked);
-    const ZoneRowMatch match = MatchZoneRow(moment);
-    const int edt = entry::ZonePositionOfText("Eastern Daylight Time,EDT,-4.0");
-    const auto warnings = ZoneChoiceWarnings(moment, match, {edt, true});
-    ASSERT_EQ(warnings.size(), 3U);
-    EXPECT_NE(warnings[0].find("gives UTC-3, but the time zone database gives UTC+5:45"), std::string::npos)
-        << warnings[0];
-    EXPECT_EQ(warnings[1], match.message);
-    EXPECT_EQ(warnings[2], *DoubleDaylightSavingWarning({edt, true}));
-}
-
 }  // namespace
 }  // namespace starwise::atlas

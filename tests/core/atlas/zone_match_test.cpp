@@ -63,12 +63,12 @@ TEST(MatchZoneRow, RowAndBoxGiveTheTzOffset) {
                   std::string_view{c.rowText}) << input;
         EXPECT_EQ(match.choice->daylightSaving, c.tick) << input;
         // What is suggested agrees with the database and never counts daylight saving twice.
-        EXPECT_TRUE(CheckZoneChoice(moment, *match.choice).agrees) << input;
+        EXPECT_TRUE(CheckBirthZone(moment, *match.choice, 0.0).agrees) << input;
         EXPECT_FALSE(DoubleDaylightSavingWarning(*match.choice).has_value()) << input;
     }
 }
 
-TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
+TEST(CheckBirthZone, AcceptsEveryRowAndBoxWithTheOffsetOnly) {
     const ZoneMoment newYorkJuly = MomentOf("America/New_York", {1980, 7, 15, 12, 0});
     const ZoneMoment fallBack = MomentOf("America/New_York", {2021, 11, 7, 1, 30});
     const int edt = Row("Eastern Daylight Time,EDT,-4.0");
@@ -84,12 +84,12 @@ TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
         {&fallBack, {est, false}, true},     {&fallBack, {Row("Central Standard Time,CST,-6.0"), false}, false},
     };
     for (const auto& c : cases) {
-        const ZoneAgreement agreement = CheckZoneChoice(*c.moment, c.choice);
+        const ZoneAgreement agreement = CheckBirthZone(*c.moment, c.choice, -74.0);
         EXPECT_EQ(agreement.agrees, c.agrees) << LocalMinuteText(c.moment->local) << " row " << c.choice.zonePosition
                                               << " tick " << c.choice.daylightSaving << ": " << agreement.message;
         EXPECT_EQ(agreement.message.empty(), c.agrees) << agreement.message;
     }
-    EXPECT_EQ(CheckZoneChoice(newYorkJuly, {est, false}).message,
+    EXPECT_EQ(CheckBirthZone(newYorkJuly, entry::ZoneRowChoice{est, false}, -74.0).message,
               "Eastern Standard Time without daylight saving gives UTC-5, but the time zone database gives UTC-4 "
               "(daylight saving in force) for America/New_York on 15 July 1980 12:00.");
 }
@@ -150,10 +150,13 @@ TEST(ZoneForMoment, RowExactOffsetOrTheBirthplacesMeanTime) {
         const entry::BirthZone zone = ZoneForMoment(*c.moment, c.longitudeDeg);
         EXPECT_EQ(zone, c.zone) << c.words;
         EXPECT_EQ(ZoneText(zone, "Ulm"), c.words);
-        EXPECT_TRUE(CheckBirthZone(*c.moment, zone).agrees) << c.words;
+        EXPECT_TRUE(CheckBirthZone(*c.moment, zone, c.longitudeDeg).agrees) << c.words;
     }
     EXPECT_EQ(ZoneText(entry::ExactOffset{20700, entry::OffsetSource::Given}), "UTC+5:45 as given");
-    EXPECT_FALSE(CheckBirthZone(kathmandu, entry::ExactOffset{19800, entry::OffsetSource::Given}).agrees);
+    EXPECT_FALSE(CheckBirthZone(kathmandu, entry::ExactOffset{19800, entry::OffsetSource::Given}, 85.32).agrees);
+    // Where the database gives local mean time, the reference city's is not the birthplace's.
+    EXPECT_FALSE(CheckBirthZone(berlin1890, entry::ExactOffset{berlin1890.utcOffsetSeconds, entry::OffsetSource::Given},
+                                9.99).agrees);
 }
 
 }  // namespace
