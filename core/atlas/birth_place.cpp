@@ -70,6 +70,10 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     } else if (!checked.utcOffsetSeconds) {
         birth.zone = ZoneForMoment(moment, birth.longitudeDeg);
         if (auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone); row && checked.daylightSaving) {
+            // A given box keeps the meaning of its hour: the row is the
+            // standard one the box is added to (Eastern Standard Time rather
+            // than Eastern Daylight Time, which the database's "EDT" names).
+            if (const ZoneRowMatch standard = MatchZoneRow(moment, false); standard.choice) *row = *standard.choice;
             row->daylightSaving = *checked.daylightSaving;
         } else if (!row && checked.daylightSaving && *checked.daylightSaving != moment.daylightAheadOfStandard) {
             return std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} + " contradicts the time zone database (" +

@@ -70,8 +70,10 @@ struct PlacedBirth {
 // and the birthplace's own mean time where the database gives local mean
 // time. A given --zone takes the database's box unless --dst or --no-dst is
 // given or the row already names a daylight time. A given --dst or --no-dst
-// with a zone from the place is kept for a row (the check then says whether
-// they agree) and refused for an exact offset it contradicts. Refused, with a
+// with a zone from the place is kept for a row, the standard row the box's
+// hour is added to (MatchZoneRow without the abbreviation's row: Eastern
+// Standard Time, not Eastern Daylight Time); the check then says whether
+// they agree. It is refused for an exact offset it contradicts. Refused, with a
 // message ready to show: the flags' own refusals; no place matches; the tz
 // database cannot answer for the place's zone.
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);

@@ -26,6 +26,17 @@ int RowUtcOffsetMinutes(int zonePosition) {
     return *entry::ZoneRowUtcOffsetSeconds({zonePosition, false}) / kSecondsPerMinute;
 }
 
+// The zone's abbreviation: its list text's second field, spaces trimmed
+// ("Indian Time, IST, +5.3" -> "IST").
+std::string_view RowAbbreviation(int zonePosition) {
+    std::string_view text = RowAt(zonePosition).listText;
+    text = text.substr(text.find(',') + 1);
+    text = text.substr(0, text.find(','));
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 bool RowNamesSeasonalTime(int zonePosition) {
     const std::string_view name = RowName(zonePosition);
     return name.find("Daylight") != std::string_view::npos || name.find("Summer") != std::string_view::npos ||
@@ -60,7 +71,13 @@ bool RowNamesDaylightTime(int zonePosition) {
     return IsListPosition(zonePosition) && RowName(zonePosition).find("Daylight") != std::string_view::npos;
 }
 
-ZoneRowMatch MatchZoneRow(const ZoneMoment& moment) {
+ZoneRowMatch MatchZoneRow(const ZoneMoment& moment, bool byAbbreviation) {
+    for (int position = 0; byAbbreviation && position < static_cast<int>(entry::kZoneCount); ++position) {
+        if (!moment.abbreviation.empty() && RowAbbreviation(position) == moment.abbreviation &&
+            RowUtcOffsetMinutes(position) * kSecondsPerMinute == moment.utcOffsetSeconds) {
+            return {entry::ZoneRowChoice{position, false}, ""};
+        }
+    }
     const bool tick = moment.daylightAheadOfStandard;
     const int wantedSeconds = moment.utcOffsetSeconds - (tick ? kDaylightSavingMinutes * kSecondsPerMinute : 0);
     std::optional<int> firstSeasonal;

@@ -31,14 +31,17 @@ TEST(MatchZoneRow, RowAndBoxGiveTheTzOffset) {
     const MatchCase cases[] = {
         {"Asia/Kolkata", {1980, 7, 15, 6, 30}, "Indian Time, IST, +5.3", false, nullptr},
         {"Asia/Kolkata", {1943, 7, 1, 12, 0}, "Indian Time, IST, +5.3", true, nullptr},
-        {"Europe/London", {1980, 7, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", true, nullptr},
-        {"Europe/London", {1944, 6, 1, 12, 0}, "Central European Time,CET,+1.0", true, nullptr},
+        // The database's abbreviation names the row: BST, BDST, EDT, AEDT, HWT.
+        {"Europe/London", {1980, 7, 15, 12, 0}, "British Summer Time,BST,+1.0", false, nullptr},
+        {"Europe/London", {1944, 7, 15, 12, 0}, "British Double Summer Time,BDST,+2.0", false, nullptr},
+        {"Europe/London", {1969, 1, 15, 12, 0}, "British Summer Time,BST,+1.0", false, nullptr},  // standard +1
+        {"Europe/Paris", {1980, 7, 15, 12, 0}, "Central European Time,CET,+1.0", true, nullptr},  // CEST: no row
         {"Europe/Dublin", {2000, 1, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", false, nullptr},
         {"America/New_York", {1980, 1, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", false, nullptr},
-        {"America/New_York", {1980, 7, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", true, nullptr},
+        {"America/New_York", {1980, 7, 15, 12, 0}, "Eastern Daylight Time,EDT,-4.0", false, nullptr},
         {"America/New_York", {2021, 3, 14, 2, 30}, "Eastern Standard Time,EST,-5.0", false, nullptr},
-        {"Australia/Sydney", {2000, 1, 15, 12, 0}, "Australian Eastern Standard Time,AEST,+10.0", true, nullptr},
-        {"Pacific/Honolulu", {1944, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", true, nullptr},
+        {"Australia/Sydney", {2000, 1, 15, 12, 0}, "Australian Eastern Daylight Time,AEDT,+11.0", false, nullptr},
+        {"Pacific/Honolulu", {1944, 7, 1, 12, 0}, "Hawaiian War Time,HWT,-9.5", false, nullptr},
         {"Pacific/Honolulu", {1946, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", false, nullptr},
         {"Pacific/Honolulu", {1950, 7, 1, 12, 0}, "Alaska/Hawaii Standard Time,AHST,-10.0", false, nullptr},
         {"Asia/Kathmandu", {2000, 7, 15, 6, 30}, nullptr, false, "UTC+5:45 (Asia/Kathmandu on 15 July 2000 06:30)"},
@@ -140,8 +143,8 @@ TEST(ZoneForMoment, RowExactOffsetOrTheBirthplacesMeanTime) {
          "local mean time of Ulm, UTC-0:39:58"},
         {&kathmandu, 85.32, entry::ExactOffset{20700, entry::OffsetSource::TimeZoneDatabase},
          "UTC+5:45 from the time zone database"},
-        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Standard Time,EST,-5.0"), true},
-         "Eastern Standard Time with daylight saving"},
+        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Daylight Time,EDT,-4.0"), false},
+         "Eastern Daylight Time without daylight saving"},
     };
     for (const auto& c : cases) {
         const entry::BirthZone zone = ZoneForMoment(*c.moment, c.longitudeDeg);
