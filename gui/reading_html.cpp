@@ -323,14 +323,10 @@ private:
             const QByteArray svg = ResourceData(resource.toStdString());
             if (svg.isEmpty()) return;
             out_ += QStringLiteral("<img class=\"picture\" src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%2\" alt=\"%3\"/>")
-                        .arg(QString::fromLatin1(svg.toBase64()))
-                        .arg(kSignPicturePx)
-                        .arg(alt);
+                        .arg(QString::fromLatin1(svg.toBase64()), QString::number(kSignPicturePx), alt);
         } else {
             out_ += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\" alt=\"%3\"/>")
-                        .arg(kSignFigure)
-                        .arg(kSignPicturePx)
-                        .arg(alt);
+                        .arg(kSignFigure, QString::number(kSignPicturePx), alt);
         }
     }
 
