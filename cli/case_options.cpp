@@ -15,7 +15,8 @@ void AddCaseOptions(CLI::App& app, entry::BirthFlags& flags) {
     dst->excludes(noDst);
     app.add_option("--lon", flags.longitude, "Longitude, DDD:MM followed by E or W (e.g. 74:00W)");
     app.add_option("--lat", flags.latitude, "Latitude, DD:MM followed by N or S (e.g. 40:43N)");
-    app.add_option("--name", flags.name, "Name (letters and spaces; not used by the reading)");
+    app.add_option("--name", flags.name,
+                   "Name (letters of any script, spaces, hyphens and apostrophes; not used by the reading)");
     app.add_option("--place", flags.place,
                    "Place of birth as in --find-place; its first match supplies whatever of --lon, --lat, "
                    "--zone and --dst is not given, the zone from the time zone database");
