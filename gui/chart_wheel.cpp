@@ -149,10 +149,9 @@ void DrawZodiacRing(QPainter& painter, const WheelLayout& layout, const WheelSty
 
 void DrawHouses(QPainter& painter, const WheelLayout& layout, const WheelStyle& style, const WheelFontSizes& sizes) {
     painter.setPen(QPen(style.cuspLine, kThinLine));
-    for (const HouseCusp& cusp : layout.cusps) {
-        if (cusp.house == 1 || cusp.house == 7) continue;  // the axis is drawn on top
-        painter.drawLine(ToQt(cusp.outer), ToQt(cusp.inner));
-    }
+    // Every cusp, the first and seventh too: they stand up to a degree from
+    // the horizon's line, which is drawn on top.
+    for (const HouseCusp& cusp : layout.cusps) painter.drawLine(ToQt(cusp.outer), ToQt(cusp.inner));
     const QFont font = WheelFont(style, sizes.houseNumberPx);
     for (const HouseCusp& cusp : layout.cusps) {
         DrawTextLine(painter, style, cusp.numberCentre, font, QString::number(cusp.house), style.labelText);
@@ -160,8 +159,8 @@ void DrawHouses(QPainter& painter, const WheelLayout& layout, const WheelStyle& 
 }
 
 void DrawAxis(QPainter& painter, const WheelLayout& layout, const WheelStyle& style, const WheelFontSizes& sizes) {
-    const HouseCusp& ascendant = layout.cusps[0];
-    const HouseCusp& descendant = layout.cusps[6];
+    const AxisLine& ascendant = layout.ascendantLine;
+    const AxisLine& descendant = layout.descendantLine;
     painter.setPen(QPen(style.ink, kAxisLine, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(ToQt(ascendant.outer), ToQt(ascendant.inner));
     painter.drawLine(ToQt(descendant.outer), ToQt(descendant.inner));
