@@ -23,7 +23,8 @@
 #include "gui/help_menus.h"
 #include "gui/links.h"
 #include "gui/look.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
+#include "gui/reading_pages.h"
 #include "gui/report_window.h"
 #include "gui/twips.h"
 

@@ -9,7 +9,7 @@
 #include "gui/command_line.h"
 #include "gui/look.h"
 #include "gui/message_sink.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
 #include "gui/single_instance.h"
 #include "gui/url_opener.h"
 #include "reading/reading.h"

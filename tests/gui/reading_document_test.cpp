@@ -15,7 +15,7 @@
 #include "entry/birth_flags.h"
 #include "gui/document_dialogs.h"
 #include "gui/frame_window.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
 #include "gui/reading_wheel.h"
 #include "gui_test_support.h"
 #include "reading/node_reading.h"

@@ -1,42 +1,26 @@
-#include "gui/reading_document.h"
+#include "gui/reading_html.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontMetricsF>
-#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
-#include <QSvgRenderer>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextObjectInterface>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 #include "content/fixed_texts.h"
-#include "gui/sign_pictures.h"
 #include "entry/entry_form.h"
 #include "entry/zones.h"
 #include "gui/chart_wheel.h"
 #include "gui/look.h"
 #include "gui/piece_styles.h"
 #include "gui/reading_wheel.h"
+#include "gui/sign_pictures.h"
 #include "reading/node_reading.h"
 #include "reading/sun_sign.h"
 
-#include <vector>
-
 namespace starwise::gui {
 namespace {
-
-// Names of the two figures in placeholder markup.
-constexpr QLatin1String kWheelFigure("starwise:wheel");
-constexpr QLatin1String kSignFigure("starwise:sign");
 
 // Figure sizes in CSS pixels (1/96 inch): the wheel 156 mm across, the
 // sign picture 48 mm.
@@ -45,25 +29,6 @@ constexpr int kSignPicturePx = 180;
 // The wheel's SVG in the HTML file, in its own pixels.
 constexpr int kWheelSvgPx = 640;
 
-// Page margins of the PDF, millimetres, and the band the footer takes at
-// the foot of the printable area.
-constexpr double kMarginSideMm = 16.0;
-constexpr double kMarginTopMm = 15.0;
-constexpr double kMarginBottomMm = 12.0;
-constexpr double kFooterBandMm = 9.0;
-constexpr double kFooterRuleMm = 3.0;  // from the band's top to its rule
-constexpr double kFooterPointSize = 7.5;
-// Blank band the layout keeps above and below each page's text and no page
-// draws. The layout draws not only the lines inside the area it is asked
-// for but also neighbours up to a few lines outside it (clipped away, yet
-// their text would stay in the file and be found twice); with this band
-// between pages, those neighbours are blank.
-constexpr double kPageGapMm = 12.0;
-
-const QColor kFooterText{0x6b, 0x75, 0x8c};
-
-constexpr double kBodyPointSize = 10.0;
-constexpr double kLigatureBreakingSpacingDots = 0.2;  // 0.004 mm at 1200 dpi, too small to see
 // The running text keeps the report window's styles, drawn at the scale
 // that brings the size its headings set to the document's body size, as the
 // window draws them at its own scale.
@@ -89,15 +54,6 @@ QString CssColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
 QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
-// "15 July 1980"; empty when the date was not captured.
-QString BirthDateText(const engine::BirthData& birth) {
-    if (birth.month < 1 || birth.month > 12) return {};
-    return QStringLiteral("%1 %2 %3")
-        .arg(birth.day)
-        .arg(FromUtf8(entry::kMonthNames[static_cast<std::size_t>(birth.month - 1)]))
-        .arg(birth.year);
-}
-
 // "73° 51′ East": degrees and minutes of arc.
 QString CoordinateText(int degrees, int minutes, const char* side) {
     return QStringLiteral("%1\u00B0 %2\u2032 %3").arg(degrees).arg(TwoDigits(minutes), QString::fromLatin1(side));
@@ -106,15 +62,6 @@ QString CoordinateText(int degrees, int minutes, const char* side) {
 QString ZoneText(int zonePosition) {
     if (zonePosition < 0 || zonePosition >= static_cast<int>(entry::kZones.size())) return {};
     return FromUtf8(entry::kZones[static_cast<std::size_t>(zonePosition)].listText);
-}
-
-// Resource path of a Sun-sign profile's picture; empty when none.
-QString SignPictureResource(const content::SunSignProfileRow* profile) {
-    if (profile == nullptr) return {};
-    for (const SignPictureRow& row : kSignPictures) {
-        if (row.number == profile->pictureNumber) return FromUtf8(row.resource);
-    }
-    return {};
 }
 
 // Strips what precedes the <svg> element (the XML declaration), so the
@@ -411,151 +358,26 @@ private:
     QString out_;
 };
 
-// Draws the two figures of a placeholder document: the wheel and the sign
-// picture as vectors, at the size their markup gives them.
-class FigureHandler final : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
+}  // namespace
 
-public:
-    FigureHandler(const reading::Reading& reading, QObject* parent) : QObject(parent) {
-        try {
-            wheel_ = WheelChartOf(reading);
-        } catch (const std::invalid_argument&) {
-            wheel_.reset();
-        }
-        const QString resource = SignPictureResource(reading.sunSignProfile);
-        if (!resource.isEmpty()) signPicture_.load(ResourceData(resource.toStdString()));
-    }
-
-    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
-        const QTextImageFormat image = format.toImageFormat();
-        // CSS pixels are 1/96 inch; the layout counts in the device's dots.
-        const QPaintDevice* device = document->documentLayout()->paintDevice();
-        const double dotsPerPx = device ? device->logicalDpiY() / 96.0 : 1.0;
-        return QSizeF(image.width(), image.height()) * dotsPerPx;
-    }
-
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
-        const QString name = format.toImageFormat().name();
-        if (name == kWheelFigure && wheel_) {
-            try {
-                PaintChartWheel(*painter, rect, *wheel_, WheelStyle{});
-            } catch (const std::invalid_argument&) {
-                // WheelChartOf gives only charts the wheel takes; nothing is drawn otherwise.
-            }
-        } else if (name == kSignFigure && signPicture_.isValid()) {
-            signPicture_.render(painter, rect);
-        }
-    }
-
-private:
-    std::optional<WheelChart> wheel_;
-    QSvgRenderer signPicture_;
-};
-
-void DrawFooter(QPainter& painter, const reading::Reading& reading, const QRectF& band, int page, int pages) {
-    const double dotsPerMm = painter.device()->logicalDpiY() / 25.4;
-    painter.save();
-    QPen rule(kFooterText);
-    rule.setWidthF(0.2 * dotsPerMm);
-    painter.setPen(rule);
-    const double ruleY = band.top() + kFooterRuleMm * dotsPerMm;
-    painter.drawLine(QPointF(band.left(), ruleY), QPointF(band.right(), ruleY));
-    QFont font(UiFontFamily());
-    font.setPointSizeF(kFooterPointSize);
-    painter.setFont(font);
-    painter.setPen(kFooterText);
-    const QRectF text(band.left(), ruleY + 1.0 * dotsPerMm, band.width(), band.bottom() - ruleY);
-    QString who = QStringLiteral("Starwise reading for ") + FromUtf8(reading.birth.name);
-    if (const QString born = BirthDateText(reading.birth); !born.isEmpty()) who += QStringLiteral(", born ") + born;
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, who);
-    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("Page %1 of %2").arg(page).arg(pages));
-    painter.restore();
+QString BirthDateText(const engine::BirthData& birth) {
+    if (birth.month < 1 || birth.month > 12) return {};
+    return QStringLiteral("%1 %2 %3")
+        .arg(birth.day)
+        .arg(FromUtf8(entry::kMonthNames[static_cast<std::size_t>(birth.month - 1)]))
+        .arg(birth.year);
 }
 
-}  // namespace
+QString SignPictureResource(const content::SunSignProfileRow* profile) {
+    if (profile == nullptr) return {};
+    for (const SignPictureRow& row : kSignPictures) {
+        if (row.number == profile->pictureNumber) return FromUtf8(row.resource);
+    }
+    return {};
+}
 
 QString ReadingHtml(const reading::Reading& reading, FigureMarkup figures) {
     return HtmlWriter(reading, figures).Write();
-}
-
-int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device) {
-    QPainter painter;
-    if (!painter.begin(&device)) return 0;
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    QTextDocument document;
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    layout->setPaintDevice(&device);
-    // Replaces the layout's own image handler: the only images are the figures.
-    layout->registerHandler(QTextFormat::ImageObject, new FigureHandler(reading, &document));
-    document.setDocumentMargin(0);
-    QFont body(UiFontFamily());
-    body.setPointSizeF(kBodyPointSize);
-    // Any letter spacing turns the shaper's ligatures off: "fi" stays two
-    // letters, so the file's text reads, copies and searches as written.
-    body.setLetterSpacing(QFont::AbsoluteSpacing, kLigatureBreakingSpacingDots);
-    document.setDefaultFont(body);
-    document.setHtml(ReadingHtml(reading, FigureMarkup::Placeholders));
-
-    // The painter's origin is the printable area's top-left corner; the
-    // text takes all of it but the footer's band. Each of the layout's pages
-    // is that text area with the blank band above and below it (the root
-    // frame's margins repeat on every page).
-    const double dotsPerMm = device.logicalDpiY() / 25.4;
-    const QRectF printable(0, 0, device.width(), device.height());
-    const double bodyHeight = printable.height() - kFooterBandMm * dotsPerMm;
-    const double gap = kPageGapMm * dotsPerMm;
-    QTextFrameFormat root = document.rootFrame()->frameFormat();
-    // Frame margins are given in CSS pixels, 1/96 inch; the layout scales them to the device.
-    root.setTopMargin(kPageGapMm / 25.4 * 96.0);
-    root.setBottomMargin(kPageGapMm / 25.4 * 96.0);
-    document.rootFrame()->setFrameFormat(root);
-    const double layoutPageHeight = bodyHeight + 2.0 * gap;
-    document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
-    const int pages = document.pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) device.newPage();
-        const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
-        painter.save();
-        painter.translate(0, -text.top());
-        painter.setClipRect(text);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = text;
-        layout->draw(&painter, context);
-        painter.restore();
-        DrawFooter(painter, reading, QRectF(0, bodyHeight, printable.width(), printable.height() - bodyHeight),
-                   page + 1, pages);
-    }
-    painter.end();
-    return pages;
-}
-
-QPageLayout ReadingPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(kMarginSideMm, kMarginTopMm, kMarginSideMm, kMarginBottomMm), QPageLayout::Millimeter);
-}
-
-QString WriteReadingPdf(const reading::Reading& reading, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setPageLayout(ReadingPageLayout());
-    writer.setTitle(QStringLiteral("Starwise Reading: ") + FromUtf8(reading.birth.name));
-    writer.setCreator(FromUtf8(kWindowCaption));
-    if (PaintReadingPages(reading, writer) == 0) {
-        return QStringLiteral("Cannot write %1: the file cannot be opened for writing.").arg(path);
-    }
-    return {};
-}
-
-QString WriteReadingHtml(const reading::Reading& reading, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
-    }
-    file.write(ReadingHtml(reading, FigureMarkup::Inline).toUtf8());
-    if (!file.commit()) return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
-    return {};
 }
 
 QByteArray WheelSvg(const WheelChart& chart, int sizePx) {
@@ -575,17 +397,4 @@ QByteArray WheelSvg(const WheelChart& chart, int sizePx) {
     return buffer.data();
 }
 
-QString SuggestedFileName(const reading::Reading& reading, const QString& suffix) {
-    QString name = FromUtf8(reading.birth.name).simplified();
-    for (QChar& c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 32) {
-            c = QLatin1Char('_');
-        }
-    }
-    return QStringLiteral("Starwise reading") + (name.isEmpty() ? QString() : QStringLiteral(" - ") + name) +
-           QLatin1Char('.') + suffix;
-}
-
 }  // namespace starwise::gui
-
-#include "reading_document.moc"
