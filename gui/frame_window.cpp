@@ -279,8 +279,26 @@ void FrameWindow::printReading() {
     printer.setPageLayout(ReadingPageLayout());
     printer.setDocName(QFileInfo(SuggestedFileName(*reading_, QStringLiteral("pdf"))).completeBaseName());
     if (!dialogs_->SetUpPrinter(this, printer)) return;
-    if (PaintReadingPages(*reading_, printer) == 0) {
+    PageSelection selection;
+    if (printer.printRange() == QPrinter::PageRange) {
+        selection.fromPage = printer.fromPage();
+        selection.toPage = printer.toPage();
+    }
+    // A printing system that makes copies itself (CUPS) is given the count;
+    // otherwise (a PDF file, a printer without it) the copies are painted.
+    if (!printer.supportsMultipleCopies()) {
+        selection.copies = printer.copyCount();
+        selection.collate = printer.collateCopies();
+    }
+    const int pages = PaintReadingPages(*reading_, printer, selection);
+    if (pages == 0) {
         dialogs_->ShowFailure(this, QStringLiteral("The reading could not be printed: the printer could not be started."));
+    } else if (PagesToPaint(pages, selection).empty()) {
+        dialogs_->ShowFailure(this, QStringLiteral("Nothing was printed: the reading has %1 pages, none of them in "
+                                                   "pages %2 to %3.")
+                                        .arg(pages)
+                                        .arg(selection.fromPage)
+                                        .arg(selection.toPage));
     }
 }
 

@@ -104,7 +104,24 @@ void DrawFooter(QPainter& painter, const reading::Reading& reading, const QRectF
 
 }  // namespace
 
-int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device) {
+std::vector<int> PagesToPaint(int pageCount, const PageSelection& selection) {
+    const bool all = selection.fromPage <= 0 && selection.toPage <= 0;
+    const int first = all ? 1 : std::max(selection.fromPage, 1);
+    const int last = all ? pageCount : std::min(selection.toPage <= 0 ? pageCount : selection.toPage, pageCount);
+    const int copies = std::max(selection.copies, 1);
+    std::vector<int> pages;
+    if (first > last) return pages;
+    if (selection.collate) {
+        for (int copy = 0; copy < copies; ++copy) {
+            for (int page = first; page <= last; ++page) pages.push_back(page);
+        }
+    } else {
+        for (int page = first; page <= last; ++page) pages.insert(pages.end(), static_cast<std::size_t>(copies), page);
+    }
+    return pages;
+}
+
+int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device, const PageSelection& selection) {
     QPainter painter;
     if (!painter.begin(&device)) return 0;
     painter.setRenderHint(QPainter::Antialiasing);
@@ -139,8 +156,11 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     const double layoutPageHeight = bodyHeight + 2.0 * gap;
     document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
     const int pages = document.pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) device.newPage();
+    bool firstPainted = true;
+    for (const int number : PagesToPaint(pages, selection)) {
+        if (!firstPainted) device.newPage();
+        firstPainted = false;
+        const int page = number - 1;
         const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
         painter.save();
         painter.translate(0, -text.top());
