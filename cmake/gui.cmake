@@ -10,6 +10,7 @@ add_library(starwise_gui STATIC
   gui/help_menus.cpp
   gui/links.cpp
   gui/look.cpp
+  gui/focus_ring.cpp
   gui/frame_window.cpp
   gui/message_sink.cpp
   gui/single_instance.cpp

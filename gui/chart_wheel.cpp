@@ -33,6 +33,9 @@ constexpr double kLabelCornerRadius = 6.0;
 constexpr double kDegreeTick = 7.0;
 constexpr double kFiveDegreeTick = 12.0;
 constexpr double kTenDegreeTick = 18.0;
+// Smallest text of the wheel on screen, points.
+constexpr double kSmallestTextPoints = 9.0;
+constexpr double kPointsPerInch = 72.0;
 // Alpha of the element tint filling a sign's sector.
 constexpr int kSectorTintAlpha = 70;
 // How much deeper than the tint a sign's glyph is drawn (QColor::darker).
@@ -220,13 +223,36 @@ void DrawPoints(QPainter& painter, const WheelLayout& layout, const WheelChart& 
     }
 }
 
+// The font sizes in frame units for a wheel drawn sidePx wide: in
+// proportion, raised to the style's smallest text, whole units as
+// WheelFont sets them.
+WheelFontSizes FrameFontSizes(double sidePx, const WheelStyle& style) {
+    WheelFontSizes sizes = FontSizesFor(kFrameUnits);
+    const double floor = std::ceil(style.minimumTextPx * kFrameUnits / sidePx);
+    for (double* size : {&sizes.signGlyphPx, &sizes.bodyGlyphPx, &sizes.labelTextPx, &sizes.houseNumberPx,
+                         &sizes.axisTextPx}) {
+        *size = std::max({std::round(*size), floor, 1.0});
+    }
+    return sizes;
+}
+
 }  // namespace
+
+WheelFontSizes WheelTextSizes(double sidePx, const WheelStyle& style) {
+    WheelFontSizes sizes = FrameFontSizes(sidePx, style);
+    const double toPixels = sidePx / kFrameUnits;
+    for (double* size : {&sizes.signGlyphPx, &sizes.bodyGlyphPx, &sizes.labelTextPx, &sizes.houseNumberPx,
+                         &sizes.axisTextPx}) {
+        *size *= toPixels;
+    }
+    return sizes;
+}
 
 void PaintChartWheel(QPainter& painter, const QRectF& area, const WheelChart& chart, const WheelStyle& style) {
     const double side = std::min(area.width(), area.height());
     if (!(side > 0.0)) return;  // nothing to draw into
 
-    const WheelFontSizes sizes = FontSizesFor(kFrameUnits);
+    const WheelFontSizes sizes = FrameFontSizes(side, style);
     const LabelFonts fonts{WheelFont(style, sizes.bodyGlyphPx), WheelFont(style, sizes.labelTextPx)};
     const WheelLayout layout =
         LayOutWheel(chart, kFrameUnits, [&fonts](const WheelPoint& point) { return MeasureLabel(fonts, point); });
@@ -274,13 +300,28 @@ void ChartWheelWidget::setWheelStyle(const WheelStyle& style) {
     update();
 }
 
-// Below about 360 pixels the position texts shrink under 7 pixels.
+// Below about 360 pixels the labels at their smallest take much of the ring.
 QSize ChartWheelWidget::minimumSizeHint() const { return {360, 360}; }
 QSize ChartWheelWidget::sizeHint() const { return {640, 640}; }
 
+WheelStyle ChartWheelWidget::styleOnScreen() const {
+    WheelStyle style = style_;
+    style.minimumTextPx = std::max(style.minimumTextPx, kSmallestTextPoints * logicalDpiY() / kPointsPerInch);
+    return style;
+}
+
+double ChartWheelWidget::SmallestTextPoints() const {
+    const double side = std::min(width(), height());
+    if (!(side > 0.0)) return 0.0;
+    const WheelFontSizes sizes = WheelTextSizes(side, styleOnScreen());
+    const double smallestPx = std::min({sizes.signGlyphPx, sizes.bodyGlyphPx, sizes.labelTextPx, sizes.houseNumberPx,
+                                        sizes.axisTextPx});
+    return smallestPx * kPointsPerInch / logicalDpiY();
+}
+
 void ChartWheelWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChartWheel(painter, QRectF(rect()), chart_, style_);
+    PaintChartWheel(painter, QRectF(rect()), chart_, styleOnScreen());
 }
 
 }  // namespace starwise::gui

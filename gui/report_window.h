@@ -40,6 +40,8 @@ public:
     double Scale() const { return design_.Factor(); }
     // The window's size at scale 1, logical pixels.
     static QSize DesignSize();
+    // The design the scale is applied to (its smallest font, among others).
+    const ScaledDesign& Design() const { return design_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
