@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -166,6 +168,7 @@ FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent)
     // (which would otherwise zoom their own text).
     for (QWidget* widget : report_->findChildren<QWidget*>()) widget->installEventFilter(this);
     reportScroll_->viewport()->installEventFilter(this);
+    reportScroll_->installEventFilter(this);
 
     auto* client = new QWidget;
     auto* layout = new QVBoxLayout(client);
@@ -236,6 +239,20 @@ void FrameWindow::createActions() {
             &FrameWindow::zoomIn);
     addKeys("actZoomOut", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &FrameWindow::zoomOut);
     addKeys("actActualSize", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &FrameWindow::resetZoom);
+}
+
+void FrameWindow::moveFocus(bool forward) {
+    QWidget* const start = QApplication::focusWidget();
+    if (!start) return;
+    QWidget* widget = start;
+    do {
+        widget = forward ? widget->nextInFocusChain() : widget->previousInFocusChain();
+        const bool takesTab = (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled();
+        if (takesTab && widget->window() == this && !widget->focusProxy()) {
+            widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    } while (widget != start);
 }
 
 void FrameWindow::showAdjacentTab(int step) {
@@ -325,6 +342,19 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == reportHolder_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
         reportHolder_->geometry() != mdiArea_->viewport()->rect()) {
         QMetaObject::invokeMethod(this, &FrameWindow::fitReport, Qt::QueuedConnection);
+    }
+    // Tab and Shift+Tab go on from the report to Back and Exit and round:
+    // the report's window would otherwise keep the focus among its own.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        const bool back =
+            key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (plain && (key->key() == Qt::Key_Tab || back) && widget && reportHolder_->isAncestorOf(widget)) {
+            moveFocus(!back);
+            return true;
+        }
     }
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);

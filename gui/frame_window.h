@@ -120,6 +120,8 @@ private:
     // report at ReportScale(), centred, scrolling where it is larger.
     void fitReport();
     void setZoom(double zoom);
+    // Focuses the next (or previous) control of the frame's whole tab chain.
+    void moveFocus(bool forward);
     // The path to save to, with the suffix added when none was typed;
     // empty when cancelled.
     QString askSavePath(const QString& caption, const QString& suffix, const QString& filter);
