@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto parsed = starwise::entry::ParseCaseLine(line);
     if (const auto* form = std::get_if<starwise::entry::EntryFormValues>(&parsed)) {
         const starwise::reading::Reading reading = starwise::reading::RunReading(*form);
-        if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly
+        if (!reading.failures.empty()) __builtin_trap();  // an accepted case must read cleanly
         json.AppendReading(reading, nullptr, out);
         starwise::cli::AppendTextReport(reading, true, out);
     } else {

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      form.dayPosition >= 0 && form.dayPosition <= 30 &&
                                      form.zonePosition >= 0 && form.zonePosition <= 70;
     if (!entry::ValidateEntryForm(form) && boxesHoldDigits && listsHoldSelections) {
-        if (!reading::RunReading(form).failedSteps.empty()) __builtin_trap();
+        if (!reading::RunReading(form).failures.empty()) __builtin_trap();
     }
     return 0;
 }

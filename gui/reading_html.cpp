@@ -16,7 +16,7 @@
 #include "gui/piece_styles.h"
 #include "gui/reading_wheel.h"
 #include "gui/sign_pictures.h"
-#include "reading/node_reading.h"
+#include "reading/report_fields.h"
 #include "reading/sun_sign.h"
 
 namespace starwise::gui {
@@ -32,21 +32,18 @@ constexpr int kWheelSvgPx = 640;
 // The running text keeps the report window's styles, drawn at the scale
 // that brings the size its headings set to the document's body size, as the
 // window draws them at its own scale.
-const double kRunningTextScale = kBodyPointSize / StyleOf(reading::PieceKind::SectionHeading).pointSize;
+constexpr double kRunningTextScale = kBodyPointSize / *reading::LookOf(reading::BlockKind::SectionHeading).pointSize;
+
+// Space between two blocks of the running text, CSS pixels: a blank line.
+constexpr int kBlockGapPx = 12;
 
 // Colours of the document, as CSS.
 constexpr const char* kHeadingColour = "#004000";  // the windows' dark green
 constexpr const char* kCaptionColour = "#4a5568";
 constexpr const char* kSignColour = "#c05800";  // the windows' orange, deepened for white paper
 
-// Escaped text with its CR LF (or lone CR or LF) breaks as <br/>.
-QString Html(const QString& text) {
-    QString escaped = text.trimmed().toHtmlEscaped();
-    escaped.replace(QStringLiteral("\r\n"), QStringLiteral("<br/>"));
-    escaped.replace(QLatin1Char('\r'), QStringLiteral("<br/>"));
-    escaped.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
-    return escaped;
-}
+// Text escaped for HTML, without the spaces at its ends.
+QString Html(const QString& text) { return text.trimmed().toHtmlEscaped(); }
 
 QString Html(std::string_view text) { return Html(FromUtf8(text)); }
 
@@ -98,33 +95,34 @@ public:
 
 private:
     void Head() {
+        // The name is the person's own text: it is put in whole, never
+        // through an argument marker that a "%1" in it would take.
+        out_ += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>") +
+                Html(QStringLiteral("Starwise Reading: ") + FromUtf8(r_.birth.name)) + QStringLiteral("</title>\n");
         out_ += QStringLiteral(
-                    "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>%1</title>\n"
                     "<style>\n"
-                    "body { font-family: %2; font-size: %3pt; color: #1c2541; }\n"
-                    "h1 { font-size: 22pt; color: %4; margin-top: 0px; margin-bottom: 2px; }\n"
-                    "h2 { font-size: 15pt; color: %4; margin-top: 20px; margin-bottom: 8px; }\n"
-                    "h3 { font-size: 11.5pt; color: %4; margin-top: 14px; margin-bottom: 4px; }\n"
+                    "body { font-family: %1; font-size: %2pt; color: #1c2541; }\n"
+                    "h1 { font-size: 22pt; color: %3; margin-top: 0px; margin-bottom: 2px; }\n"
+                    "h2 { font-size: 15pt; color: %3; margin-top: 20px; margin-bottom: 8px; }\n"
+                    "h3 { font-size: 11.5pt; color: %3; margin-top: 14px; margin-bottom: 4px; }\n"
                     "p { margin-top: 0px; margin-bottom: 8px; line-height: 135%; }\n"
                     "p.figure { line-height: 100%; margin-top: 6px; margin-bottom: 4px; }\n"
-                    "p.kicker { font-size: 9pt; font-weight: bold; color: %5; margin-bottom: 0px; }\n"
-                    "p.note { color: %5; font-style: italic; }\n"
+                    "p.kicker { font-size: 9pt; font-weight: bold; color: %4; margin-bottom: 0px; }\n"
+                    "p.note { color: %4; font-style: italic; }\n"
                     "p.failed { color: #a00000; font-weight: bold; }\n"
-                    "p.legend { font-size: 8.5pt; color: %5; }\n"
+                    "p.legend { font-size: 8.5pt; color: %4; }\n"
                     "td.cusp { font-style: italic; padding-bottom: 6px; }\n"
                     "td { padding: 2px; vertical-align: top; }\n"
                     "p.described { margin-top: 6px; }\n"
                     "table.positions { font-size: 9pt; }\n"
-                    "td.head { font-weight: bold; color: %5; border-bottom: 1px solid #c8cdd8; }\n"
+                    "td.head { font-weight: bold; color: %4; border-bottom: 1px solid #c8cdd8; }\n"
                     "td.glyph { font-family: 'DejaVu Sans'; color: #1c2541; }\n"
                     "td.gap { width: 24px; }\n"
                     "tr.alt td { background-color: #f2f5ee; }\n"
-                    "td.caption { font-weight: bold; color: %5; padding-right: 14px; white-space: nowrap; }\n"
-                    "span.sign { font-weight: bold; color: %6; }\n")
-                    .arg(Html(QStringLiteral("Starwise Reading: ") + FromUtf8(r_.birth.name)), FontFamilies())
-                    .arg(kBodyPointSize)
-                    .arg(QString::fromLatin1(kHeadingColour), QString::fromLatin1(kCaptionColour),
-                         QString::fromLatin1(kSignColour));
+                    "td.caption { font-weight: bold; color: %4; padding-right: 14px; white-space: nowrap; }\n"
+                    "span.sign { font-weight: bold; color: %5; }\n")
+                    .arg(FontFamilies(), QString::number(kBodyPointSize), QString::fromLatin1(kHeadingColour),
+                         QString::fromLatin1(kCaptionColour), QString::fromLatin1(kSignColour));
         if (figures_ == FigureMarkup::Inline) {
             // For browsers only: a readable column, figures that shrink with it.
             out_ += QStringLiteral(
@@ -138,7 +136,8 @@ private:
 
     void TitlePage() {
         const engine::BirthData& b = r_.birth;
-        out_ += QStringLiteral("<p class=\"kicker\">STARWISE NATAL READING</p>\n<h1>%1</h1>\n").arg(Html(b.name));
+        out_ += QStringLiteral("<p class=\"kicker\">STARWISE NATAL READING</p>\n<h1>") + Html(b.name) +
+                QStringLiteral("</h1>\n");
         const QString time = BirthDateText(b).isEmpty() ? QString() : TwoDigits(b.hour) + ':' + TwoDigits(b.minute);
         const std::pair<QString, QString> fields[] = {
             {QStringLiteral("Date of birth"), BirthDateText(b)},
@@ -158,24 +157,15 @@ private:
             out_ += QStringLiteral("</tr>\n");
         }
         out_ += QStringLiteral("</table>\n");
-        if (!r_.failedSteps.empty()) {
-            QStringList steps;
-            for (std::string_view step : r_.failedSteps) steps << FromUtf8(step).replace(QLatin1Char('_'), QLatin1Char(' '));
-            out_ += QStringLiteral("<p class=\"failed\">These steps of the reading failed, and their parts are "
-                                   "left out: %1.</p>\n")
-                        .arg(steps.join(QStringLiteral(", ")).toHtmlEscaped());
+        if (const std::string notice = reading::FailedStepsNotice(r_); !notice.empty()) {
+            out_ += QStringLiteral("<p class=\"failed\">") + Html(notice) + QStringLiteral("</p>\n");
         }
         out_ += QStringLiteral("<hr/>\n");
         Wheel();
     }
 
     void Wheel() {
-        std::optional<WheelChart> chart;
-        try {
-            chart = WheelChartOf(r_);
-        } catch (const std::invalid_argument&) {
-            chart.reset();
-        }
+        const std::optional<WheelChart> chart = WheelChartOf(r_);
         if (!chart) return;  // no chart: a failed step, named above
         if (figures_ == FigureMarkup::Inline) {
             out_ += QStringLiteral("<div class=\"figure\">\n") + QString::fromUtf8(SvgElement(WheelSvg(*chart, kWheelSvgPx))) +
@@ -270,27 +260,39 @@ private:
         out_ += QStringLiteral("</table>\n");
     }
 
+    // The captioned fields of a group as rows, then its paragraphs: each
+    // under its caption as a heading, or alone.
+    void FieldGroup(reading::FieldGroup group, const QString& noteAfterFirst = {}) {
+        std::vector<std::pair<QString, QString>> rows;
+        for (const reading::ReportField& field : reading::kReportFields) {
+            if (field.group != group) continue;
+            if (field.kind == reading::FieldKind::Sign || field.kind == reading::FieldKind::Value) {
+                rows.emplace_back(FromUtf8(field.caption), Html(field.read(r_)));
+            }
+        }
+        FieldRows(rows, noteAfterFirst);
+    }
+
+    void FieldParagraphs(reading::FieldGroup group) {
+        for (const reading::ReportField& field : reading::kReportFields) {
+            if (field.group != group || field.kind != reading::FieldKind::Paragraph) continue;
+            if (field.caption.empty()) {
+                out_ += QStringLiteral("<p class=\"described\">") + Html(field.read(r_)) + QStringLiteral("</p>\n");
+            } else {
+                out_ += QStringLiteral("<h3>") + Html(field.caption) + QStringLiteral("</h3>\n<p>") +
+                        Html(field.read(r_)) + QStringLiteral("</p>\n");
+            }
+        }
+    }
+
     void SunSign() {
         PartHeading(QStringLiteral("Sun Sign"), true);
-        const content::SunSignProfileRow* profile = r_.sunSignProfile;
-        const auto field = [profile](std::string_view content::SunSignProfileRow::*column) {
-            return profile ? Html(profile->*column) : QString();
-        };
-        using Profile = content::SunSignProfileRow;
         out_ += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>\n");
-        FieldRows({{QStringLiteral("Your Sun Sign"), Html(r_.sunSign)},
-                   {QStringLiteral("Element"), field(&Profile::element)},
-                   {QStringLiteral("Birthstone"), field(&Profile::birthStone)},
-                   {QStringLiteral("Lucky Number"), field(&Profile::luckyNumber)},
-                   {QStringLiteral("Lucky Day"), field(&Profile::luckyDay)},
-                   {QStringLiteral("Compatibility"), field(&Profile::compatibleSigns)}},
-                  r_.sunCusp ? Html(reading::SunCuspLine(*r_.sunCusp)) : QString());
+        FieldGroup(reading::FieldGroup::SunSign, r_.sunCusp ? Html(reading::SunCuspLine(*r_.sunCusp)) : QString());
         out_ += QStringLiteral("</td>\n<td align=\"right\" width=\"%1\">").arg(kSignPicturePx + 10);
         SignPicture();
         out_ += QStringLiteral("</td></tr></table>\n");
-        out_ += QStringLiteral("<h3>Positive Traits</h3>\n<p>%1</p>\n")
-                    .arg(profile ? Html(reading::PositiveTraitsOf(*profile)) : QString());
-        out_ += QStringLiteral("<h3>Negative Traits</h3>\n<p>%1</p>\n").arg(field(&Profile::negativeTraits));
+        FieldParagraphs(reading::FieldGroup::SunSign);
     }
 
     void SignPicture() {
@@ -312,45 +314,56 @@ private:
         }
     }
 
-    void Node(const QString& title, std::string_view explanation, const QString& placedIn, std::string_view sign,
-              std::string_view keywords, const std::string& description) {
-        out_ += QStringLiteral("<h3>%1</h3>\n<p class=\"note\">%2</p>\n").arg(title.toHtmlEscaped(), Html(explanation));
-        FieldRows({{placedIn, Html(sign)}, {QStringLiteral("Keywords"), Html(keywords)}});
-        out_ += QStringLiteral("<p class=\"described\">%1</p>\n").arg(Html(description));
+    void Node(const QString& title, std::string_view explanation, reading::FieldGroup group) {
+        out_ += QStringLiteral("<h3>") + title.toHtmlEscaped() + QStringLiteral("</h3>\n<p class=\"note\">") +
+                Html(explanation) + QStringLiteral("</p>\n");
+        FieldGroup(group);
+        FieldParagraphs(group);
     }
 
     void KarmaProfile() {
         PartHeading(QStringLiteral("Karma Profile"), false);
-        out_ += QStringLiteral("<p>%1</p>\n").arg(Html(content::kNodeAxisExplanation));
-        const content::NodeRow* node = r_.nodeRow;
-        Node(QStringLiteral("North Node"), content::kNorthNodeExplanation, QStringLiteral("North Node Is Placed In"),
-             node ? node->northSign : std::string_view{}, node ? node->northKeywords : std::string_view{},
-             node ? reading::NorthDescriptionOf(*node) : std::string{});
-        Node(QStringLiteral("South Node"), content::kSouthNodeExplanation, QStringLiteral("South Node Is Placed In"),
-             node ? node->southSign : std::string_view{}, node ? node->southKeywords : std::string_view{},
-             node ? reading::SouthDescriptionOf(*node) : std::string{});
+        out_ += QStringLiteral("<p>") + Html(content::kNodeAxisExplanation) + QStringLiteral("</p>\n");
+        Node(QStringLiteral("North Node"), content::kNorthNodeExplanation, reading::FieldGroup::NorthNode);
+        Node(QStringLiteral("South Node"), content::kSouthNodeExplanation, reading::FieldGroup::SouthNode);
     }
 
-    // The running text as the report window shows it: each piece in its
-    // kind's weight, colour and size, each line break kept.
+    // The running text in the report window's looks: each block its own
+    // paragraph, a label run into the block after it, and a block tied to
+    // the next (a heading, a title, a lead-in line) as a heading element with
+    // no space below it, which the pages keep with what follows.
     void RunningText() {
         PartHeading(QStringLiteral("Planets in House"), false);
-        const std::vector<StyledRun> runs = StyledRunsOf(r_.RunningText());
-        QString body;
-        for (const StyledRun& run : runs) {
-            QString text = run.text.toHtmlEscaped();
-            text.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
-            body += QStringLiteral("<span style=\"font-size: %1pt; color: %2; font-weight: %3\">%4</span>")
-                        .arg(run.pointSize * kRunningTextScale)
-                        .arg(CssColour(run.style->colour), run.style->bold ? QStringLiteral("bold")
-                                                                           : QStringLiteral("normal"),
-                             text);
+        const std::vector<reading::ReportBlock> blocks = r_.RunningText();
+        double pointSize = reading::kRunningTextPointSize;
+        QString runOn;  // labels waiting for the block they run into
+        for (const reading::ReportBlock& block : blocks) {
+            const reading::BlockLook& look = reading::LookOf(block.kind);
+            if (look.pointSize) pointSize = *look.pointSize;
+            QString text;
+            if (block.items.empty()) {
+                text = Html(block.text);
+            } else {
+                QStringList items;
+                for (const std::string& item : block.items) items << Html(item);
+                text = items.join(QStringLiteral("<br/>"));
+            }
+            const QString span = QStringLiteral("<span style=\"font-size: %1pt; color: %2; font-weight: %3\">")
+                                     .arg(QString::number(pointSize * kRunningTextScale), CssColour(ColourOf(look)),
+                                          look.bold ? QStringLiteral("bold") : QStringLiteral("normal")) +
+                                 text + QStringLiteral("</span>");
+            if (block.after == reading::BlockBreak::RunsOn) {
+                runOn += span;
+                continue;
+            }
+            const bool tied = block.after == reading::BlockBreak::Line || reading::IsHeading(block.kind);
+            const QString element = tied ? QStringLiteral("h4") : QStringLiteral("p");
+            const int spaceBelowPx = block.after == reading::BlockBreak::Line ? 0 : kBlockGapPx;
+            out_ += QStringLiteral("<%1 style=\"margin-top: 0px; margin-bottom: %2px\">").arg(element).arg(spaceBelowPx) +
+                    runOn + span + QStringLiteral("</%1>\n").arg(element);
+            runOn.clear();
         }
-        // Line breaks at the very end would only add blank space.
-        while (body.endsWith(QStringLiteral("<br/></span>"))) {
-            body.replace(body.size() - 12, 12, QStringLiteral("</span>"));
-        }
-        out_ += QStringLiteral("<p>%1</p>\n").arg(body);
+        if (!runOn.isEmpty()) out_ += QStringLiteral("<p>") + runOn + QStringLiteral("</p>\n");
     }
 
     const reading::Reading& r_;

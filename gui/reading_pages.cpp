@@ -5,9 +5,14 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextFrame>
 #include <QTextObjectInterface>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <stdexcept>
 
@@ -28,6 +33,7 @@ constexpr double kMarginBottomMm = 12.0;
 constexpr double kFooterBandMm = 9.0;
 constexpr double kFooterRuleMm = 3.0;  // from the band's top to its rule
 constexpr double kFooterPointSize = 7.5;
+constexpr double kFooterGapMm = 4.0;  // kept clear between the name and the page number
 // Blank band the layout keeps above and below each page's text and no page
 // draws. The layout draws not only the lines inside the area it is asked
 // for but also neighbours up to a few lines outside it (clipped away, yet
@@ -47,11 +53,7 @@ class FigureHandler final : public QObject, public QTextObjectInterface {
 
 public:
     FigureHandler(const reading::Reading& reading, QObject* parent) : QObject(parent) {
-        try {
-            wheel_ = WheelChartOf(reading);
-        } catch (const std::invalid_argument&) {
-            wheel_.reset();
-        }
+        wheel_ = WheelChartOf(reading);
         const QString resource = SignPictureResource(reading.sunSignProfile);
         if (!resource.isEmpty()) signPicture_.load(ResourceData(resource.toStdString()));
     }
@@ -97,9 +99,51 @@ void DrawFooter(QPainter& painter, const reading::Reading& reading, const QRectF
     const QRectF text(band.left(), ruleY + 1.0 * dotsPerMm, band.width(), band.bottom() - ruleY);
     QString who = QStringLiteral("Starwise reading for ") + FromUtf8(reading.birth.name);
     if (const QString born = BirthDateText(reading.birth); !born.isEmpty()) who += QStringLiteral(", born ") + born;
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, who);
-    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+    const QString pageText = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    // The name takes what the page number leaves: a long one is cut short
+    // with an ellipsis rather than written over the number.
+    const QFontMetricsF metrics(font, painter.device());
+    const double whoWidth = text.width() - metrics.horizontalAdvance(pageText) - kFooterGapMm * dotsPerMm;
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, metrics.elidedText(who, Qt::ElideRight, std::max(whoWidth, 0.0)));
+    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, pageText);
     painter.restore();
+}
+
+// Index of the layout page on which a block of the root frame has its
+// first line: the page the line's middle falls on. The layout moves a line
+// that would cross a page's end down inside its block, so the line's own
+// place counts, not the block's. -1 for a block not laid out.
+int PageOfFirstLine(const QTextBlock& block, double pageHeight) {
+    const QTextLayout* text = block.layout();
+    if (text == nullptr || text->lineCount() == 0) return -1;
+    const QTextLine line = text->lineAt(0);
+    const double y = text->position().y() + line.y() + line.height() / 2.0;
+    return static_cast<int>(std::floor(y / pageHeight));
+}
+
+// Moves each heading that a page would end with to the next page, with the
+// headings tied to it, so that every heading stands above the first line
+// of its text. The layout has no rule for this, so the document is laid out
+// again after each move; the blocks before a move keep their places.
+void KeepHeadingsWithText(QTextDocument& document, double pageHeight) {
+    const auto isHeading = [](const QTextBlock& block) { return block.blockFormat().headingLevel() > 0; };
+    document.pageCount();  // lays the whole document out; the layout works lazily otherwise
+    for (QTextBlock first = document.begin(); first.isValid(); first = first.next()) {
+        if (!isHeading(first)) continue;
+        QTextBlock last = first;
+        while (last.next().isValid() && isHeading(last.next())) last = last.next();
+        const QTextBlock text = last.next();
+        if (!text.isValid()) return;
+        const bool startsPage = first.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+        const int headingPage = PageOfFirstLine(first, pageHeight);
+        if (!startsPage && headingPage >= 0 && headingPage != PageOfFirstLine(text, pageHeight)) {
+            QTextBlockFormat format = first.blockFormat();
+            format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(first).setBlockFormat(format);
+            document.pageCount();
+        }
+        first = last;
+    }
 }
 
 }  // namespace
@@ -155,6 +199,7 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     document.rootFrame()->setFrameFormat(root);
     const double layoutPageHeight = bodyHeight + 2.0 * gap;
     document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
+    KeepHeadingsWithText(document, layoutPageHeight);
     const int pages = document.pageCount();
     bool firstPainted = true;
     for (const int number : PagesToPaint(pages, selection)) {

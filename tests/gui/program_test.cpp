@@ -105,25 +105,27 @@ QStringList ShownRuns(const QTextDocument& document) {
     return runs;
 }
 
-// The running text as it should show: each kind's weight and colour, CR LF
-// a line break, a heading's size holding for what follows (8.25 points
+// The running text as it should show: each kind's weight and colour, the
+// blocks as plain text with "\n" breaks, a heading's size holding for what follows (8.25 points
 // before the first), every size times the report's scale.
-QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces, double scale) {
-    struct Look { reading::PieceKind kind; bool bold; const char* colour; double size; };
+QStringList ExpectedRuns(const std::vector<reading::ReportBlock>& pieces, double scale) {
+    struct Look { reading::BlockKind kind; bool bold; const char* colour; double size; };
     const Look kLooks[] = {
-        {reading::PieceKind::SectionHeading, true, "#008000", 11}, {reading::PieceKind::BodyTitle, true, "#800000", 0},
-        {reading::PieceKind::AlternateBodyTitle, true, "#0000ff", 0}, {reading::PieceKind::LeadIn, true, "#800000", 0},
-        {reading::PieceKind::List, true, "#000000", 0}, {reading::PieceKind::Paragraph, false, "#000000", 0},
+        {reading::BlockKind::SectionHeading, true, "#008000", 11}, {reading::BlockKind::BodyTitle, true, "#800000", 0},
+        {reading::BlockKind::AlternateBodyTitle, true, "#0000ff", 0}, {reading::BlockKind::LeadIn, true, "#800000", 0},
+        {reading::BlockKind::List, true, "#000000", 0}, {reading::BlockKind::Paragraph, false, "#000000", 0},
     };
     QStringList runs;
     QString open;
     double size = 8.25;
-    for (const reading::ReportPiece& piece : pieces) {
+    for (const reading::ReportBlock& piece : pieces) {
         const Look& look = *std::find_if(std::begin(kLooks), std::end(kLooks),
                                          [&](const Look& l) { return l.kind == piece.kind; });
         if (look.size > 0) size = look.size;
         const QString key = Format(look.bold, look.colour, size * scale);
-        const QString text = QString::fromStdString(piece.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        std::string plain;
+        reading::AppendPlainText(piece, "\n", plain);
+        const QString text = QString::fromStdString(plain);
         for (const QChar c : text) Add(runs, open, c, key);
     }
     return runs;
@@ -140,7 +142,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 // The frame shows exactly the core's reading of the form as it stands.
 void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
     const reading::Reading r = reading::RunReading(form->Values());
-    QVERIFY2(r.failedSteps.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
+    QVERIFY2(r.failures.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
     const content::SunSignProfileRow& profile = *r.sunSignProfile;
     const content::NodeRow& node = *r.nodeRow;
     const std::pair<const char*, QString> kShown[] = {

@@ -55,8 +55,9 @@ QStringList ExpectedTexts(const reading::Reading& r) {
           << QStringLiteral("Karma Profile") << Q(r.nodeRow->northSign) << Q(r.nodeRow->northKeywords)
           << Q(reading::NorthDescriptionOf(*r.nodeRow)) << Q(r.nodeRow->southSign) << Q(r.nodeRow->southKeywords)
           << Q(reading::SouthDescriptionOf(*r.nodeRow)) << QStringLiteral("Planets in House");
-    for (const reading::ReportPiece& piece : r.RunningText()) {
-        if (!Words(Q(piece.text)).isEmpty()) texts << Q(piece.text);
+    for (const reading::ReportBlock& block : r.RunningText()) {
+        if (!Words(Q(block.text)).isEmpty()) texts << Q(block.text);
+        for (const std::string& item : block.items) texts << Q(item);
     }
     for (QString& text : texts) text = Words(text);
     return texts;
@@ -154,8 +155,8 @@ void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
     }
     // Each line joins the two bodies its pair names, of its kind, in order.
     QStringList pairs;
-    for (const std::string& pair : r.aspects->quincunx) pairs << "quincunx " + Q(pair);
-    for (const std::string& pair : r.aspects->semiSextile) pairs << "semi-sextile " + Q(pair);
+    for (const reading::AspectPair& pair : r.aspects->quincunx) pairs << "quincunx " + Q(reading::PairName(pair));
+    for (const reading::AspectPair& pair : r.aspects->semiSextile) pairs << "semi-sextile " + Q(reading::PairName(pair));
     QStringList lines;
     for (const WheelAspect& line : wheel->aspects) {
         lines << (line.kind == WheelAspect::Quincunx ? "quincunx " : "semi-sextile ") +
