@@ -176,8 +176,13 @@ void DrawAxis(QPainter& painter, const WheelLayout& layout, const WheelStyle& st
     painter.drawPolygon(QPolygonF({tip, tip + QPointF(kArrowLength, -kArrowLength * 0.45),
                                    tip + QPointF(kArrowLength, kArrowLength * 0.45)}));
     painter.setBrush(Qt::NoBrush);
-    DrawTextLine(painter, style, layout.ascendantLabelCentre, WheelFont(style, sizes.axisTextPx, true),
-                 QStringLiteral("Asc"), style.ink);
+    // Kept inside the square when its smallest size makes it wider than the
+    // margin it was laid out for.
+    const QFont axisFont = WheelFont(style, sizes.axisTextPx, true);
+    const QString asc = QStringLiteral("Asc");
+    PointPx at = layout.ascendantLabelCentre;
+    at.x = std::max(at.x, QFontMetricsF(axisFont).horizontalAdvance(asc) / 2.0 + kThinLine);
+    DrawTextLine(painter, style, at, axisFont, asc, style.ink);
 }
 
 void DrawAspects(QPainter& painter, const WheelLayout& layout, const WheelStyle& style) {

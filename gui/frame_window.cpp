@@ -308,7 +308,7 @@ double FrameWindow::FitScale() const {
 }
 
 double FrameWindow::ReadableScale() const {
-    const double smallest = std::min(report_->Design().SmallestDesignPointSize(), kRunningTextPointSize);
+    const double smallest = std::min(report_->Design().SmallestDesignPointSize(), reading::kRunningTextPointSize);
     return smallest > 0.0 ? kSmallestTextPoints / smallest : 1.0;
 }
 

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -67,6 +69,13 @@ QString ShownText(const QWidget* control) {
     if (const auto* bar = qobject_cast<const QTabBar*>(control)) return bar->count() > 0 ? bar->tabText(0) : QString();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) return box->toPlainText();
     if (const auto* box = qobject_cast<const QTextEdit*>(control)) return box->toPlainText();
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(control); view && view->model()) {
+        const QAbstractItemModel& model = *view->model();
+        return model.rowCount() > 0 ? model.index(0, 0).data().toString() : QString();
+    }
+    if (const auto* header = qobject_cast<const QHeaderView*>(control); header && header->model()) {
+        return header->model()->headerData(0, header->orientation()).toString();
+    }
     return {};
 }
 
