@@ -23,10 +23,10 @@ std::vector<PositionRow> PositionRowsOf(const Reading& reading) {
     const engine::NatalChart& chart = *reading.chart;
     for (int body = 0; body < engine::kReadingBodies; ++body) {
         const auto b = static_cast<std::size_t>(body);
-        rows.push_back(RowOf(chart.bodies[b].name, chart.bodies[b].longitudeDeg,
+        rows.push_back(RowOf(engine::kBodyNames[b], chart.bodies[b].longitudeDeg,
                              reading.houses ? reading.houses->houseOfBody[b] : 0));
     }
-    rows.push_back(RowOf(chart.bodies[engine::kAscendant].name, chart.bodies[engine::kAscendant].longitudeDeg, 0));
+    rows.push_back(RowOf(engine::kBodyNames[engine::kAscendant], chart.bodies[engine::kAscendant].longitudeDeg, 0));
     rows.push_back(RowOf("North Node", chart.northNodeDeg, 0));
     rows.push_back(RowOf("South Node", chart.southNodeDeg, 0));
     return rows;
