@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -65,6 +66,9 @@ const QColor kCommandStrip{0, 40, 0};
 const QColor kWorkspace{0, 88, 0};
 const QColor kBannerText{255, 214, 102};
 const QColor kFocusRing{255, 140, 0};  // stands out on the greens and on white
+
+// Where the folder of the last saved reading is kept (QSettings).
+constexpr char kLastSaveFolderKey[] = "documents/lastSaveFolder";
 
 // Zoom by keys and the mouse wheel: the factor of one step, and its bounds
 // as multiples of the scale that fits the workspace.
@@ -379,12 +383,23 @@ void FrameWindow::setDocumentDialogs(std::unique_ptr<DocumentDialogs> dialogs) {
 }
 
 QString FrameWindow::askSavePath(const QString& caption, const QString& suffix, const QString& filter) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The folder of the last saved reading, across readings and runs; at
+    // first (or when it is gone) the documents folder, else home.
+    QSettings settings;
+    QString folder = settings.value(kLastSaveFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString suggested = QDir(folder).filePath(SuggestedFileName(*reading_, suffix));
     QString path = dialogs_->SaveFileName(this, caption, suggested, filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
     return path;
+}
+
+void FrameWindow::rememberSaveFolder(const QString& savedPath) {
+    QSettings settings;
+    settings.setValue(kLastSaveFolderKey, QFileInfo(savedPath).absolutePath());
 }
 
 void FrameWindow::saveReadingAsPdf() {
@@ -394,6 +409,8 @@ void FrameWindow::saveReadingAsPdf() {
     if (path.isEmpty()) return;
     if (const QString failure = WriteReadingPdf(*reading_, path); !failure.isEmpty()) {
         dialogs_->ShowFailure(this, failure);
+    } else {
+        rememberSaveFolder(path);
     }
 }
 
@@ -404,6 +421,8 @@ void FrameWindow::saveReadingAsHtml() {
     if (path.isEmpty()) return;
     if (const QString failure = WriteReadingHtml(*reading_, path); !failure.isEmpty()) {
         dialogs_->ShowFailure(this, failure);
+    } else {
+        rememberSaveFolder(path);
     }
 }
 

@@ -125,6 +125,7 @@ private:
     // The path to save to, with the suffix added when none was typed;
     // empty when cancelled.
     QString askSavePath(const QString& caption, const QString& suffix, const QString& filter);
+    void rememberSaveFolder(const QString& savedPath);
 
     UrlOpener& browser_;
     std::unique_ptr<DocumentDialogs> dialogs_;

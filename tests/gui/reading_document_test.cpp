@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +117,7 @@ class ReadingDocumentTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void wheelHoldsTheReadingsPoints_data();
     void wheelHoldsTheReadingsPoints();
     void htmlIsOneWellFormedFileInTheReportsOrder_data();
@@ -123,7 +126,14 @@ private slots:
     void fileMenuSavesAndPrints();
     void printHonoursPageRangeAndCopies_data();
     void printHonoursPageRangeAndCopies();
+    void saveDialogsStartInTheLastFolder();
 };
+
+void ReadingDocumentTest::initTestCase() {
+    // Settings in a folder of the tests' own, emptied.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 void ReadingDocumentTest::wheelHoldsTheReadingsPoints_data() {
     QTest::addColumn<QString>("flags");
@@ -313,6 +323,29 @@ void ReadingDocumentTest::printHonoursPageRangeAndCopies() {
     }
     QCOMPARE(footers.join(QLatin1Char(' ')), printed);
     QCOMPARE(answers.failures.size(), printed.isEmpty() ? 1 : 0);
+}
+
+void ReadingDocumentTest::saveDialogsStartInTheLastFolder() {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const reading::Reading r = ReadingOf(kPune);
+    const auto save = [&r](const char* item, const QString& answer) {
+        testing::RecordingUrlOpener browser;
+        FrameWindow frame(browser);  // a new frame each time, as after Back
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs& answers = *dialogs;
+        frame.setDocumentDialogs(std::move(dialogs));
+        answers.savePath = answer;
+        frame.showReading(r);
+        testing::Find<QAction>(&frame, item)->trigger();
+        return answers.suggestions.value(0);
+    };
+    save("mnuSavePdf", first.filePath(QStringLiteral("a.pdf")));
+    QCOMPARE(QFileInfo(save("mnuSaveHtml", second.filePath(QStringLiteral("b.html")))).absolutePath(), first.path());
+    QCOMPARE(QFileInfo(save("mnuSavePdf", QString())).absolutePath(), second.path());  // cancelled: nothing kept
+    QCOMPARE(QFileInfo(save("mnuSavePdf", first.filePath(QStringLiteral("no/such/c.pdf")))).absolutePath(),
+             second.path());
+    QCOMPARE(QFileInfo(save("mnuSavePdf", QString())).absolutePath(), second.path());  // a failed save keeps none
 }
 
 QTEST_MAIN(ReadingDocumentTest)
