@@ -328,6 +328,12 @@ void ProgramTest::aboutBoxBlocksBothWindows() {
         auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         failure = about->windowModality() == Qt::ApplicationModal ? QString() : QStringLiteral("not application modal");
+        // The atlas's attribution and licence, the tz database, the program's licence.
+        const QString sources = Find<QLabel>(about, "lblSources")->text();
+        for (const char* named : {"GeoNames", "CC BY 4.0", "creativecommons.org/licenses/by/4.0", "tz database",
+                                  "Expat"}) {
+            if (!sources.contains(QLatin1String(named))) failure = QStringLiteral("sources do not name ") + named;
+        }
         // A click on the window behind goes nowhere while the box is up.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
         QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
