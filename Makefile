@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
             libgeonames-dev libcctz-dev tzdata \
-            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils
+            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils appstream
 
 # The birth `make run` reads on a machine without a display.
 SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
