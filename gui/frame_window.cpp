@@ -34,11 +34,11 @@
 #include "gui/help_menus.h"
 #include "gui/links.h"
 #include "gui/look.h"
-#include "gui/piece_styles.h"
 #include "gui/reading_files.h"
 #include "gui/reading_pages.h"
 #include "gui/report_window.h"
 #include "gui/twips.h"
+#include "reading/report_fields.h"
 
 namespace starwise::gui {
 namespace {

@@ -1,7 +1,8 @@
 // The frame window that hosts the report: a banner strip and a name strip at
-// the top, the report in the middle, scaled to fill the space between, a
-// command strip with Back and Exit at the bottom, and the menus, among them
-// saving and printing the reading.
+// the top, the report in the middle, scaled to fill the space between (and
+// scrolling where that would draw its text too small), a command strip with
+// Back and Exit at the bottom, and the menus, among them saving and printing
+// the reading; keys for the report's tabs and zoom, and a focus ring.
 #pragma once
 
 #include <QMainWindow>
