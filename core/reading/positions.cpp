@@ -1,6 +1,7 @@
 #include "reading/positions.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/position_text.h"
 
@@ -10,9 +11,9 @@ namespace {
 PositionRow RowOf(std::string_view body, double longitudeDeg, int house) {
     const int wholeDegrees = engine::WholeDegreesOf(longitudeDeg);
     const int minutes = static_cast<int>(std::floor(60.0 * (longitudeDeg - std::floor(longitudeDeg))));
-    const std::string degrees = std::to_string(wholeDegrees % 30);
-    const std::string twoDigitMinutes = (minutes < 10 ? "0" : "") + std::to_string(minutes);
-    return {body, engine::SignAbbreviation(wholeDegrees / 30), degrees + "\u00B0" + twoDigitMinutes + "\u2032", house};
+    char text[24];
+    std::snprintf(text, sizeof text, "%d\u00B0%02d\u2032", wholeDegrees % 30, minutes);
+    return {body, engine::SignAbbreviation(wholeDegrees / 30), text, house};
 }
 
 }  // namespace
