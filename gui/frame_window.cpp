@@ -162,6 +162,8 @@ FrameWindow::FrameWindow(UrlOpener& browser, QWidget* parent)
     reportScroll_->setWidgetResizable(false);
     SetColours(reportScroll_->viewport(), kWhite, kWorkspace);
     reportScroll_->setWidget(report_);
+    connect(reportScroll_->horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { centreAcross_ = false; });
     reportHolder_ = mdiArea_->addSubWindow(reportScroll_, Qt::SubWindow | Qt::FramelessWindowHint);
     reportHolder_->setObjectName(QStringLiteral("frmDisplayWindow"));
     reportHolder_->setWindowIcon(QGuiApplication::windowIcon());
@@ -325,13 +327,24 @@ void FrameWindow::fitReport() {
     const QScrollBar* across = reportScroll_->horizontalScrollBar();
     const QScrollBar* down = reportScroll_->verticalScrollBar();
     // Where the reader was, as shares of the scrolled lengths, kept across a new scale.
-    const double acrossShare = across->maximum() > 0 ? static_cast<double>(across->value()) / across->maximum() : 0.5;
+    // Across, the report stays centred (its tabs are in the middle) until
+    // the reader scrolls it that way.
+    const double acrossShare = centreAcross_ || across->maximum() == 0
+                                   ? 0.5
+                                   : static_cast<double>(across->value()) / across->maximum();
     const double downShare = down->maximum() > 0 ? static_cast<double>(down->value()) / down->maximum() : 0.0;
     report_->setScale(ReportScale());
     report_->adjustSize();
-    QCoreApplication::sendPostedEvents(reportScroll_, QEvent::LayoutRequest);
-    reportScroll_->horizontalScrollBar()->setValue(static_cast<int>(std::lround(acrossShare * across->maximum())));
-    reportScroll_->verticalScrollBar()->setValue(static_cast<int>(std::lround(downShare * down->maximum())));
+    const auto restore = [this, acrossShare, downShare] {
+        QScrollBar* nowAcross = reportScroll_->horizontalScrollBar();
+        QScrollBar* nowDown = reportScroll_->verticalScrollBar();
+        nowAcross->setValue(static_cast<int>(std::lround(acrossShare * nowAcross->maximum())));
+        nowDown->setValue(static_cast<int>(std::lround(downShare * nowDown->maximum())));
+    };
+    restore();
+    // Again once the scroll bars have their new lengths (a hidden report is
+    // laid out when shown).
+    QMetaObject::invokeMethod(this, restore, Qt::QueuedConnection);
 }
 
 void FrameWindow::resizeEvent(QResizeEvent* event) {

@@ -139,6 +139,7 @@ private:
     ReportWindow* report_;
     QPointer<FocusRing> focusRing_;
     double zoom_ = 1.0;
+    bool centreAcross_ = true;  // until the reader scrolls across
     QWidget* bannerStrip_;
     QWidget* nameStrip_;
     QWidget* commandStrip_;
