@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "reading/report_fields.h"
+#include "reading/sun_sign.h"
 
 namespace starwise::cli {
 namespace {
@@ -93,7 +94,7 @@ void Styled(Writer& w, reading::BlockKind kind, std::string_view text) {
     Key(w, "bold");
     w.Bool(look.bold);
     Field(w, "colour", look.colourName);
-    Field(w, "control", "RTBHouseDesc");
+    Field(w, "control", reading::kRunningTextControl);
     if (look.pointSize) {
         Key(w, "point_size");
         w.Int(*look.pointSize);
@@ -162,15 +163,15 @@ void ReportPieces(Writer& w, const reading::Reading& reading) {
 }
 
 void ReadingFields(Writer& w, const reading::Reading& reading) {
-    Field(w, "sun_sign", reading.sunSign);
+    Field(w, "sun_sign", reading.sunSign ? reading::SignName(*reading.sunSign) : std::string_view{});
     Key(w, "sun_cusp");
     if (reading.sunCusp) {
         w.StartObject();
         Field(w, "sun_position", reading.sunCusp->sunPosition);
         Key(w, "signs");
         w.StartArray();
-        String(w, reading.sunCusp->earlierSign);
-        String(w, reading.sunCusp->laterSign);
+        String(w, reading::SignName(reading.sunCusp->earlierSign));
+        String(w, reading::SignName(reading.sunCusp->laterSign));
         w.EndArray();
         w.EndObject();
     } else {

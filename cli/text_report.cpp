@@ -88,15 +88,15 @@ void AppendTextReport(const reading::Reading& reading, bool colour, std::string&
             first = false;
         }
     };
-    w.Heading("Sun Sign");
+    w.Heading(reading::kSunSignCaption);
     group(reading::FieldGroup::SunSign, reading.sunCusp ? reading::SunCuspLine(*reading.sunCusp) : std::string{});
     w.Text("\n");
-    w.Heading("Karma Profile");
+    w.Heading(reading::kKarmaProfileCaption);
     w.Text(content::kNodeAxisExplanation);
     w.Text("\n\n");
     group(reading::FieldGroup::NorthNode);
     group(reading::FieldGroup::SouthNode);
-    w.Heading("Planets in House");
+    w.Heading(reading::kRunningTextCaption);
     w.Blocks(reading.RunningText());
     w.EndStyles();
     if (const std::string notice = reading::FailedStepsNotice(reading); !notice.empty()) {

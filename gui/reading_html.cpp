@@ -286,7 +286,7 @@ private:
     }
 
     void SunSign() {
-        PartHeading(QStringLiteral("Sun Sign"), true);
+        PartHeading(FromUtf8(reading::kSunSignCaption), true);
         out_ += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>\n");
         FieldGroup(reading::FieldGroup::SunSign, r_.sunCusp ? Html(reading::SunCuspLine(*r_.sunCusp)) : QString());
         out_ += QStringLiteral("</td>\n<td align=\"right\" width=\"%1\">").arg(kSignPicturePx + 10);
@@ -298,7 +298,7 @@ private:
     void SignPicture() {
         const QString resource = SignPictureResource(r_.sunSignProfile);
         if (resource.isEmpty()) return;
-        const QString alt = Html(r_.sunSign) + QStringLiteral(" picture");
+        const QString alt = Html(r_.sunSignProfile->sign) + QStringLiteral(" picture");
         if (figures_ == FigureMarkup::Inline) {
             const QByteArray svg = ResourceData(resource.toStdString());
             if (svg.isEmpty()) return;
@@ -322,7 +322,7 @@ private:
     }
 
     void KarmaProfile() {
-        PartHeading(QStringLiteral("Karma Profile"), false);
+        PartHeading(FromUtf8(reading::kKarmaProfileCaption), false);
         out_ += QStringLiteral("<p>") + Html(content::kNodeAxisExplanation) + QStringLiteral("</p>\n");
         Node(QStringLiteral("North Node"), content::kNorthNodeExplanation, reading::FieldGroup::NorthNode);
         Node(QStringLiteral("South Node"), content::kSouthNodeExplanation, reading::FieldGroup::SouthNode);
@@ -333,19 +333,20 @@ private:
     // the next (a heading, a title, a lead-in line) as a heading element with
     // no space below it, which the pages keep with what follows.
     void RunningText() {
-        PartHeading(QStringLiteral("Planets in House"), false);
+        PartHeading(FromUtf8(reading::kRunningTextCaption), false);
         const std::vector<reading::ReportBlock> blocks = r_.RunningText();
         double pointSize = reading::kRunningTextPointSize;
         QString runOn;  // labels waiting for the block they run into
         for (const reading::ReportBlock& block : blocks) {
             const reading::BlockLook& look = reading::LookOf(block.kind);
             if (look.pointSize) pointSize = *look.pointSize;
+            // Escaped as they are: a label's last space parts it from its text.
             QString text;
             if (block.items.empty()) {
-                text = Html(block.text);
+                text = FromUtf8(block.text).toHtmlEscaped();
             } else {
                 QStringList items;
-                for (const std::string& item : block.items) items << Html(item);
+                for (const std::string& item : block.items) items << FromUtf8(item).toHtmlEscaped();
                 text = items.join(QStringLiteral("<br/>"));
             }
             const QString span = QStringLiteral("<span style=\"font-size: %1pt; color: %2; font-weight: %3\">")

@@ -207,7 +207,7 @@ void ReportWindow::setScale(double factor) {
 void ReportWindow::createSunSignTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabSunSign"));
-    tabs_->addTab(page, QStringLiteral("Sun Sign"));
+    tabs_->addTab(page, FromUtf8(reading::kSunSignCaption));
 
     QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
     sunSignFrame_ = frame;
@@ -217,41 +217,69 @@ void ReportWindow::createSunSignTab() {
     signPicture_->setGeometry(TwipsRect(6360, 300, 2700, 2700));
     signPicture_->setAlignment(Qt::AlignCenter);
 
-    // Caption and value pairs down the left of the frame.
+    // Caption and value pairs down the left of the frame, one row per value
+    // field of the group in the table's order; the designed rows keep their
+    // caption labels' names and their values' small offsets.
     struct Pair {
         reading::FieldId field;
         const char* captionName;
-        int captionTop;
-        int valueTop;
+        int valueOffset;  // twips below the caption's top
     };
     using enum reading::FieldId;
-    const Pair pairs[] = {
-        {SunSign, "Label15", 360, 360},       {Element, "Label11", 864, 900},  {BirthStone, "Label27", 1368, 1395},
-        {LuckyNumber, "Label23", 1872, 1890}, {LuckyDay, "Label21", 2376, 2385}, {Compatibility, "Label17", 2880, 2880},
+    constexpr Pair kDesigned[] = {
+        {SunSign, "Label15", 0},       {Element, "Label11", 36}, {BirthStone, "Label27", 27},
+        {LuckyNumber, "Label23", 18}, {LuckyDay, "Label21", 9},  {Compatibility, "Label17", 0},
     };
-    for (const Pair& pair : pairs) {
-        QLabel* caption = MakeLabel(pair.captionName, Caption(pair.field), frame,
-                                    TwipsRect(240, pair.captionTop, 1620, 300), kCaptionLook);
-        QLabel* value = MakeLabel(reading::FieldOf(pair.field).control, QString(), frame,
-                                  TwipsRect(1920, pair.valueTop, 4320, 480), kValueLook);
+    constexpr int kFirstRowTop = 360;
+    constexpr int kRowStep = 504;
+    int row = 0;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group != reading::FieldGroup::SunSign ||
+            (field.kind != reading::FieldKind::Sign && field.kind != reading::FieldKind::Value)) {
+            continue;
+        }
+        const auto designed = std::find_if(std::begin(kDesigned), std::end(kDesigned),
+                                           [&](const Pair& pair) { return pair.field == field.id; });
+        const bool known = designed != std::end(kDesigned);
+        const int top = kFirstRowTop + kRowStep * row++;
+        const std::string captionName = known ? designed->captionName : std::string{field.control} + "Caption";
+        QLabel* caption = MakeLabel(captionName, FromUtf8(field.caption), frame, TwipsRect(240, top, 1620, 300),
+                                    kCaptionLook);
+        QLabel* value = MakeLabel(field.control, QString(), frame,
+                                  TwipsRect(1920, top + (known ? designed->valueOffset : 0), 4320, 480), kValueLook);
         value->setWordWrap(true);
         KeepClearOf(caption, value);
-        labels_[static_cast<std::size_t>(pair.field)] = value;
+        if (field.kind == reading::FieldKind::Sign) {
+            value->setFont(UiFont(9.75, true));
+            SetColours(value, kOrange);
+        }
+        labels_[static_cast<std::size_t>(field.id)] = value;
     }
-    QLabel* sunSign = labels_[static_cast<std::size_t>(SunSign)];
-    sunSign->setFont(UiFont(9.75, true));
-    SetColours(sunSign, kOrange);
 
-    struct Box {
-        reading::FieldId field;
-        const char* captionName;
-        int top;
-    };
-    for (const Box& box : {Box{PositiveTraits, "Label13", 3360}, Box{NegativeTraits, "Label10", 5160}}) {
-        MakeLabel(box.captionName, Caption(box.field), frame, TwipsRect(240, box.top, 3000, 300), kCaptionLook);
-        boxes_[static_cast<std::size_t>(box.field)] =
-            MakeTextBox(reading::FieldOf(box.field).control, frame, TwipsRect(240, box.top + 360, 8895, 1305),
-                        kWhite, kDarkGreen, false);
+    // The paragraphs share what the rows leave of the frame, each under its
+    // caption: with the six designed rows, two boxes of 1305 twips.
+    constexpr int kDesignedRows = 6;
+    constexpr int kBoxesTop = 3360;
+    constexpr int kBoxesBottom = 6825;
+    constexpr int kCaptionToBox = 360;
+    constexpr int kBoxGap = 135;
+    std::vector<const reading::ReportField*> paragraphs;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group == reading::FieldGroup::SunSign && field.kind == reading::FieldKind::Paragraph) {
+            paragraphs.push_back(&field);
+        }
+    }
+    const int count = static_cast<int>(paragraphs.size());
+    int top = kBoxesTop + kRowStep * std::max(row - kDesignedRows, 0);
+    const int boxHeight = count == 0 ? 0 : (kBoxesBottom - top - count * kCaptionToBox - (count - 1) * kBoxGap) / count;
+    for (const reading::ReportField* field : paragraphs) {
+        const std::string captionName = field->id == PositiveTraits   ? "Label13"
+                                        : field->id == NegativeTraits ? "Label10"
+                                                                      : std::string{field->control} + "Caption";
+        MakeLabel(captionName, FromUtf8(field->caption), frame, TwipsRect(240, top, 3000, 300), kCaptionLook);
+        boxes_[static_cast<std::size_t>(field->id)] = MakeTextBox(
+            field->control, frame, TwipsRect(240, top + kCaptionToBox, 8895, boxHeight), kWhite, kDarkGreen, false);
+        top += kCaptionToBox + boxHeight + kBoxGap;
     }
 }
 
@@ -261,7 +289,7 @@ void ReportWindow::createStarwiseTab() {
     tabs_->addTab(page, QStringLiteral("Starwise"));
 
     QGroupBox* karmaProfile =
-        MakeFrame("Frame1", QStringLiteral("Karma Profile"), page, OnTab(120, 360, 9255, 4575), 8.25);
+        MakeFrame("Frame1", FromUtf8(reading::kKarmaProfileCaption), page, OnTab(120, 360, 9255, 4575), 8.25);
     QLabel* axisExplanation = MakeLabel("Label1", FromUtf8(content::kNodeAxisExplanation), karmaProfile,
                                         TwipsRect(120, 240, 9015, 855), {8.25, false, false, kWhite});
     axisExplanation->setWordWrap(true);
@@ -281,9 +309,9 @@ void ReportWindow::createStarwiseTab() {
     }
 
     QGroupBox* houses =
-        MakeFrame("Frame3", QStringLiteral("Planets in House"), page, OnTab(120, 5040, 9255, 2295), 8.25);
+        MakeFrame("Frame3", FromUtf8(reading::kRunningTextCaption), page, OnTab(120, 5040, 9255, 2295), 8.25);
     runningText_ = new QTextEdit(houses);
-    runningText_->setObjectName(QStringLiteral("RTBHouseDesc"));
+    runningText_->setObjectName(FromUtf8(reading::kRunningTextControl));
     runningText_->setReadOnly(true);
     runningText_->setAcceptRichText(false);
     runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -104,12 +104,12 @@ Reading RunReading(const entry::EntryFormValues& form) {
     RunStep(Step::SunSign, failed, [&] {
         const auto sign = SunSignOf(form.monthPosition, form.dayPosition);
         if (!sign) return;
-        reading.sunSign = *sign;
+        reading.sunSign = sign;
         reading.sunSignProfile = SunSignProfileOf(*sign);
     });
     RunStep(Step::SunCusp, failed, [&] {
-        if (!reading.sunSign.empty()) {
-            reading.sunCusp = SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, reading.sunSign);
+        if (reading.sunSign) {
+            reading.sunCusp = SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, *reading.sunSign);
         }
     });
     RunStep(Step::Nodes, failed, [&] { reading.nodeRow = NodeRowOf(Needed(reading.chart).northNodeDeg); });

@@ -32,8 +32,9 @@ struct Reading {
     std::optional<engine::Instant> instant;
     std::optional<engine::NatalChart> chart;
 
-    // Sun sign by calendar date; empty when the date names none.
-    std::string sunSign;
+    // Sun sign by calendar date, 0 (Aries) .. 11 (Pisces); none when the
+    // date names none.
+    std::optional<int> sunSign;
     const content::SunSignProfileRow* sunSignProfile = nullptr;  // static table row, or none
     std::optional<SunCusp> sunCusp;  // the Sun at birth stands in a neighbour of the date's sign
 

@@ -19,7 +19,7 @@ std::string NodeColumn(const Reading& r) {
     return r.nodeRow ? std::string{r.nodeRow->*column} : std::string{};
 }
 
-std::string ReadSunSign(const Reading& r) { return r.sunSign; }
+std::string ReadSunSign(const Reading& r) { return r.sunSign ? std::string{SignName(*r.sunSign)} : std::string{}; }
 std::string ReadPositiveTraits(const Reading& r) {
     return r.sunSignProfile ? PositiveTraitsOf(*r.sunSignProfile) : std::string{};
 }

@@ -64,6 +64,16 @@ extern const std::array<ReportField, kFieldCount> kReportFields;
 
 constexpr const ReportField& FieldOf(FieldId id) { return kReportFields[static_cast<std::size_t>(id)]; }
 
+// The captions of the report's parts: the Sun-sign profile, the Karma
+// Profile of the two nodes, and the running text.
+inline constexpr std::string_view kSunSignCaption = "Sun Sign";
+inline constexpr std::string_view kKarmaProfileCaption = "Karma Profile";
+inline constexpr std::string_view kRunningTextCaption = "Planets in House";
+
+// objectName of the report window's box that shows the running text (the
+// blocks of Reading::RunningText).
+inline constexpr std::string_view kRunningTextControl = "RTBHouseDesc";
+
 // How a kind of running-text block looks, in every renderer.
 struct BlockLook {
     BlockKind kind;

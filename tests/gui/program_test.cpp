@@ -146,7 +146,7 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
     const content::SunSignProfileRow& profile = *r.sunSignProfile;
     const content::NodeRow& node = *r.nodeRow;
     const std::pair<const char*, QString> kShown[] = {
-        {"lblSunSign", Q(r.sunSign)},
+        {"lblSunSign", Q(reading::SignName(*r.sunSign))},
         {"lblSunSignElement", Q(profile.element)},
         {"lblSunSignNumber", Q(profile.luckyNumber)},
         {"lblSunSignDay", Q(profile.luckyDay)},
