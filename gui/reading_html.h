@@ -12,7 +12,7 @@
 
 #include "chart/wheel_layout.h"
 #include "content/sun_signs.h"
-#include "engine/birth_data.h"
+#include "entry/birth_input.h"
 #include "reading/reading.h"
 
 namespace starwise::gui {
@@ -42,8 +42,8 @@ QString ReadingHtml(const reading::Reading& reading, FigureMarkup figures);
 // outlines so it needs no font where it is shown.
 QByteArray WheelSvg(const WheelChart& chart, int sizePx);
 
-// "15 July 1980"; empty when the date was not captured.
-QString BirthDateText(const engine::BirthData& birth);
+// "15 July 1980"; empty when the date is no calendar date.
+QString BirthDateText(const entry::BirthInput& birth);
 
 // Resource path of a Sun-sign profile's picture; empty when none.
 QString SignPictureResource(const content::SunSignProfileRow* profile);

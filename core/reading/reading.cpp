@@ -3,7 +3,6 @@
 #include <exception>
 #include <stdexcept>
 
-#include "entry/capture.h"
 #include "entry/zones.h"
 #include "reading/house_section.h"
 #include "reading/node_reading.h"
@@ -45,6 +44,12 @@ const T& Needed(const std::optional<T>& value) {
     return *value;
 }
 
+// The offset of a row with its box, or the exact offset.
+std::optional<int> UtcOffsetSecondsOf(const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return entry::ZoneRowUtcOffsetSeconds(*row);
+    return std::get<entry::ExactOffset>(zone).utcOffsetSeconds;
+}
+
 }  // namespace
 
 bool Reading::Failed(Step step) const {
@@ -72,25 +77,25 @@ std::string FailedStepsNotice(const Reading& reading) {
     return notice;
 }
 
-Reading RunReading(const entry::EntryFormValues& form) {
+Reading RunReading(const entry::BirthInput& birth) {
     Reading reading;
+    reading.birth = birth;
     std::vector<StepFailure>& failed = reading.failures;
-    reading.zonePosition = form.zonePosition;
 
-    std::optional<bool> zoneKnown;
     RunStep(Step::Zone, failed, [&] {
-        entry::ZoneCalculation(form.zonePosition, reading.zone);
-        zoneKnown = true;
+        reading.utcOffsetSeconds = UtcOffsetSecondsOf(birth.zone);
+        if (!reading.utcOffsetSeconds) throw std::out_of_range("no time zone at that list position");
     });
-    RunStep(Step::Capture, failed, [&] { entry::CaptureBirthData(form, reading.zone, reading.birth); });
+    std::optional<engine::BirthMoment> moment;
     RunStep(Step::Instant, failed, [&] {
-        Needed(zoneKnown);
-        reading.instant = engine::InstantOf(reading.birth, reading.zone);
+        moment = engine::BirthMoment{birth.localDate, birth.localMinutes, Needed(reading.utcOffsetSeconds),
+                                     birth.longitudeDeg, birth.latitudeDeg};
+        reading.instant = engine::InstantOf(*moment);
     });
     std::optional<double> ascendantDeg;
     std::optional<double> moonDeg;
     RunStep(Step::Ascendant, failed,
-            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), reading.birth); });
+            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), Needed(moment)); });
     RunStep(Step::Moon, failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
     RunStep(Step::Chart, failed, [&] {
         reading.chart = engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg));
@@ -102,7 +107,8 @@ Reading RunReading(const entry::EntryFormValues& form) {
         reading.houses = std::move(placement);
     });
     RunStep(Step::SunSign, failed, [&] {
-        const auto sign = SunSignOf(form.monthPosition, form.dayPosition);
+        const auto sign = SunSignOf(static_cast<int>(unsigned{birth.localDate.month()}) - 1,
+                                    static_cast<int>(unsigned{birth.localDate.day()}) - 1);
         if (!sign) return;
         reading.sunSign = sign;
         reading.sunSignProfile = SunSignProfileOf(*sign);

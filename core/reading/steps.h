@@ -11,7 +11,7 @@ namespace starwise::reading {
 
 // In the order RunReading takes them.
 enum class Step {
-    Zone, Capture, Instant, Ascendant, Moon, Chart, Houses, SunSign, SunCusp, Nodes, Aspects, VoidOfCourse,
+    Zone, Instant, Ascendant, Moon, Chart, Houses, SunSign, SunCusp, Nodes, Aspects, VoidOfCourse,
 };
 
 struct StepRow {
@@ -19,9 +19,8 @@ struct StepRow {
     std::string_view name;  // as the JSON's "failed_steps" and the notices name it
 };
 
-inline constexpr std::array<StepRow, 12> kSteps{{
+inline constexpr std::array<StepRow, 11> kSteps{{
     {Step::Zone, "zone"},
-    {Step::Capture, "capture"},
     {Step::Instant, "instant"},
     {Step::Ascendant, "ascendant"},
     {Step::Moon, "moon"},

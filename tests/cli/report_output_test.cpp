@@ -19,8 +19,8 @@ using namespace starwise;
 
 // Pune, 15 July 1980, 06:30 Indian time.
 reading::Reading WholeReading() {
-    const auto form = entry::ParseCaseLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name ASHA");
-    return reading::RunReading(std::get<entry::EntryFormValues>(form));
+    const auto birth = entry::BirthInputOfLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name ASHA");
+    return reading::RunReading(std::get<entry::BirthInput>(birth));
 }
 
 reading::Reading WithoutNodes(reading::Reading reading) {

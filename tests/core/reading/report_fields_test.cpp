@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "entry/zones.h"
 #include "reading/report_fields.h"
 
 namespace {
@@ -13,10 +14,8 @@ using namespace starwise;
 
 // 15 July 1980, 06:30 Greenwich Mean Time, at 0:00 E, 0:00 N.
 reading::Reading WholeReading() {
-    return reading::RunReading({.nameText = "Ada", .monthPosition = 6, .dayPosition = 14, .dayText = "15",
-                                .yearText = "1980", .hourText = "6", .minuteText = "30", .longitudeDegreesText = "0",
-                                .longitudeMinutesText = "0", .latitudeDegreesText = "0", .latitudeMinutesText = "0",
-                                .zonePosition = 29});
+    return reading::RunReading({.name = "Ada", .localDate = std::chrono::year{1980} / 7 / 15, .localMinutes = 6 * 60 + 30,
+                                .zone = entry::ZoneRowChoice{entry::kGreenwichZonePosition, false}, .placeLabel = {}});
 }
 
 TEST(ReportFields, OneRowPerFieldInItsPlaceEachWithItsOwnControl) {
