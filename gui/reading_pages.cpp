@@ -166,10 +166,6 @@ std::vector<int> PagesToPaint(int pageCount, const PageSelection& selection) {
 }
 
 int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device, const PageSelection& selection) {
-    QPainter painter;
-    if (!painter.begin(&device)) return 0;
-    painter.setRenderHint(QPainter::Antialiasing);
-
     QTextDocument document;
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     layout->setPaintDevice(&device);
@@ -201,8 +197,15 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
     KeepHeadingsWithText(document, layoutPageHeight);
     const int pages = document.pageCount();
+    // Laid out before painting starts, so a selection of no page prints
+    // nothing, not a blank sheet.
+    const std::vector<int> selected = PagesToPaint(pages, selection);
+    if (selected.empty()) return pages;
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
     bool firstPainted = true;
-    for (const int number : PagesToPaint(pages, selection)) {
+    for (const int number : selected) {
         if (!firstPainted) device.newPage();
         firstPainted = false;
         const int page = number - 1;
