@@ -4,7 +4,6 @@
 #include <QEvent>
 
 #include "gui/entry_window.h"
-#include "entry/form_input.h"
 #include "entry/messages.h"
 #include "gui/report_window.h"
 #include "reading/reading.h"
@@ -52,7 +51,7 @@ FrameWindow* Application::LoadFrame() {
 
 void Application::Read() {
     if (ended_ || !form_) return;
-    const auto birth = entry::BirthInputOfForm(form_->Values());
+    const auto birth = form_->Birth();
     if (const auto* refused = std::get_if<entry::FormMessage>(&birth)) {
         messages_.Show(form_, refused->text, refused->icon);
         return;

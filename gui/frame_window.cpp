@@ -387,6 +387,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FrameWindow::showReading(const reading::Reading& reading) {
     reading_ = reading;
+    setWindowTitle(ReadingWindowTitle(reading.birth.name));
     report_->showReading(reading);
     for (QAction* action : {savePdfAction_, saveHtmlAction_, printAction_}) action->setEnabled(true);
 }

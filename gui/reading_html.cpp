@@ -121,6 +121,7 @@ private:
                     "p { margin-top: 0px; margin-bottom: 8px; line-height: 135%; }\n"
                     "p.figure { line-height: 100%; margin-top: 6px; margin-bottom: 4px; }\n"
                     "p.kicker { font-size: 9pt; font-weight: bold; color: %4; margin-bottom: 0px; }\n"
+                    "p.birth { font-weight: bold; margin-bottom: 6px; }\n"
                     "p.note { color: %4; font-style: italic; }\n"
                     "p.failed { color: #a00000; font-weight: bold; }\n"
                     "p.legend { font-size: 8.5pt; color: %4; }\n"
@@ -152,6 +153,11 @@ private:
         const auto* row = std::get_if<entry::ZoneRowChoice>(&b.zone);
         out_ += QStringLiteral("<p class=\"kicker\">STARWISE NATAL READING</p>\n<h1>") + Html(b.name) +
                 QStringLiteral("</h1>\n");
+        // Whose reading it is, with the place and the zone or offset used.
+        for (const reading::ReportField& field : reading::kReportFields) {
+            if (field.group != reading::FieldGroup::Birth) continue;
+            out_ += QStringLiteral("<p class=\"birth\">") + Html(field.read(r_)) + QStringLiteral("</p>\n");
+        }
         const QString time = BirthDateText(b).isEmpty() ? QString() : TwoDigits(b.localMinutes / 60) + ':' + TwoDigits(b.localMinutes % 60);
         const std::pair<QString, QString> fields[] = {
             {QStringLiteral("Date of birth"), BirthDateText(b)},
@@ -317,14 +323,10 @@ private:
             const QByteArray svg = ResourceData(resource.toStdString());
             if (svg.isEmpty()) return;
             out_ += QStringLiteral("<img class=\"picture\" src=\"data:image/svg+xml;base64,%1\" width=\"%2\" height=\"%2\" alt=\"%3\"/>")
-                        .arg(QString::fromLatin1(svg.toBase64()))
-                        .arg(kSignPicturePx)
-                        .arg(alt);
+                        .arg(QString::fromLatin1(svg.toBase64()), QString::number(kSignPicturePx), alt);
         } else {
             out_ += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%2\" alt=\"%3\"/>")
-                        .arg(kSignFigure)
-                        .arg(kSignPicturePx)
-                        .arg(alt);
+                        .arg(kSignFigure, QString::number(kSignPicturePx), alt);
         }
     }
 

@@ -212,9 +212,24 @@ void ReportWindow::createSunSignTab() {
     QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
     sunSignFrame_ = frame;
 
+    // Whose reading it is, across the top of the frame: what was entered,
+    // the place and the zone or offset used. The rest of the tab stands
+    // below it.
+    constexpr int kBirthTop = 300;
+    constexpr int kBirthLineHeight = 480;  // two lines of the value look
+    int below = 0;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group != reading::FieldGroup::Birth) continue;
+        QLabel* line = MakeLabel(field.control, QString(), frame,
+                                 TwipsRect(240, kBirthTop + below, 8895, kBirthLineHeight), kValueLook);
+        line->setWordWrap(true);
+        labels_[static_cast<std::size_t>(field.id)] = line;
+        below += kBirthLineHeight;
+    }
+
     signPicture_ = new QLabel(frame);
     signPicture_->setObjectName(Name(reading::FieldId::SignPicture));
-    signPicture_->setGeometry(TwipsRect(6360, 300, 2700, 2700));
+    signPicture_->setGeometry(TwipsRect(6360, 300 + below, 2700, 2700));
     signPicture_->setAlignment(Qt::AlignCenter);
 
     // Caption and value pairs down the left of the frame, one row per value
@@ -241,7 +256,7 @@ void ReportWindow::createSunSignTab() {
         const auto designed = std::find_if(std::begin(kDesigned), std::end(kDesigned),
                                            [&](const Pair& pair) { return pair.field == field.id; });
         const bool known = designed != std::end(kDesigned);
-        const int top = kFirstRowTop + kRowStep * row++;
+        const int top = kFirstRowTop + below + kRowStep * row++;
         const std::string captionName = known ? designed->captionName : std::string{field.control} + "Caption";
         QLabel* caption = MakeLabel(captionName, FromUtf8(field.caption), frame, TwipsRect(240, top, 1620, 300),
                                     kCaptionLook);
@@ -270,7 +285,7 @@ void ReportWindow::createSunSignTab() {
         }
     }
     const int count = static_cast<int>(paragraphs.size());
-    int top = kBoxesTop + kRowStep * std::max(row - kDesignedRows, 0);
+    int top = kBoxesTop + below + kRowStep * std::max(row - kDesignedRows, 0);
     const int boxHeight = count == 0 ? 0 : (kBoxesBottom - top - count * kCaptionToBox - (count - 1) * kBoxGap) / count;
     for (const reading::ReportField* field : paragraphs) {
         const std::string captionName = field->id == PositiveTraits   ? "Label13"
@@ -410,6 +425,7 @@ void ReportWindow::showEvent(QShowEvent* event) {
 }
 
 void ReportWindow::showReading(const reading::Reading& reading) {
+    setWindowTitle(ReadingWindowTitle(reading.birth.name));
     // Every field from its row: a part the reading does not hold shows empty.
     for (const reading::ReportField& field : reading::kReportFields) {
         const auto at = static_cast<std::size_t>(field.id);

@@ -30,17 +30,6 @@ LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinute
             localMinutes % kMinutesPerHour};
 }
 
-std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const entry::ZoneRowChoice& chosen) {
-    std::vector<std::string> warnings;
-    if (const ZoneAgreement agreement = CheckZoneChoice(moment, chosen); !agreement.agrees) {
-        warnings.push_back(agreement.message);
-        if (!match.choice) warnings.push_back(match.message);
-    }
-    if (auto twice = DoubleDaylightSavingWarning(chosen)) warnings.push_back(std::move(*twice));
-    return warnings;
-}
-
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
     auto checkedOrRefused = entry::CheckBirthFlags(flags);
     if (auto* refused = std::get_if<std::string>(&checkedOrRefused)) return std::move(*refused);
@@ -55,42 +44,49 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     birth.latitudeDeg = checked.latitudeDeg.value_or(place.latitudeDeg);
     birth.placeLabel = PlaceLabel(place);
 
-    auto looked = LookUpZoneMoment(place.timeZone, LocalMinuteOf(birth.localDate, birth.localMinutes));
-    if (const auto* error = std::get_if<ZoneHistoryError>(&looked)) return error->message;
-    ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
-    ZoneRowMatch match = MatchZoneRow(moment);
+    // The zone follows the place, as in the entry form, until a flag sets it.
+    Place located = place;
+    located.longitudeDeg = birth.longitudeDeg;
+    located.latitudeDeg = birth.latitudeDeg;
+    PlaceZoneState state;
+    state.SetMoment(LocalMinuteOf(birth.localDate, birth.localMinutes));
+    state.ChoosePlace(located);
+    if (!state.Moment()) return state.Line().summary;
+    const ZoneMoment& moment = *state.Moment();
 
-    std::vector<std::string> warnings;
     if (checked.zonePosition) {
         // A given row takes the database's box, except a row that already
         // names a daylight time: that would count daylight saving twice.
         const bool tick = checked.daylightSaving.value_or(moment.daylightAheadOfStandard &&
                                                           !RowNamesDaylightTime(*checked.zonePosition));
-        birth.zone = entry::ZoneRowChoice{*checked.zonePosition, tick};
-    } else if (!checked.utcOffsetSeconds) {
-        birth.zone = ZoneForMoment(moment, birth.longitudeDeg);
-        if (auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone); row && checked.daylightSaving) {
-            row->daylightSaving = *checked.daylightSaving;
-        } else if (!row && checked.daylightSaving && *checked.daylightSaving != moment.daylightAheadOfStandard) {
+        state.SetZoneByHand(entry::ZoneRowChoice{*checked.zonePosition, tick});
+    } else if (checked.utcOffsetSeconds) {
+        state.SetZoneByHand(birth.zone);
+    } else if (checked.daylightSaving) {
+        if (std::holds_alternative<entry::ZoneRowChoice>(state.Zone())) {
+            // A given box keeps the meaning of its hour: the row is the
+            // standard one the box is added to (Eastern Standard Time rather
+            // than Eastern Daylight Time, which the database's "EDT" names).
+            entry::ZoneRowChoice row = std::get<entry::ZoneRowChoice>(state.Zone());
+            if (const ZoneRowMatch standard = MatchZoneRow(moment, false); standard.choice) row = *standard.choice;
+            row.daylightSaving = *checked.daylightSaving;
+            state.SetZoneByHand(row);
+        } else if (*checked.daylightSaving != moment.daylightAheadOfStandard) {
             return std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} + " contradicts the time zone database (" +
                    ZoneSummary(place.name, moment) + ") and the time zone list has no row for that offset: give " +
                    "--zone or --utc-offset instead";
         }
     }
+    birth.zone = state.Zone();
 
-    PlaceZoneCheck check{place, moment, match, CheckBirthZone(moment, birth.zone), ZoneSummary(place.name, moment) + ".",
-                         false};
+    PlaceZoneCheck check{place, moment, MatchZoneRow(moment), CheckBirthZone(moment, birth.zone, birth.longitudeDeg),
+                         ZoneSummary(place.name, moment) + ".", false};
     check.message += " The reading uses " + ZoneText(birth.zone, place.name);
     if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
         check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
     }
     check.message += ".";
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone)) {
-        warnings = ZoneChoiceWarnings(moment, match, *row);
-    } else if (!check.agreement.agrees) {
-        warnings.push_back(check.agreement.message);
-    }
-    for (const std::string& warning : warnings) {
+    for (const std::string& warning : state.Line().warnings) {
         check.message += " " + warning;
         check.hasWarnings = true;
     }

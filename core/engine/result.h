@@ -1,6 +1,5 @@
 // The core's error convention: a value together with the status of the work
-// that made it, after the pattern of a result record that carries its own
-// status field (as Astronomy Engine's astro_*_t records do). A caller reads
+// that made it, one record that carries its own status field. A caller reads
 // the status before the value; a failed result's value is its type's empty
 // value and its detail says why in words.
 #pragma once

@@ -16,8 +16,23 @@ struct MissingPart : std::logic_error {
     MissingPart() : std::logic_error("a part it needs could not be worked out") {}
 };
 
-// Runs one step; a failure skips the rest of it and is recorded with the
-// status its kind of exception stands for. The step writes its part of the
+// Thrown by ValueOf: a result that failed, with its status.
+struct FailedResult : std::runtime_error {
+    FailedResult(engine::Status s, const std::string& detail) : std::runtime_error(detail), status(s) {}
+    engine::Status status;
+};
+
+// The value of a result that is Ok; ends the step with the result's status
+// otherwise.
+template <typename T>
+T ValueOf(engine::Result<T> result) {
+    if (!result.Ok()) throw FailedResult(result.status, result.detail);
+    return std::move(result.value);
+}
+
+// Runs one step; a failure skips the rest of it and is recorded with its
+// result's status, or the status its kind of exception stands for (the
+// engine's functions throw). The step writes its part of the
 // reading only at its end, so a failed step leaves that part empty.
 template <typename Work>
 void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
@@ -25,6 +40,8 @@ void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
         work();
     } catch (const MissingPart& missing) {
         failures.push_back({step, engine::Status::Missing, missing.what()});
+    } catch (const FailedResult& failed) {
+        failures.push_back({step, failed.status, failed.what()});
     } catch (const std::out_of_range& e) {
         failures.push_back({step, engine::Status::OutOfRange, e.what()});
     } catch (const std::domain_error& e) {
@@ -115,10 +132,10 @@ Reading RunReading(const entry::BirthInput& birth) {
     });
     RunStep(Step::SunCusp, failed, [&] {
         if (reading.sunSign) {
-            reading.sunCusp = SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, *reading.sunSign);
+            reading.sunCusp = ValueOf(SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, *reading.sunSign));
         }
     });
-    RunStep(Step::Nodes, failed, [&] { reading.nodeRow = NodeRowOf(Needed(reading.chart).northNodeDeg); });
+    RunStep(Step::Nodes, failed, [&] { reading.nodeRow = ValueOf(NodeRowOf(Needed(reading.chart).northNodeDeg)); });
     RunStep(Step::Aspects, failed, [&] {
         AspectPairs pairs = FindAspects(Needed(reading.chart));
         reading.aspectSection = AspectSection(pairs);

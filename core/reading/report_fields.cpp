@@ -1,5 +1,6 @@
 #include "reading/report_fields.h"
 
+#include "reading/birth_header.h"
 #include "reading/node_reading.h"
 #include "reading/sun_sign.h"
 
@@ -32,6 +33,10 @@ std::string ReadAscendant(const Reading& r) {
     return r.chart ? r.chart->bodies[engine::kAscendant].positionText : std::string{};
 }
 
+// A reading made from a birth (a default Reading holds none).
+bool HasBirth(const Reading& r) { return r.birth.localDate.ok(); }
+std::string ReadBirth(const Reading& r) { return HasBirth(r) ? BirthHeaderText(r.birth) : std::string{}; }
+
 bool SunSignRead(const Reading& r) { return !r.Failed(Step::SunSign); }
 bool HasProfile(const Reading& r) { return r.sunSignProfile != nullptr; }
 bool HasNodes(const Reading& r) { return r.nodeRow != nullptr; }
@@ -43,6 +48,7 @@ using enum FieldKind;
 }  // namespace
 
 const std::array<ReportField, kFieldCount> kReportFields{{
+    {Birth, "", "lblBirth", Value, FieldGroup::Birth, &ReadBirth, &HasBirth, -1},
     {SunSign, "Your Sun Sign", "lblSunSign", Sign, FieldGroup::SunSign, &ReadSunSign, &SunSignRead, 0},
     {Element, "Element", "lblSunSignElement", Value, FieldGroup::SunSign, &ProfileColumn<&Profile::element>,
      &HasProfile, 1},

@@ -21,6 +21,7 @@ namespace starwise::reading {
 
 // Where in the report a field stands.
 enum class FieldGroup {
+    Birth,      // whose reading it is, above the Sun-sign profile
     SunSign,    // the Sun-sign profile
     NorthNode,  // the Karma Profile's north node
     SouthNode,  // the Karma Profile's south node
@@ -36,10 +37,10 @@ enum class FieldKind {
 };
 
 enum class FieldId {
-    SunSign, Element, BirthStone, LuckyNumber, LuckyDay, Compatibility, PositiveTraits, NegativeTraits,
+    Birth, SunSign, Element, BirthStone, LuckyNumber, LuckyDay, Compatibility, PositiveTraits, NegativeTraits,
     SignPicture, NorthSign, NorthKeywords, NorthDescription, SouthSign, SouthKeywords, SouthDescription, Ascendant,
 };
-inline constexpr int kFieldCount = 16;
+inline constexpr int kFieldCount = 17;
 
 struct ReportField {
     FieldId id;

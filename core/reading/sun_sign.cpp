@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 
 #include "content/sun_signs.h"
 #include "engine/position_text.h"
@@ -48,17 +47,18 @@ std::optional<int> SunSignOf(int monthPosition, int dayPosition) {
     return dayPosition + 1 <= row.lastDayOfFirstSign ? row.firstSign : row.secondSign;
 }
 
-std::optional<SunCusp> SunCuspOf(double sunLongitudeDeg, int dateSign) {
+engine::Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign) {
+    using Cusp = engine::Result<std::optional<SunCusp>>;
     if (!(sunLongitudeDeg >= 0.0 && sunLongitudeDeg < 360.0)) {
-        throw std::domain_error("Sun longitude outside [0, 360)");
+        return Cusp::Failed(engine::Status::OutOfRange, "the Sun's longitude is outside [0, 360)");
     }
     // Whole degrees first, as the position text takes its sign.
     const int sunSign = static_cast<int>(std::floor(sunLongitudeDeg)) / 30;
-    if (dateSign < 0 || dateSign >= kSignCount || dateSign == sunSign) return std::nullopt;
+    if (dateSign < 0 || dateSign >= kSignCount || dateSign == sunSign) return Cusp::Of(std::nullopt);
     std::string position = engine::ShortPositionOf(sunLongitudeDeg);
-    if ((sunSign + 1) % kSignCount == dateSign) return SunCusp{std::move(position), sunSign, dateSign};
-    if ((dateSign + 1) % kSignCount == sunSign) return SunCusp{std::move(position), dateSign, sunSign};
-    return std::nullopt;
+    if ((sunSign + 1) % kSignCount == dateSign) return Cusp::Of(SunCusp{std::move(position), sunSign, dateSign});
+    if ((dateSign + 1) % kSignCount == sunSign) return Cusp::Of(SunCusp{std::move(position), dateSign, sunSign});
+    return Cusp::Of(std::nullopt);
 }
 
 const content::SunSignProfileRow* SunSignProfileOf(int sign) {

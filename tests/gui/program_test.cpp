@@ -24,6 +24,7 @@
 #include "gui/report_window.h"
 #include "reading/node_reading.h"
 #include "entry/form_input.h"
+#include "reading/birth_header.h"
 #include "reading/reading.h"
 #include "reading/sun_sign.h"
 #include "gui/application.h"
@@ -142,11 +143,12 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 
 // The frame shows exactly the core's reading of the form as it stands.
 void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
-    const reading::Reading r = reading::RunReading(std::get<entry::BirthInput>(entry::BirthInputOfForm(form->Values())));
+    const reading::Reading r = reading::RunReading(std::get<entry::BirthInput>(form->Birth()));
     QVERIFY2(r.failures.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
     const content::SunSignProfileRow& profile = *r.sunSignProfile;
     const content::NodeRow& node = *r.nodeRow;
     const std::pair<const char*, QString> kShown[] = {
+        {"lblBirth", Q(reading::BirthHeaderText(r.birth))},
         {"lblSunSign", Q(reading::SignName(*r.sunSign))},
         {"lblSunSignElement", Q(profile.element)},
         {"lblSunSignNumber", Q(profile.luckyNumber)},
@@ -163,6 +165,11 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
         {"txtSouthDesc", Q(reading::SouthDescriptionOf(node))},
     };
     for (const auto& [control, text] : kShown) QCOMPARE(ShownIn(frame, control), text);
+    // Whose reading it is: the name in the titles of the frame and the report.
+    const QWidget* report = frame->Report();
+    for (const QWidget* window : {static_cast<const QWidget*>(frame), report}) {
+        QVERIFY2(window->windowTitle().startsWith(Q(r.birth.name) + " - "), qPrintable(window->windowTitle()));
+    }
     QCOMPARE(Find<QGroupBox>(frame, "Frame4")->title(),
              r.sunCusp ? Q(reading::SunCuspLine(*r.sunCusp)) : QString());
     const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");

@@ -23,6 +23,7 @@
 #include "gui/reading_html.h"
 #include "gui/reading_wheel.h"
 #include "gui_test_support.h"
+#include "reading/birth_header.h"
 #include "reading/node_reading.h"
 #include "reading/sun_sign.h"
 
@@ -50,7 +51,9 @@ QString Words(QString text) { return text.replace(QStringLiteral("\r\n"), QStrin
 
 // The report's texts in the order the document must hold them.
 QStringList ExpectedTexts(const reading::Reading& r) {
-    QStringList texts{QStringLiteral("Sun Sign"), Q(reading::SignName(*r.sunSign))};
+    // Whose reading it is comes first, with the zone used.
+    QStringList texts{Q(reading::BirthHeaderText(r.birth)), QStringLiteral("Sun Sign"),
+                      Q(reading::SignName(*r.sunSign))};
     if (r.sunCusp) texts << Q(reading::SunCuspLine(*r.sunCusp));
     texts << Q(r.sunSignProfile->element) << Q(r.sunSignProfile->birthStone) << Q(r.sunSignProfile->luckyNumber)
           << Q(r.sunSignProfile->luckyDay) << Q(r.sunSignProfile->compatibleSigns)

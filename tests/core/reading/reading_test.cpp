@@ -37,7 +37,7 @@ TEST(RunReading, EveryPartFromTheOneChart) {
     EXPECT_EQ(r.sunSign, 3) << "Cancer";
     ASSERT_NE(r.sunSignProfile, nullptr);
     EXPECT_EQ(r.sunSignProfile->sign, "Cancer");
-    EXPECT_EQ(r.nodeRow, reading::NodeRowOf(r.chart->northNodeDeg));
+    EXPECT_EQ(r.nodeRow, reading::NodeRowOf(r.chart->northNodeDeg).value);
     EXPECT_EQ(r.voidOfCourseBodies, reading::VoidOfCourseBodies(*r.chart));
 
     // The running text: houses, then aspects, then void of course.
