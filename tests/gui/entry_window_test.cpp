@@ -408,8 +408,8 @@ void EntryWindowTest::disagreementAndItsOneClickFix() {
     QVERIFY(PickZone(f, "Greenwich"));
     QCOMPARE(ZoneState(f), QStringLiteral(
         "Greenwich Mean Time,GMT,0.0 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving\n"
-        "Greenwich Mean Time without daylight saving gives UTC+0, but Pune kept Indian Time without daylight saving, "
-        "UTC+5:30, on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
+        "Greenwich Mean Time without daylight saving gives UTC+0, but the time zone database gives UTC+5:30 (no "
+        "daylight saving) for Asia/Kolkata on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
     QTest::mouseClick(f.Get<QPushButton>("cmdUseSuggestedZone"), Qt::LeftButton);
     QCOMPARE(ZoneState(f), QStringLiteral("Indian Time, IST, +5.3 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no "
                                           "daylight saving"));
