@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cstdio>
 
 #include "people/file_replace.h"
 
@@ -38,10 +36,16 @@ AafImport ImportAafFile(PeopleStore& store, const std::string& path) {
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxAafBytes) {
         return fail("\"" + path + "\" is larger than 160 MB; it is not read. Nothing was imported.");
     }
-    std::ifstream in(path, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad() || !in.eof()) {
-        return fail("Could not read \"" + path + "\" to its end. Nothing was imported.");
+    std::string text;
+    {
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        if (!in) return fail("Could not read \"" + path + "\" (" + std::strerror(errno) + "). Nothing was imported.");
+        char buffer[65536];
+        std::size_t count = 0;
+        while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, count);
+        const bool failed = std::ferror(in) != 0;
+        std::fclose(in);
+        if (failed) return fail("Could not read \"" + path + "\" to its end. Nothing was imported.");
     }
     AafReading reading = ReadAaf(text);
     report.peopleRead = reading.records.size();
