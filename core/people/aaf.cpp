@@ -1,6 +1,7 @@
 #include "people/aaf.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -18,6 +19,23 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr double kJulianDayToleranceDays = 1.0 / 1440.0;  // one minute
 constexpr int kMaxOffsetSeconds = 16 * 3600;
 constexpr std::size_t kProblemTextBytes = 80;
+constexpr double kArcSecondDeg = 1.0 / 3600.0;
+
+// Our own chunk, which other programs skip: the coordinates in degrees as
+// stored (B93 has whole seconds of arc at best) and where an exact offset came
+// from, "#STARWISE:18.519569999999998,73.855350000000001,tz-database". It is
+// used only where it agrees with the record's #B93 line.
+constexpr std::string_view kExactChunk = "STARWISE";
+
+struct SourceWord {
+    entry::OffsetSource source;
+    std::string_view word;
+};
+constexpr std::array<SourceWord, 3> kSourceWords{{
+    {entry::OffsetSource::Given, "given"},
+    {entry::OffsetSource::TimeZoneDatabase, "tz-database"},
+    {entry::OffsetSource::LocalMeanTime, "local-mean-time"},
+}};
 
 // White space as the C and POSIX locales define it, ignored around fields.
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
@@ -188,6 +206,7 @@ struct RawRecord {
     const Chunk* a93 = nullptr;
     const Chunk* b93 = nullptr;
     const Chunk* znam = nullptr;
+    const Chunk* exact = nullptr;  // #STARWISE
     std::vector<const Chunk*> comments;
 };
 
@@ -319,6 +338,24 @@ void ReadRecord(const RawRecord& raw, AafReading& reading) {
             }
         }
     }
+    if (raw.exact) {
+        const auto fields = SplitFields(raw.exact->data);
+        double latitudeDeg = 0.0;
+        double longitudeDeg = 0.0;
+        const bool numbers = fields.size() == 3 &&
+                             std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(), latitudeDeg).ec == std::errc{} &&
+                             std::from_chars(fields[1].data(), fields[1].data() + fields[1].size(), longitudeDeg).ec == std::errc{};
+        if (numbers && std::abs(latitudeDeg - birth.latitudeDeg) <= kArcSecondDeg &&
+            std::abs(longitudeDeg - birth.longitudeDeg) <= kArcSecondDeg) {
+            birth.latitudeDeg = latitudeDeg;
+            birth.longitudeDeg = longitudeDeg;
+        }
+        auto* exact = std::get_if<entry::ExactOffset>(&birth.zone);
+        for (const SourceWord& source : kSourceWords) {
+            const bool agrees = (source.source == entry::OffsetSource::LocalMeanTime) == localMeanTime;
+            if (numbers && exact && agrees && fields[2] == source.word) exact->source = source.source;
+        }
+    }
     if (!IsUnknown(b[0])) {
         double julianDay = 0.0;
         const auto [end, error] = std::from_chars(b[0].data(), b[0].data() + b[0].size(), julianDay);
@@ -443,8 +480,8 @@ AafReading ReadAaf(std::string_view input) {
     std::vector<RawRecord> records;
     for (const Chunk& chunk : chunks) {
         if (chunk.id == "A93") {
-            records.push_back({&chunk, nullptr, nullptr, {}});
-        } else if (chunk.id == "B93" || chunk.id == "ZNAM" || chunk.id == "COM") {
+            records.push_back({&chunk, nullptr, nullptr, nullptr, {}});
+        } else if (chunk.id == "B93" || chunk.id == "ZNAM" || chunk.id == "COM" || chunk.id == kExactChunk) {
             if (records.empty()) {
                 reading.problems.push_back({chunk.lineNumber, Cut(chunk.lineText), "#" + chunk.id + " before the first #A93 line"});
                 continue;
@@ -452,10 +489,13 @@ AafReading ReadAaf(std::string_view input) {
             RawRecord& record = records.back();
             if (chunk.id == "COM") {
                 record.comments.push_back(&chunk);
-            } else if ((chunk.id == "B93" ? record.b93 : record.znam) != nullptr) {
-                reading.problems.push_back({chunk.lineNumber, Cut(chunk.lineText), "a second #" + chunk.id + " line in one record"});
             } else {
-                (chunk.id == "B93" ? record.b93 : record.znam) = &chunk;
+                const Chunk*& slot = chunk.id == "B93" ? record.b93 : chunk.id == "ZNAM" ? record.znam : record.exact;
+                if (slot != nullptr) {
+                    reading.problems.push_back({chunk.lineNumber, Cut(chunk.lineText), "a second #" + chunk.id + " line in one record"});
+                } else {
+                    slot = &chunk;
+                }
             }
         }
         // Other chunks (#SRC, #LPOS, ..., "#:" comments) carry nothing a birth needs.
@@ -518,6 +558,15 @@ AafWriting WriteAaf(const std::vector<PersonEntry>& people) {
         writing.text += std::string{"#B93:"} + julianDay + "," + CoordinateText(birth.latitudeDeg, 'n', 's') + "," +
                         CoordinateText(birth.longitudeDeg, 'e', 'w') + "," + zone + "," + daylight + "\n";
         if (!zoneName.empty()) writing.text += "#ZNAM:" + zoneName + "\n";
+        const auto* exact = std::get_if<entry::ExactOffset>(&birth.zone);
+        std::string_view sourceWord = "row";
+        for (const SourceWord& source : kSourceWords) {
+            if (exact && exact->source == source.source) sourceWord = source.word;
+        }
+        char exactLine[96];
+        std::snprintf(exactLine, sizeof exactLine, "#%s:%.17g,%.17g,%s\n", std::string{kExactChunk}.c_str(),
+                      birth.latitudeDeg, birth.longitudeDeg, std::string{sourceWord}.c_str());
+        writing.text += exactLine;
         if (!person.note.empty()) {
             // Continuation lines must not start with '#', which would open a chunk.
             writing.text += "#COM:";

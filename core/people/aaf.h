@@ -8,9 +8,10 @@
 // "AAF-Definition, Stand 1.11.2005" (astrowissen.de/aaf/aaf97/AAFX0030.HTM
 // and AAFX0031.HTM).
 //
-// Read: #A93, #B93, #ZNAM (the zone's abbreviation) and #COM (a note, with
-// its continuation lines); other chunks and "#:" comments are skipped.
-// Written: the same four chunks.
+// Read: #A93, #B93, #ZNAM (the zone's abbreviation), #COM (a note, with its
+// continuation lines) and our own #STARWISE (the coordinates as stored, and
+// where an exact offset came from); other chunks and "#:" comments are
+// skipped. Written: the same five chunks.
 #pragma once
 
 #include <string>

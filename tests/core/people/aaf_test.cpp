@@ -121,9 +121,9 @@ std::vector<PersonEntry> VariedPeople() {
     people[0].name = "ASHA KULKARNI";  // a zone row with the daylight tick
     people[0].birth = {"", year{1980} / month{7} / day{15}, 6 * 60 + 30, 18 + 31 / 60.0, 73 + 51 / 60.0,
                        entry::ZoneRowChoice{27, true}, "Pune, Maharashtra, India"};
-    people[1].name = "Ringo";  // one word; Nepal's exact offset; a note of several lines
-    people[1].birth = {"", year{1990} / month{12} / day{31}, 23 * 60 + 59, 27 + 42 / 60.0, 85 + 19 / 60.0,
-                       entry::ExactOffset{5 * 3600 + 45 * 60, entry::OffsetSource::Given}, "Kathmandu, Nepal"};
+    people[1].name = "Ringo";  // one word; an atlas place's degrees; Nepal's offset; a note of several lines
+    people[1].birth = {"", year{1990} / month{12} / day{31}, 23 * 60 + 59, 27.70169, 85.3206,
+                       entry::ExactOffset{5 * 3600 + 45 * 60, entry::OffsetSource::TimeZoneDatabase}, "Kathmandu, Nepal"};
     people[1].note = "first line\n#not a chunk\n\nafter a blank line";
     people[2].name = "Mary Ann Smith";  // west and south, local mean time with seconds
     people[2].birth = {"", year{1901} / month{1} / day{1}, 0, -(33 + 52 / 60.0), -(151 + 12 / 60.0),
@@ -150,8 +150,8 @@ TEST(AafWrite, OurRecordsReadBackTheSame) {
         EXPECT_EQ(actual.note, expected.note);
         EXPECT_EQ(actual.birth.localDate, expected.birth.localDate);
         EXPECT_EQ(actual.birth.localMinutes, expected.birth.localMinutes);
-        EXPECT_NEAR(actual.birth.latitudeDeg, expected.birth.latitudeDeg, kCoordinateToleranceDeg);
-        EXPECT_NEAR(actual.birth.longitudeDeg, expected.birth.longitudeDeg, kCoordinateToleranceDeg);
+        EXPECT_EQ(actual.birth.latitudeDeg, expected.birth.latitudeDeg) << "the same double, through #STARWISE";
+        EXPECT_EQ(actual.birth.longitudeDeg, expected.birth.longitudeDeg);
         EXPECT_TRUE(actual.birth.zone == expected.birth.zone) << writing.text;
         EXPECT_EQ(actual.birth.placeLabel, expected.birth.placeLabel);
     }
