@@ -308,8 +308,12 @@ std::string BirthProblem(const entry::BirthInput& birth) {
     return {};
 }
 
-PeopleStore::PeopleStore(std::string path, sqlite3* db, int schemaVersion, StoreResult writeRefusal)
-    : path_(std::move(path)), db_(db), schemaVersion_(schemaVersion), writeRefusal_(std::move(writeRefusal)) {}
+PeopleStore::PeopleStore(std::string path, sqlite3* db, int schemaVersion, StoreResult writeRefusal, int busyTimeoutMs)
+    : path_(std::move(path)),
+      db_(db),
+      schemaVersion_(schemaVersion),
+      writeRefusal_(std::move(writeRefusal)),
+      busyTimeoutMs_(busyTimeoutMs) {}
 
 PeopleStore::~PeopleStore() { sqlite3_close_v2(db_); }
 
@@ -331,9 +335,11 @@ OpenedStore PeopleStore::Open(const std::string& path, StoreOptions options) {
         return {nullptr, StoreResult::Fail(StoreStatus::NotFound, "The people file " + file +
                                                                       " does not exist yet: no one has been saved.")};
     }
-    if (!exists) {
+    if (!exists && !fs::is_directory(FolderOf(path))) {
+        // A new folder for personal data is the owner's alone (as the XDG
+        // rules ask of the folders they name).
         std::error_code error;
-        fs::create_directories(FolderOf(path), error);
+        if (fs::create_directories(FolderOf(path), error)) fs::permissions(FolderOf(path), fs::perms::owner_all, error);
         if (error) {
             return {nullptr, StoreResult::Fail(StoreStatus::Failed, "Could not create the folder \"" + FolderOf(path) +
                                                                         "\" for the people file (" + error.message() +
@@ -408,7 +414,7 @@ OpenedStore PeopleStore::Open(const std::string& path, StoreOptions options) {
                 std::to_string(version) + "; this program knows versions up to " + std::to_string(kSchemaVersion) +
                 "). The list is shown, but no one can be saved, changed or deleted; use the newer Starwise or "
                 "another people file.");
-        return {std::unique_ptr<PeopleStore>(new PeopleStore(path, db.release(), version, newer)), newer};
+        return {std::unique_ptr<PeopleStore>(new PeopleStore(path, db.release(), version, newer, options.busyTimeoutMs)), newer};
     }
 
     if (writable) {
@@ -445,7 +451,7 @@ OpenedStore PeopleStore::Open(const std::string& path, StoreOptions options) {
             version = step.toVersion;
         }
     }
-    return {std::unique_ptr<PeopleStore>(new PeopleStore(path, db.release(), version, refusal)), refusal};
+    return {std::unique_ptr<PeopleStore>(new PeopleStore(path, db.release(), version, refusal, options.busyTimeoutMs)), refusal};
 }
 
 StoreResult PeopleStore::CheckWritable() const { return writeRefusal_; }
@@ -525,7 +531,7 @@ StoreAnswer<std::vector<std::int64_t>> PeopleStore::AddAll(const std::vector<Per
     }
     const std::string doing = entries.size() == 1 ? "save the person" : "save the people";
     int rc = Exec(db_, "BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK) return {ErrorOf(db_, rc, path_, doing, 1), {}};
+    if (rc != SQLITE_OK) return {ErrorOf(db_, rc, path_, doing, busyTimeoutMs_), {}};
     const std::int64_t now = NowUnixMs();
     {
         Statement insert{db_,
@@ -560,7 +566,7 @@ StoreResult PeopleStore::Change(std::int64_t id, std::string_view sql, std::stri
         }
     }
     int rc = Exec(db_, "BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK) return ErrorOf(db_, rc, path_, "change the person", 1);
+    if (rc != SQLITE_OK) return ErrorOf(db_, rc, path_, "change the person", busyTimeoutMs_);
     int changed = 0;
     {
         Statement statement{db_, sql};

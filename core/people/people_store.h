@@ -84,7 +84,7 @@ public:
     StoreResult MarkUsed(std::int64_t id);
 
 private:
-    PeopleStore(std::string path, sqlite3* db, int schemaVersion, StoreResult writeRefusal);
+    PeopleStore(std::string path, sqlite3* db, int schemaVersion, StoreResult writeRefusal, int busyTimeoutMs);
     StoreResult CheckWritable() const;
     StoreResult Change(std::int64_t id, std::string_view sql, std::string_view nameOrEmpty, const PersonEntry* entry);
 
@@ -92,6 +92,7 @@ private:
     sqlite3* db_ = nullptr;
     int schemaVersion_ = 0;
     StoreResult writeRefusal_;  // Ok when writes are allowed
+    int busyTimeoutMs_ = 0;
 };
 
 // Checks a birth before it is stored: a valid date in 1901..2050, minutes
