@@ -24,6 +24,7 @@ add_library(starwise_gui STATIC
   gui/reading_document.cpp
   gui/document_dialogs.cpp
   gui/command_line.cpp
+  gui/people_panel.cpp
   gui/pictures/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)
