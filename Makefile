@@ -18,7 +18,12 @@ PACKAGES := cmake g++ make pkg-config python3 \
             fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils
 
 # The birth `make run` reads on a machine without a display.
-SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
+RUN_SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
+# The birth whose PDF `make screenshots` draws page 1 of.
+PDF_SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name "ASHA KULKARNI"
+# How the Release build is configured (`make build`, `make accuracy`).
+RELEASE_CONFIGURE := cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DSTARWISE_BUILD_BENCH=ON \
+                     -DSTARWISE_HARDEN=ON -DSTARWISE_WERROR=$(WERROR)
 
 .PHONY: deps build run test bench accuracy screenshots fuzz random-births package clean
 
@@ -43,8 +48,7 @@ deps:
 
 # The Release build the package is made from, with Debian's hardening flags.
 build: deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DSTARWISE_BUILD_BENCH=ON \
-	  -DSTARWISE_HARDEN=ON -DSTARWISE_WERROR=$(WERROR)
+	$(RELEASE_CONFIGURE)
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 
 # Starts the desktop program. Without a display no window can open, so it
@@ -54,8 +58,8 @@ run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then exec $(RELEASE_DIR)/starwise; fi; \
 	echo "No display here (DISPLAY and WAYLAND_DISPLAY are not set), so the window cannot open."; \
 	echo "A sample reading from the command-line tool instead:"; \
-	echo; echo "$$ $(RELEASE_DIR)/starwise-cli $(SAMPLE_BIRTH)"; \
-	$(RELEASE_DIR)/starwise-cli $(SAMPLE_BIRTH) || exit $$?; \
+	echo; echo "$$ $(RELEASE_DIR)/starwise-cli $(RUN_SAMPLE_BIRTH)"; \
+	$(RELEASE_DIR)/starwise-cli $(RUN_SAMPLE_BIRTH) || exit $$?; \
 	echo; \
 	echo "That was a sample reading from starwise-cli: there is no display here for the window."; \
 	echo "To open the window: run 'make run' from a terminal in a desktop session (or over ssh -X)."; \
@@ -80,9 +84,11 @@ bench: build
 
 # The engine against ERFA over 10,000 random births: per body the mean, 95th
 # percentile and largest error, and how often the sign or whole degree differs.
-accuracy: deps $(RELEASE_DIR)/CMakeCache.txt
+# tools/accuracy is built whenever ERFA is found, tests on or off.
+accuracy: deps
+	$(RELEASE_CONFIGURE)
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target starwise-accuracy
-	$(RELEASE_DIR)/tests/accuracy/starwise-accuracy 10000
+	$(RELEASE_DIR)/tools/accuracy/starwise-accuracy 10000
 
 # Debian package of the desktop program and the command-line tool, checked by
 # lintian: an error or a warning fails the target; info and pedantic notes are
@@ -98,10 +104,9 @@ package: build
 	echo "Package: $$deb"
 
 # The windows, the chart wheel, and the first page of the sample reading's PDF.
-SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name "ASHA KULKARNI"
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots
-	$(RELEASE_DIR)/starwise --pdf $(BUILD)/sample-reading.pdf $(SAMPLE_BIRTH)
+	$(RELEASE_DIR)/starwise --pdf $(BUILD)/sample-reading.pdf $(PDF_SAMPLE_BIRTH)
 	pdftoppm -png -r 60 -f 1 -l 1 -singlefile $(BUILD)/sample-reading.pdf docs/screenshots/reading-pdf-page1
 
 clean:

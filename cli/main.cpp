@@ -16,12 +16,13 @@
 #include "atlas/places.h"
 #include "entry/zones.h"
 #include "reading/reading.h"
+#include "starwise/version.h"
 
 namespace {
 
 constexpr int kRefused = 2;
 constexpr int kNotWritten = 1;  // standard output could not be written (disk full, closed pipe)
-constexpr std::string_view kVersion = "starwise-cli 1.15";
+constexpr std::string_view kVersion = "starwise-cli " STARWISE_VERSION;
 constexpr std::size_t kFlushBytes = 1 << 16;  // batch output is written in blocks of about this size
 constexpr std::size_t kMaxPlacesListed = 50;  // --find-place lists at most this many
 

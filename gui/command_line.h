@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "entry/entry_form.h"
+#include "starwise/version.h"
 
 namespace starwise::gui {
 
-inline constexpr std::string_view kVersionLine = "starwise 1.15";
+inline constexpr std::string_view kVersionLine = "starwise " STARWISE_VERSION;
 
 // What one run of the program does.
 struct CommandLine {

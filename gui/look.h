@@ -9,12 +9,14 @@
 #include <QString>
 #include <string_view>
 
+#include "starwise/version.h"
+
 class QWidget;
 
 namespace starwise::gui {
 
 // Caption of every window.
-inline constexpr std::string_view kWindowCaption = "Starwise v1.15";
+inline constexpr std::string_view kWindowCaption = "Starwise v" STARWISE_VERSION;
 
 inline const QColor kDarkGreen{0, 64, 0};
 inline const QColor kOrange{255, 128, 0};

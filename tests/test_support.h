@@ -2,10 +2,13 @@
 #pragma once
 
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/natal_chart.h"
 #include "engine/position_text.h"
@@ -16,6 +19,23 @@ namespace starwise::test {
 inline double AngleDiffDeg(double a, double b) {
     double diff = std::fmod(std::abs(a - b), 360.0);
     return diff > 180.0 ? 360.0 - diff : diff;
+}
+
+// The rows of tests/data/<fileName>, a comma-separated table with a header
+// line (each file's source is named in its README beside it), as numbers.
+inline std::vector<std::vector<double>> ReadNumberTable(std::string_view fileName) {
+    const std::string path = std::string{STARWISE_TEST_DATA_DIR} + "/" + std::string{fileName};
+    std::ifstream file{path};
+    std::string line;
+    if (!std::getline(file, line)) throw std::runtime_error("cannot read " + path);
+    std::vector<std::vector<double>> rows;
+    while (std::getline(file, line)) {
+        std::vector<double> row;
+        std::istringstream fields{line};
+        for (std::string field; std::getline(fields, field, ',');) row.push_back(std::stod(field));
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 // Fixed seed: the "random" properties are reproducible run to run.

@@ -7,8 +7,8 @@
 namespace starwise::engine {
 
 constexpr std::array<LunarLongitudeTerm, kLunarTerms> kLunarLongitudeTerms{{
-    {2, 0, -1, 0, 1.274027, false},
     {0, 0, 1, 0, 6.288774, false},
+    {2, 0, -1, 0, 1.274027, false},
     {2, 0, 0, 0, 0.658314, false},
     {0, 0, 2, 0, 0.213618, false},
     {0, 1, 0, 0, -0.185116, true},

@@ -48,7 +48,7 @@ double JulianDayNumber(int month, int day, int year) {
     const double m = 12.0 * (year + 4800) + month - 3;
     double j = day + std::floor((365.0 * m + 7.0 + 2.0 * (m - 12.0 * std::floor(m / 12.0))) / 12.0) +
                std::floor(m / 48.0) - 32083.0;
-    if (j > 2299171.0) {
+    if (j >= 2299171.0) {  // the Julian count of 15 October 1582, the first Gregorian date
         j += std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
     }
     return j;

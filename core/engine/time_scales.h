@@ -29,8 +29,14 @@ struct UniversalDateTime {
 UniversalDateTime UniversalDateTimeOf(const BirthData& birth, const ZoneOffset& zone);
 
 // Julian day number (a whole number, the day count at noon) of a calendar
-// date: the Julian-calendar count, with the Gregorian correction for every
-// count above 2299171 (after 15 October 1582).
+// date, in the calendar in force on it: the Julian calendar up to Thursday
+// 4 October 1582 (JDN 2299160), the Gregorian from Friday 15 October 1582
+// (JDN 2299161), the next day. The date is first counted in the Julian
+// calendar; a count of 2299171 or more (15 October 1582 or later) takes the
+// Gregorian correction. The ten dates 5 to 14 October 1582 were never used;
+// they are read in the Julian calendar, as Meeus, Astronomical Algorithms,
+// 2nd ed., ch. 7 reads every date before 15 October 1582, and so give the
+// numbers of 15 to 24 October (2299161 to 2299170).
 // 1 January 2000 -> 2451545.
 double JulianDayNumber(int month, int day, int year);
 

@@ -28,6 +28,7 @@
 #include "gui/filtered_line_edit.h"
 #include "gui/entry_window.h"
 #include "gui_test_support.h"
+#include "starwise/version.h"
 
 using namespace starwise::gui;
 using namespace starwise::gui::testing;
@@ -140,7 +141,7 @@ private slots:
 
 void EntryWindowTest::loadStateInTabOrder() {
     Fixture f;
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Starwise v1.15"));
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Starwise v" STARWISE_VERSION));
     QCOMPARE(FocusName(f.form.get()), QStringLiteral("txtName"));
     // Tab order: the longitude degrees and the zone come after the buttons. A doubled ampersand shows as one "&" and makes no shortcut.
     const QStringList expected{

@@ -121,7 +121,7 @@ def main():
         check(missing_value.returncode == 2 and "--pdf needs a value" in missing_value.stderr,
               f"--pdf alone: status {missing_value.returncode}, stderr {missing_value.stderr!r}")
     version = run([starwise, "--version"])
-    check(version.returncode == 0 and version.stdout == "starwise 1.15\n", f"--version printed {version.stdout!r}")
+    check(version.returncode == 0 and version.stdout == "starwise " + os.environ["STARWISE_VERSION"] + "\n", f"--version printed {version.stdout!r}")
     usage = run([starwise, "--help"])
     check(usage.returncode == 0 and usage.stdout.startswith("Usage: starwise") and "--pdf FILE" in usage.stdout,
           f"--help printed {usage.stdout[:80]!r}")

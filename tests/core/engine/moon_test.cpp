@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "test_support.h"
 
 namespace starwise::engine {
@@ -10,6 +12,8 @@ namespace {
 // The engine keeps the 25 largest terms and no additive terms of the full
 // series; 0.0046 degree measured at the published example.
 constexpr double kTruncatedSeriesToleranceDeg = 0.01;
+// Table 47.A gives the coefficients in millionths of a degree.
+constexpr double kCoefficientToleranceDeg = 5e-13;
 
 // J. Meeus, Astronomical Algorithms, 2nd ed. (1998), Example 47.a: the Moon
 // on 1992 April 12, 0h TD (T = -0.077221081451) at longitude 133.162655
@@ -23,21 +27,32 @@ TEST(MoonLongitude, MeeusExample47a) {
         << MoonLongitude(kCenturiesSinceJ2000);
 }
 
-TEST(MoonLongitude, ManyTurnsFromJ2000StillReduce) {
-    for (double t = -1.0; t <= 0.51; t += 0.0137) {
-        const double longitude = MoonLongitude(t);
-        SCOPED_TRACE(t);
-        EXPECT_GE(longitude, 0.0);
-        EXPECT_LT(longitude, 360.0);
-    }
-}
-
+// The engine's terms are the first rows of Meeus' Table 47.A
+// (tests/data/lunar_longitude_terms.csv), in its order, which for these rows
+// is that of decreasing amplitude; the first term left out is smaller than
+// every term kept. E multiplies exactly the terms in M (none has 2M).
 TEST(LunarLongitudeTerms, LargestTermsInOrder) {
-    // The second term is the equation of the centre, the largest of all.
-    EXPECT_DOUBLE_EQ(kLunarLongitudeTerms[1].coefficientDeg, 6.288774);
-    for (const LunarLongitudeTerm& term : kLunarLongitudeTerms) {
-        SCOPED_TRACE(term.coefficientDeg);
-        EXPECT_EQ(term.timesE, term.multipleOfM != 0);  // E multiplies exactly the terms in M
+    const auto table = test::ReadNumberTable("lunar_longitude_terms.csv");
+    ASSERT_EQ(table.size(), kLunarTerms + 1);
+    const double firstLeftOutDeg = table[kLunarTerms].at(4) * 1e-6;
+    for (std::size_t k = 0; k < kLunarTerms; ++k) {
+        const LunarLongitudeTerm& term = kLunarLongitudeTerms[k];
+        const auto& row = table[k];
+        SCOPED_TRACE(testing::Message() << "term " << k << ": engine " << term.multipleOfD << " "
+                                        << term.multipleOfM << " " << term.multipleOfMPrime << " "
+                                        << term.multipleOfF << " " << term.coefficientDeg << ", Table 47.A "
+                                        << row.at(0) << " " << row.at(1) << " " << row.at(2) << " " << row.at(3)
+                                        << " " << row.at(4) * 1e-6);
+        EXPECT_EQ(term.multipleOfD, row.at(0));
+        EXPECT_EQ(term.multipleOfM, row.at(1));
+        EXPECT_EQ(term.multipleOfMPrime, row.at(2));
+        EXPECT_EQ(term.multipleOfF, row.at(3));
+        EXPECT_NEAR(term.coefficientDeg, row.at(4) * 1e-6, kCoefficientToleranceDeg);
+        EXPECT_EQ(term.timesE, term.multipleOfM != 0);
+        EXPECT_GT(std::abs(term.coefficientDeg), std::abs(firstLeftOutDeg));
+        if (k > 0) {
+            EXPECT_LE(std::abs(term.coefficientDeg), std::abs(kLunarLongitudeTerms[k - 1].coefficientDeg));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "engine/angles.h"
 #include "engine/nodes.h"
@@ -12,11 +13,18 @@
 namespace starwise::engine {
 namespace {
 
-constexpr double kKeplerResidualToleranceRad = 1e-12;
-constexpr double kNodeToleranceDeg = 1e-6;
+// TrueAnomaly stops when Newton's step falls below 1e-12 rad, and the error
+// left is far smaller than that last step: the mean anomaly recovered from
+// the true one lies within it (6e-14 rad measured at e = 0.9, the worst).
+constexpr double kMeanAnomalyRoundTripRad = 1e-12;
+// The engine's mean node lags the IAU one by 0.078 degree at every date
+// (erfa_comparison_test measures it over 1901-2050).
+constexpr double kMeanNodeToleranceDeg = 0.085;
+// The south node is computed as north + 180: only rounding may differ.
+constexpr double kOppositeToleranceDeg = 1e-12;
 
 // Accuracy against an outside ephemeris is tested in erfa_comparison_test.
-TEST(PlanetLongitude, StaysInOneTurnOverTheWholeRange) {
+TEST(PlanetLongitudes, AllAtOnceEqualOneByOne) {
     auto random = test::TestRandom();
     std::uniform_real_distribution<double> days(-36160.0, 18628.0);  // 1901 .. 2050
     for (int i = 0; i < 3000; ++i) {
@@ -24,8 +32,6 @@ TEST(PlanetLongitude, StaysInOneTurnOverTheWholeRange) {
         const auto all = PlanetLongitudes(d);
         for (std::size_t row = 0; row < kElementRows; ++row) {
             SCOPED_TRACE(testing::Message() << "d=" << d << " " << kOrbitalElements[row].body);
-            EXPECT_GE(all[row], 0.0);
-            EXPECT_LT(all[row], 360.0);
             EXPECT_EQ(all[row], PlanetLongitude(row, d));  // the shared Earth changes nothing
         }
     }
@@ -40,12 +46,14 @@ TEST(TrueAnomaly, SolvesKeplersEquation) {
             const double nu = TrueAnomaly(m, e);
             SCOPED_TRACE(testing::Message() << "M=" << m << " e=" << e << " nu=" << nu);
             ASSERT_GE(nu, 0.0);
-            ASSERT_LT(nu, kTwoPi + 1e-12);
-            // Back from the true to the eccentric and mean anomaly.
+            ASSERT_LT(nu, kTwoPi);
+            // Back from the true to the eccentric anomaly (Meeus, Astronomical
+            // Algorithms, 2nd ed., formula 30.1), then Kepler's equation.
             const double ecc = 2.0 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(nu / 2));
             const double meanBack = ReduceRadians(ecc - e * std::sin(ecc));
-            EXPECT_NEAR(test::AngleDiffDeg(meanBack * kDegreesPerRadian, m * kDegreesPerRadian), 0.0,
-                        kKeplerResidualToleranceRad * 1e3 * kDegreesPerRadian);
+            const double errorRad = test::AngleDiffDeg(meanBack * kDegreesPerRadian, m * kDegreesPerRadian) *
+                                    kRadiansPerDegree;
+            EXPECT_LE(errorRad, kMeanAnomalyRoundTripRad) << "mean anomaly back " << meanBack;
         }
     }
 }
@@ -56,29 +64,35 @@ TEST(TrueAnomaly, EndsOnNonFiniteInput) {
     EXPECT_TRUE(std::isnan(TrueAnomaly(1.0, std::numeric_limits<double>::quiet_NaN())));
 }
 
-// N = 125.1228 - 0.0529538083 d degrees, reduced into [0, 360).
-TEST(LunarNodes, MeanNodeAndItsOpposite) {
-    const struct {
-        const char* what;
-        double daysSinceJ2000;
-        double expectedNorthDeg;
-    } cases[] = {
-        {"J2000", 0.0, 125.1228},
-        {"1980-07-15 06:30 UT", -7109.229166666667, 141.583558},
-        {"half a degree into Aries", 124.6228 / 0.0529538083, 0.5},
-        {"half a degree before Aries", 125.6228 / 0.0529538083, 359.5},
-        // N a hair below a whole turn must not come out as 360.
-        {"at the first point of Aries", 125.1228 / 0.0529538083 + 1e-9, 0.0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const LunarNodeLongitudes nodes = LunarNodes(c.daysSinceJ2000);
-        EXPECT_NEAR(test::AngleDiffDeg(nodes.northDeg, c.expectedNorthDeg), 0.0, kNodeToleranceDeg);
+// The mean node of Meeus, Astronomical Algorithms, 2nd ed., Example 22.a
+// (tests/data/mean_lunar_node.csv), taking TD for UT as the engine does.
+TEST(LunarNodes, MeeusExample22a) {
+    const auto rows = test::ReadNumberTable("mean_lunar_node.csv");
+    ASSERT_FALSE(rows.empty());
+    for (const auto& row : rows) {
+        const double days = row.at(0) - 2451545.0;
+        const LunarNodeLongitudes nodes = LunarNodes(days);
+        EXPECT_LE(test::AngleDiffDeg(nodes.northDeg, row.at(2)), kMeanNodeToleranceDeg)
+            << "JDE " << row.at(0) << ": expected " << row.at(2) << ", actual " << nodes.northDeg;
+    }
+}
+
+// Both nodes in [0, 360) and opposite, across the program's years and at
+// the day numbers that put the node a hair either side of 0 Aries.
+TEST(LunarNodes, InOneTurnAndOpposite) {
+    std::vector<double> days{125.1228 / 0.0529538083 + 1e-9, 125.1228 / 0.0529538083 - 1e-9,
+                             (125.1228 - 180.0) / 0.0529538083};
+    auto random = test::TestRandom();
+    std::uniform_real_distribution<double> anyDay(-36160.0, 18628.0);  // 1901 .. 2050
+    for (int i = 0; i < 1000; ++i) days.push_back(anyDay(random));
+    for (const double d : days) {
+        const LunarNodeLongitudes nodes = LunarNodes(d);
+        SCOPED_TRACE(testing::Message() << "d=" << d << " north " << nodes.northDeg << " south " << nodes.southDeg);
         EXPECT_GE(nodes.northDeg, 0.0);
         EXPECT_LT(nodes.northDeg, 360.0);
-        EXPECT_NEAR(test::AngleDiffDeg(nodes.southDeg, nodes.northDeg + 180.0), 0.0, kNodeToleranceDeg);
         EXPECT_GE(nodes.southDeg, 0.0);
         EXPECT_LT(nodes.southDeg, 360.0);
+        EXPECT_LE(std::abs(test::AngleDiffDeg(nodes.northDeg, nodes.southDeg) - 180.0), kOppositeToleranceDeg);
     }
 }
 
