@@ -4,9 +4,9 @@
 // daylight saving) and other chunks. Fields are separated by commas, "*"
 // stands for an unknown value, and white space around a field is ignored. The
 // format is described in "AAF Format Definition" (M. Garms, B. Happel, 3 Feb
-// 1997, English summary at astrowissen.de/aaf/eng/lib/aafspec2.htm) and
-// "AAF-Definition, Stand 1.11.2005" (astrowissen.de/aaf/aaf97/AAFX0030.HTM
-// and AAFX0031.HTM).
+// 1997; its English summary, section 2, "The basic structure of AAF data", on
+// astrowissen.de) and "AAF-Definition, Stand 1.11.2005" (the pages "Basisdaten
+// AAF-A" and "Exakte Daten AAF-B", astrowissen.de/aaf/aaf97/).
 //
 // Read: #A93, #B93, #ZNAM (the zone's abbreviation), #COM (a note, with its
 // continuation lines) and our own #STARWISE (the coordinates as stored, and

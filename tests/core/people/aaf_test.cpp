@@ -28,8 +28,9 @@ std::string Joined(const std::vector<AafLineProblem>& problems) {
     return text;
 }
 
-// The example records of "AAF Format Definition", section 2 (astrowissen.de/aaf/eng/lib/aafspec2.htm)
-// and "AAF-Definition, Stand 1.11.2005", Grundstruktur (astrowissen.de/aaf/aaf97/AAFX0023.HTM).
+// The example records of "AAF Format Definition", section 2, "The basic structure of AAF data"
+// (astrowissen.de, English summary), and of "AAF-Definition, Stand 1.11.2005", page "Die
+// Grundstruktur von AAF-Daten" (astrowissen.de/aaf/aaf97/AAFX0023.HTM).
 constexpr std::string_view kDefinitionExample =
     "#:========= AAF example file: ============\n"
     "#:1. record....\n"
