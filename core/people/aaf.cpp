@@ -191,8 +191,12 @@ std::string_view RowAbbreviation(const entry::ZoneRow& row) {
 
 int RowStandardOffsetSeconds(const entry::ZoneRow& row) { return -(row.zoneOffsetHours * 3600 + row.zoneOffsetMinutes * 60); }
 
+// The line's first kProblemTextBytes bytes, not cutting a UTF-8 character.
 std::string Cut(std::string_view line) {
-    return std::string{line.substr(0, kProblemTextBytes)} + (line.size() > kProblemTextBytes ? "..." : "");
+    if (line.size() <= kProblemTextBytes) return std::string{line};
+    std::size_t end = kProblemTextBytes;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xc0) == 0x80) --end;
+    return std::string{line.substr(0, end)} + "...";
 }
 
 struct Chunk {
