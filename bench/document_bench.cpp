@@ -22,8 +22,8 @@ const QStringList kFlags{"--date", "1980-07-15", "--time", "06:30", "--zone", "2
                          "--lon",  "74:00W",     "--lat",  "40:43N", "--name", "ADA"};
 
 reading::Reading SampleReading() {
-    const auto form = entry::ParseCaseLine(kFlags.join(QLatin1Char(' ')).toStdString());
-    return reading::RunReading(std::get<entry::EntryFormValues>(form));
+    const auto birth = entry::BirthInputOfLine(kFlags.join(QLatin1Char(' ')).toStdString());
+    return reading::RunReading(std::get<entry::BirthInput>(birth));
 }
 
 void BM_ReadingPdf(benchmark::State& state) {

@@ -10,25 +10,13 @@ namespace {
 
 using namespace starwise::engine;
 
-BirthData NewYork1980() {
-    BirthData birth;
-    birth.year = 1980;
-    birth.month = 7;
-    birth.day = 15;
-    birth.hour = 6;
-    birth.minute = 30;
-    birth.longitudeDegrees = 74;
-    birth.latitudeDegrees = 40;
-    birth.latitudeMinutes = 43;
-    birth.daylightSaving = true;
-    return birth;
-}
+// 15 July 1980, 06:30 EDT (UTC-4) at 74:00 W, 40:43 N.
+BirthMoment NewYork1980() { return {std::chrono::year{1980} / 7 / 15, 6 * 60 + 30, -4 * 3600, -74.0, 40.0 + 43 / 60.0}; }
 
 void BM_FullChart(benchmark::State& state) {
-    const BirthData birth = NewYork1980();
-    const ZoneOffset zone{5, 0};
+    const BirthMoment birth = NewYork1980();
     for (auto _ : state) {
-        const Instant instant = InstantOf(birth, zone);
+        const Instant instant = InstantOf(birth);
         benchmark::DoNotOptimize(ChartAt(instant, MoonAt(instant), AscendantAt(instant, birth)));
     }
 }

@@ -1,4 +1,4 @@
-// Time of a whole reading: capture, chart, houses, Sun sign, nodes, aspects
+// Time of a whole reading: zone, instant, chart, houses, Sun sign, nodes, aspects
 // and void of course, as the reading value.
 #include <benchmark/benchmark.h>
 
@@ -9,23 +9,15 @@ namespace {
 using namespace starwise;
 
 void BM_FullReading(benchmark::State& state) {
-    entry::EntryFormValues form;
-    form.nameText = "ADA";
-    form.monthPosition = 6;
-    form.dayPosition = 14;
-    form.dayText = "15";
-    form.yearText = "1980";
-    form.hourText = "6";
-    form.minuteText = "30";
-    form.longitudeDegreesText = "74";
-    form.longitudeMinutesText = "0";
-    form.latitudeDegreesText = "40";
-    form.latitudeMinutesText = "43";
-    form.eastSelected = false;
-    form.daylightSaving = true;
-    form.zonePosition = 27;
+    entry::BirthInput birth;
+    birth.name = "ADA";
+    birth.localDate = std::chrono::year{1980} / 7 / 15;
+    birth.localMinutes = 6 * 60 + 30;
+    birth.longitudeDeg = -74.0;
+    birth.latitudeDeg = 40.0 + 43 / 60.0;
+    birth.zone = entry::ZoneRowChoice{27, true};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(reading::RunReading(form));
+        benchmark::DoNotOptimize(reading::RunReading(birth));
     }
 }
 BENCHMARK(BM_FullReading);

@@ -2,18 +2,20 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/case_options.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "cli/utf8.h"
 #include "atlas/birth_place.h"
 #include "atlas/places.h"
+#include "atlas/zone_match.h"
+#include "entry/birth_flags.h"
 #include "entry/zones.h"
 #include "reading/reading.h"
 #include "starwise/version.h"
@@ -37,12 +39,16 @@ struct Output {
 
 // Appends the output of one checked case (a JSON line or the text).
 void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
-    const starwise::reading::Reading reading = starwise::reading::RunReading(birth.form);
+    const starwise::reading::Reading reading = starwise::reading::RunReading(birth.birth);
     const starwise::atlas::PlaceZoneCheck* check = birth.zoneCheck ? &*birth.zoneCheck : nullptr;
     if (output.json) {
         output.jsonWriter.AppendReading(reading, check, output.text);
     } else {
-        if (check != nullptr) output.text += starwise::cli::PlaceHeader(*check);
+        if (check != nullptr) {
+            output.text += starwise::cli::PlaceHeader(*check);
+        } else if (std::holds_alternative<starwise::entry::ExactOffset>(birth.birth.zone)) {
+            output.text += "Time zone: " + starwise::atlas::ZoneText(birth.birth.zone) + "\n\n";
+        }
         starwise::cli::AppendTextReport(reading, output.colour, output.text);
     }
 }
@@ -61,8 +67,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ou
             if (const auto* refused = std::get_if<std::string>(&flags)) {
                 refusal = *refused;
             } else {
-                const auto birth =
-                    starwise::atlas::ResolveBirthFlags(std::move(std::get<starwise::entry::BirthFlags>(flags)), atlas);
+                const auto birth = starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(flags), atlas);
                 if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
                     AppendReading(*placed, output);
                     if (!json) out += "\n----------------------------------------\n\n";
@@ -100,16 +105,41 @@ int Finish(int status) {
     return status;
 }
 
+// One line of input that holds no case: a blank line or a comment gives
+// {"skipped": "blank"} or {"skipped": "comment"} in JSON, an empty line in
+// text, so that output line N answers input line N.
+void AppendSkipped(std::string_view why, Output& output) {
+    if (output.json) {
+        output.jsonWriter.AppendSkipped(why, output.text);
+    } else {
+        output.text += '\n';
+    }
+}
+
+// Every line of standard input is one case; CR, LF and CR LF all end a line.
 int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
     bool allRead = true;
     Output output;
     output.json = json;
     std::string& out = output.text;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        const auto first = line.find_first_not_of(" \t\r");
-        if (first == std::string::npos || line[first] == '#') continue;  // blank or comment
-        allRead = RunBatchLine(line, atlas, output) && allRead;
+    std::string chunk;
+    while (std::getline(std::cin, chunk)) {
+        std::string_view rest = chunk;
+        while (true) {
+            const std::size_t cr = rest.find('\r');
+            const std::string_view line = rest.substr(0, cr);
+            const auto first = line.find_first_not_of(" \t");
+            if (first == std::string_view::npos) {
+                AppendSkipped("blank", output);
+            } else if (line[first] == '#') {
+                AppendSkipped("comment", output);
+            } else {
+                allRead = RunBatchLine(line, atlas, output) && allRead;
+            }
+            if (cr == std::string_view::npos) break;
+            rest.remove_prefix(cr + 1);
+            if (rest.empty()) break;  // a CR that ends the chunk ends its line alone
+        }
         if (out.size() >= kFlushBytes && !Flush(out)) return Finish(kNotWritten);
     }
     Flush(out);
@@ -140,32 +170,60 @@ int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bo
     return 0;
 }
 
+// Splits the words of the command line into the program's own (handed to
+// CLI11) and the birth flags (read by the birth flags' one option table).
+struct SplitWords {
+    std::vector<std::string> program;
+    std::vector<std::string> birth;
+};
+
+SplitWords SplitCommandLine(int argc, char** argv) {
+    SplitWords words;
+    constexpr std::string_view kProgramSwitches[] = {"--json", "--batch", "--list-zones", "--version", "--help", "-h"};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (std::find(std::begin(kProgramSwitches), std::end(kProgramSwitches), word) != std::end(kProgramSwitches) ||
+            word.starts_with("--find-place=")) {
+            words.program.emplace_back(word);
+        } else if (word == "--find-place") {
+            words.program.emplace_back(word);
+            if (i + 1 < argc) words.program.emplace_back(argv[++i]);
+        } else {
+            words.birth.emplace_back(word);
+        }
+    }
+    return words;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     CLI::App app{"Starwise: a natal reading (Sun sign, Karma Profile, houses, aspects, void of course)."};
     app.name("starwise-cli");
-    starwise::entry::BirthFlags flags;
     bool json = false;
     bool batch = false;
     bool listZones = false;
     std::optional<std::string> findPlace;
-    starwise::cli::AddCaseOptions(app, flags);
     app.add_flag("--json", json, "Print one JSON object per case");
-    app.add_flag("--batch", batch, "Read one case per line from standard input (the same flags)");
+    app.add_flag("--batch", batch,
+                 "Read one case per line from standard input (the same birth flags); CR, LF and CR LF end a "
+                 "line; every line gives one output line: a blank or # line {\"skipped\": \"blank\"} or "
+                 "{\"skipped\": \"comment\"} in JSON, an empty line in text");
     app.add_flag("--list-zones", listZones, "Print the position and text of the 71 time zones");
     app.add_option("--find-place", findPlace,
                    "List the places of the atlas that match TEXT (\"Pune\", \"Springfield, Illinois\", "
-                   "\"Paris, FR\"): name, coordinates and time zone, most populous first");
+                   "\"Paris, FR\"): name, coordinates and time zone, exact names first, then most populous");
     app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
+    app.footer("Birth flags:\n" + starwise::entry::BirthFlagsHelp());
     if (argc <= 1) {
         std::cerr << app.help();
         return kRefused;
     }
-    app.allow_extras();
+    SplitWords words = SplitCommandLine(argc, argv);
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> reversed(words.program.rbegin(), words.program.rend());
+        app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return 0;
@@ -177,9 +235,9 @@ int main(int argc, char** argv) {
         return kRefused;
     }
 
-    // Words the parser does not know, named in the order they were given.
-    if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
-        std::cerr << starwise::entry::UnexpectedWordsMessage(extras) << "\n";
+    auto parsed = starwise::entry::CaseFlagsOf(words.birth);
+    if (const auto* refused = std::get_if<std::string>(&parsed)) {
+        std::cerr << *refused << "\n";
         return kRefused;
     }
 
@@ -194,7 +252,7 @@ int main(int argc, char** argv) {
     if (findPlace) return FindPlaces(atlas, *findPlace, json);
     if (batch) return RunBatch(atlas, json);
 
-    auto birth = starwise::atlas::ResolveBirthFlags(std::move(flags), atlas);
+    auto birth = starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(parsed), atlas);
     if (const auto* refused = std::get_if<std::string>(&birth)) {
         std::cerr << *refused << "\n";
         return kRefused;

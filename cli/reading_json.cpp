@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "atlas/zone_match.h"
 #include "cli/report_look.h"
 #include "reading/node_reading.h"
 
@@ -46,6 +47,9 @@ void ChartFields(Writer& w, const reading::Reading& reading) {
             w.Null();
         }
     }
+    Key(w, "utc_offset_seconds");
+    reading.utcOffsetSeconds ? void(w.Int(*reading.utcOffsetSeconds)) : void(w.Null());
+    Field(w, "utc_offset_source", atlas::ZoneSourceName(reading.birth.zone));
     Key(w, "bodies");
     w.StartArray();
     if (reading.chart) {
@@ -220,7 +224,7 @@ void PlaceObject(Writer& w, const atlas::Place& place) {
     w.EndObject();
 }
 
-void PlaceFields(Writer& w, const atlas::PlaceZoneCheck* check) {
+void PlaceFields(Writer& w, const reading::Reading& reading, const atlas::PlaceZoneCheck* check) {
     Key(w, "place");
     if (check == nullptr) {
         w.Null();
@@ -242,7 +246,8 @@ void PlaceFields(Writer& w, const atlas::PlaceZoneCheck* check) {
     Key(w, "nonexistent");
     w.Bool(moment.kind == atlas::LocalTimeKind::Skipped);
     Key(w, "zone");
-    check->match.choice ? void(w.Int(check->match.choice->zonePosition)) : void(w.Null());
+    const auto* row = std::get_if<entry::ZoneRowChoice>(&reading.birth.zone);
+    row != nullptr ? void(w.Int(row->zonePosition)) : void(w.Null());
     Key(w, "agrees");
     w.Bool(check->agreement.agrees);
     Field(w, "message", check->message);
@@ -258,7 +263,7 @@ void ReadingJsonWriter::AppendReading(const reading::Reading& reading, const atl
     w.StartObject();
     ChartFields(w, reading);
     ReadingFields(w, reading);
-    PlaceFields(w, zoneCheck);
+    PlaceFields(w, reading, zoneCheck);
     w.EndObject();
     // A value the writer refuses (a longitude that is not a number, say)
     // leaves the object unfinished: the case fails rather than print it.
@@ -273,6 +278,16 @@ void ReadingJsonWriter::AppendPlaces(const std::vector<atlas::Place>& places, st
     w.StartArray();
     for (const atlas::Place& place : places) PlaceObject(w, place);
     w.EndArray();
+    out.append(buffer_.GetString(), buffer_.GetSize());
+    out += '\n';
+}
+
+void ReadingJsonWriter::AppendSkipped(std::string_view why, std::string& out) {
+    buffer_.Clear();
+    Writer w(buffer_);
+    w.StartObject();
+    Field(w, "skipped", why);
+    w.EndObject();
     out.append(buffer_.GetString(), buffer_.GetSize());
     out += '\n';
 }

@@ -20,15 +20,20 @@ class ReadingJsonWriter {
 public:
     // Appends one line: the reading's object and a line feed, with "place"
     // and "zone_check" from the place the birth was completed from (both null
-    // when zoneCheck is null). zone_check.zone is the list position (as
-    // --zone takes it) of the row that gives the database's offset, or null
-    // when none does.
+    // when zoneCheck is null). utc_offset_seconds is the offset the reading
+    // used and utc_offset_source where it came from ("zone_row", "given",
+    // "tz_database", "local_mean_time"); zone_check.zone is the list
+    // position (as --zone takes it) of the row the reading used, or null
+    // when it used an exact offset.
     void AppendReading(const reading::Reading& reading, const atlas::PlaceZoneCheck* zoneCheck, std::string& out);
 
     // Appends one line: an array of places, each {name, state, country,
     // latitude, longitude, timezone, population} (decimal degrees, north and
     // east positive; state "" when the place has none).
     void AppendPlaces(const std::vector<atlas::Place>& places, std::string& out);
+
+    // Appends one line: {"skipped": why} ("blank", "comment") and a line feed.
+    void AppendSkipped(std::string_view why, std::string& out);
 
     // Appends one line: {"error": message} and a line feed. The message must
     // be valid UTF-8.

@@ -1,9 +1,9 @@
 // Arbitrary texts in the entry form's boxes and arbitrary list positions:
-// the keystroke and paste filters, the checks, the capture and, when the
-// checks pass, a whole reading that must complete without a failed step.
+// the keystroke and paste filters, the form's adapter and, when it accepts
+// the form, a whole reading that must complete without a failed step.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "entry/capture.h"
+#include "entry/form_input.h"
 #include "entry/key_filters.h"
 #include "entry/validation.h"
 #include "reading/reading.h"
@@ -31,9 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)entry::FilterNamePaste(form.nameText);
     (void)entry::FilterCoordinatePaste(form.latitudeMinutesText);
 
-    engine::BirthData birth;
-    entry::CaptureBirthData(form, {}, birth);
-
     // Only what the boxes can hold reaches the checks: digits, bounded lengths.
     const bool boxesHoldDigits =
         std::holds_alternative<std::string>(entry::FilterCoordinatePaste(form.longitudeDegreesText)) &&
@@ -45,8 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool listsHoldSelections = form.monthPosition >= 0 && form.monthPosition <= 11 &&
                                      form.dayPosition >= 0 && form.dayPosition <= 30 &&
                                      form.zonePosition >= 0 && form.zonePosition <= 70;
-    if (!entry::ValidateEntryForm(form) && boxesHoldDigits && listsHoldSelections) {
-        if (!reading::RunReading(form).failedSteps.empty()) __builtin_trap();
+    const auto birth = entry::BirthInputOfForm(form);
+    if (const auto* accepted = std::get_if<entry::BirthInput>(&birth); accepted && boxesHoldDigits &&
+                                                                       listsHoldSelections) {
+        if (!reading::RunReading(*accepted).failedSteps.empty()) __builtin_trap();
     }
     return 0;
 }

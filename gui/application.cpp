@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "gui/entry_window.h"
+#include "entry/form_input.h"
 #include "entry/messages.h"
 #include "gui/report_window.h"
 #include "reading/reading.h"
@@ -51,8 +52,13 @@ FrameWindow* Application::LoadFrame() {
 
 void Application::Read() {
     if (ended_ || !form_) return;
+    const auto birth = entry::BirthInputOfForm(form_->Values());
+    if (const auto* refused = std::get_if<entry::FormMessage>(&birth)) {
+        messages_.Show(form_, refused->text, refused->icon);
+        return;
+    }
     FrameWindow* frame = LoadFrame();
-    lastReading_ = reading::RunReading(form_->Values());
+    lastReading_ = reading::RunReading(std::get<entry::BirthInput>(birth));
     frame->showReading(lastReading_);
     frame->showMaximized();
     form_->hide();

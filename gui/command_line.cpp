@@ -9,9 +9,9 @@
 
 namespace starwise::gui {
 
-std::string_view UsageText() {
+std::string UsageText() {
     return "Usage: starwise\n"
-           "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --zone N [--dst] --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]\n"
+           "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM (--zone N [--dst] | --utc-offset +HH:MM[:SS]) --lon DDD:MM{E|W} --lat DD:MM{N|S} [--name NAME]\n"
            "  or:  starwise --pdf FILE --date YYYY-MM-DD --time HH:MM --place TEXT [--zone N] [--dst|--no-dst] [--name NAME]\n"
            "\n"
            "Starwise gives a natal astrology reading: the Sun sign and its profile, the\n"
@@ -21,19 +21,8 @@ std::string_view UsageText() {
            "\n"
            "Options:\n"
            "  --pdf FILE          write the whole reading as an A4 PDF to FILE and end,\n"
-           "                      without opening a window\n"
-           "  --date YYYY-MM-DD   date of birth, 1901 to 2050\n"
-           "  --time HH:MM        local clock time of birth\n"
-           "  --zone N            time zone: its position 0..70 as the command-line tool\n"
-           "                      lists them (starwise-cli --list-zones), or its text\n"
-           "  --dst               daylight saving time was in force\n"
-           "  --no-dst            no daylight saving (with --place, instead of the tz database's)\n"
-           "  --place TEXT        the first place of the atlas that matches TEXT (\"Pune\",\n"
-           "                      \"Springfield, Illinois\") supplies --lon, --lat, --zone and\n"
-           "                      --dst where they are not given, from the tz database\n"
-           "  --lon DDD:MM{E|W}   longitude of the place of birth\n"
-           "  --lat DD:MM{N|S}    latitude of the place of birth\n"
-           "  --name NAME         the person's name (ANONYMOUS when not given)\n"
+           "                      without opening a window\n" +
+           entry::BirthFlagsHelp() +
            "  --help              print this help and end\n"
            "  --version           print the version and end\n"
            "\n"
@@ -97,7 +86,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         return command;
     }
     const atlas::PlacedBirth& placed = std::get<atlas::PlacedBirth>(birth);
-    command.form = placed.form;
+    command.birth = placed.birth;
     // What the command line shows of a place's zone check is said here too
     // when something is wrong with the zone (the reading is still written).
     if (placed.zoneCheck && (!placed.zoneCheck->agreement.agrees || placed.zoneCheck->hasWarnings)) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/entry_form.h"
+#include "entry/birth_input.h"
 #include "starwise/version.h"
 
 namespace starwise::gui {
@@ -19,13 +19,13 @@ struct CommandLine {
     enum Action { OpenWindows, PrintVersion, PrintHelp, WritePdf, Refuse };
     Action action = OpenWindows;
     std::string pdfPath;         // WritePdf: where, as given
-    entry::EntryFormValues form; // WritePdf: the checked birth flags
+    entry::BirthInput birth;     // WritePdf: the birth of the checked flags
     std::string refusal;         // Refuse: the message for standard error
     std::string zoneWarning;     // WritePdf: the zone check, when the zone disagrees with the place's
 };
 
 // The usage printed by --help, in the layout help2man reads.
-std::string_view UsageText();
+std::string UsageText();
 
 // Reads the words after the program's name. --version or --help anywhere
 // wins. --pdf FILE (or --pdf=FILE) takes the other words as birth flags,

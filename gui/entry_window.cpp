@@ -26,6 +26,7 @@
 #include "atlas/birth_place.h"
 #include "content/fixed_texts.h"
 #include "gui/filtered_line_edit.h"
+#include "entry/form_input.h"
 #include "entry/validation.h"
 #include "entry/zones.h"
 #include "gui/clickable_label.h"
@@ -508,8 +509,9 @@ void EntryWindow::birthMomentChanged() {
     placeMoment_.reset();
     placeMomentProblem_.clear();
     if (chosenPlace_) {
-        if (const auto local = atlas::LocalMinuteOfForm(Values())) {
-            auto looked = atlas::LookUpZoneMoment(chosenPlace_->timeZone, *local);
+        if (const auto when = entry::FormDateTimeOf(Values())) {
+            auto looked = atlas::LookUpZoneMoment(chosenPlace_->timeZone,
+                                                  atlas::LocalMinuteOf(when->localDate, when->localMinutes));
             if (auto* moment = std::get_if<atlas::ZoneMoment>(&looked)) {
                 placeMoment_ = std::move(*moment);
             } else {
@@ -527,7 +529,7 @@ void EntryWindow::birthMomentChanged() {
     refreshZoneCheck();
 }
 
-void EntryWindow::setZoneChoice(const atlas::ZoneChoice& choice) {
+void EntryWindow::setZoneChoice(const entry::ZoneRowChoice& choice) {
     zoneList_->setCurrentIndex(choice.zonePosition);
     daylightSavingBox_->setChecked(choice.daylightSaving);
 }
@@ -540,7 +542,7 @@ void EntryWindow::useSuggestedZone() {
 }
 
 void EntryWindow::refreshZoneCheck() {
-    const atlas::ZoneChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
+    const entry::ZoneRowChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
     std::string summary;
     std::vector<std::string> warnings;
     suggestedZone_.reset();
@@ -593,7 +595,8 @@ entry::EntryFormValues EntryWindow::Values() const {
 }
 
 void EntryWindow::requestReading() {
-    if (const std::optional<entry::FormMessage> fault = entry::ValidateEntryForm(Values())) {
+    const auto birth = entry::BirthInputOfForm(Values());
+    if (const auto* fault = std::get_if<entry::FormMessage>(&birth)) {
         ShowMessage(*fault);
         return;
     }

@@ -95,7 +95,7 @@ private:
     // The chosen place's moment for the entered date and time; the zone and
     // box follow it unless set by hand.
     void birthMomentChanged();
-    void setZoneChoice(const atlas::ZoneChoice& choice);
+    void setZoneChoice(const entry::ZoneRowChoice& choice);
     void useSuggestedZone();
     // The line beside the zone: the tz database's offset for the place and
     // moment, and warnings on the chosen zone.
@@ -150,7 +150,7 @@ private:
     std::optional<atlas::ZoneMoment> placeMoment_;  // chosenPlace_ at the entered date and time
     std::string placeMomentProblem_;                // why placeMoment_ is empty, for the line
     bool zoneFollowsPlace_ = false;
-    std::optional<atlas::ZoneChoice> suggestedZone_;  // what the one-click fix sets
+    std::optional<entry::ZoneRowChoice> suggestedZone_;  // what the one-click fix sets
 
     // Loaded on a worker thread when the City box first gets the focus, so
     // neither start-up nor the first keystroke waits; the loader is joined

@@ -33,7 +33,7 @@ int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
     QGuiApplication qtApp(qtArgc, qtArgv);
 
     if (!command.zoneWarning.empty()) std::fprintf(stderr, "warning: %s\n", command.zoneWarning.c_str());
-    const starwise::reading::Reading reading = starwise::reading::RunReading(command.form);
+    const starwise::reading::Reading reading = starwise::reading::RunReading(command.birth);
     for (std::string_view step : reading.failedSteps) {
         std::fprintf(stderr, "warning: the step \"%.*s\" of the reading failed; its part is left out\n",
                      static_cast<int>(step.size()), step.data());
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
             PrintLine(stdout, starwise::gui::kVersionLine);
             return 0;
         case CommandLine::PrintHelp:
-            std::fputs(std::string{starwise::gui::UsageText()}.c_str(), stdout);
+            std::fputs(starwise::gui::UsageText().c_str(), stdout);
             return 0;
         case CommandLine::Refuse:
             PrintLine(stderr, command.refusal);

@@ -18,6 +18,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "atlas/places.h"
+#include "atlas/zone_history.h"
 #include "content/fixed_texts.h"
 #include "gui/sign_pictures.h"
 #include "entry/entry_form.h"
@@ -89,13 +91,13 @@ QString CssColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
 
 QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
-// "15 July 1980"; empty when the date was not captured.
-QString BirthDateText(const engine::BirthData& birth) {
-    if (birth.month < 1 || birth.month > 12) return {};
+// "15 July 1980"; empty when the date is no calendar date.
+QString BirthDateText(const entry::BirthInput& birth) {
+    if (!birth.localDate.ok()) return {};
     return QStringLiteral("%1 %2 %3")
-        .arg(birth.day)
-        .arg(FromUtf8(entry::kMonthNames[static_cast<std::size_t>(birth.month - 1)]))
-        .arg(birth.year);
+        .arg(unsigned{birth.localDate.day()})
+        .arg(FromUtf8(entry::kMonthNames[unsigned{birth.localDate.month()} - 1]))
+        .arg(int{birth.localDate.year()});
 }
 
 // "73° 51′ East": degrees and minutes of arc.
@@ -103,9 +105,20 @@ QString CoordinateText(int degrees, int minutes, const char* side) {
     return QStringLiteral("%1\u00B0 %2\u2032 %3").arg(degrees).arg(TwoDigits(minutes), QString::fromLatin1(side));
 }
 
-QString ZoneText(int zonePosition) {
+// The row's text, or the exact offset ("UTC+5:45").
+QString ZoneText(const entry::BirthZone& zone) {
+    if (const auto* exact = std::get_if<entry::ExactOffset>(&zone)) {
+        return FromUtf8(atlas::UtcOffsetText(exact->utcOffsetSeconds));
+    }
+    const int zonePosition = std::get<entry::ZoneRowChoice>(zone).zonePosition;
     if (zonePosition < 0 || zonePosition >= static_cast<int>(entry::kZones.size())) return {};
     return FromUtf8(entry::kZones[static_cast<std::size_t>(zonePosition)].listText);
+}
+
+// Whole degrees and minutes of an angle, and its side.
+QString AngleText(double angleDeg, const char* positive, const char* negative) {
+    const atlas::WholeMinutesAngle angle = atlas::ToWholeMinutes(angleDeg);
+    return CoordinateText(angle.degrees, angle.minutes, angle.negative ? negative : positive);
 }
 
 // Resource path of a Sun-sign profile's picture; empty when none.
@@ -190,16 +203,17 @@ private:
     }
 
     void TitlePage() {
-        const engine::BirthData& b = r_.birth;
+        const entry::BirthInput& b = r_.birth;
+        const auto* row = std::get_if<entry::ZoneRowChoice>(&b.zone);
         out_ += QStringLiteral("<p class=\"kicker\">STARWISE NATAL READING</p>\n<h1>%1</h1>\n").arg(Html(b.name));
-        const QString time = BirthDateText(b).isEmpty() ? QString() : TwoDigits(b.hour) + ':' + TwoDigits(b.minute);
+        const QString time = BirthDateText(b).isEmpty() ? QString() : TwoDigits(b.localMinutes / 60) + ':' + TwoDigits(b.localMinutes % 60);
         const std::pair<QString, QString> fields[] = {
             {QStringLiteral("Date of birth"), BirthDateText(b)},
-            {QStringLiteral("Time zone"), ZoneText(r_.zonePosition)},
+            {QStringLiteral("Time zone"), ZoneText(b.zone)},
             {QStringLiteral("Local time"), time},
-            {QStringLiteral("Daylight saving"), b.daylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")},
-            {QStringLiteral("Longitude"), CoordinateText(b.longitudeDegrees, b.longitudeMinutes, b.isEast ? "East" : "West")},
-            {QStringLiteral("Latitude"), CoordinateText(b.latitudeDegrees, b.latitudeMinutes, b.isSouth ? "South" : "North")},
+            {QStringLiteral("Daylight saving"), row != nullptr && row->daylightSaving ? QStringLiteral("Yes") : QStringLiteral("No")},
+            {QStringLiteral("Longitude"), AngleText(b.longitudeDeg, "East", "West")},
+            {QStringLiteral("Latitude"), AngleText(b.latitudeDeg, "North", "South")},
         };
         out_ += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">\n");
         for (std::size_t i = 0; i < std::size(fields); i += 2) {

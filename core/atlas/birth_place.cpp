@@ -1,7 +1,6 @@
 #include "atlas/birth_place.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 
 #include "entry/zones.h"
@@ -18,43 +17,21 @@ std::string CoordinateFlagText(double angleDeg, int degreeDigits, char positive,
     return text;
 }
 
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// Proleptic Gregorian calendar: a leap year is divisible by 4, except
-// centuries not divisible by 400.
-int DaysInMonth(int year, int month) {
-    constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
-}
-
 }  // namespace
 
 std::string LatitudeFlagText(double latitudeDeg) { return CoordinateFlagText(latitudeDeg, 2, 'N', 'S'); }
 
 std::string LongitudeFlagText(double longitudeDeg) { return CoordinateFlagText(longitudeDeg, 3, 'E', 'W'); }
 
-std::optional<LocalMinute> LocalMinuteOfForm(const entry::EntryFormValues& form) {
-    const auto year = WholeNumber(form.yearText);
-    const auto day = WholeNumber(form.dayText);
-    const auto hour = WholeNumber(form.hourText);
-    const auto minute = WholeNumber(form.minuteText);
-    if (!year || !day || !hour || !minute || form.monthPosition < 0) return std::nullopt;
-    const LocalMinute local{*year, form.monthPosition + 1, *day, *hour, *minute};
-    if (local.month > 12 || local.day < 1 || local.day > DaysInMonth(local.year, local.month) || local.hour < 0 ||
-        local.hour > 23 || local.minute < 0 || local.minute > 59) {
-        return std::nullopt;
-    }
-    return local;
+LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinutes) {
+    constexpr int kMinutesPerHour = 60;
+    return {int{localDate.year()}, static_cast<int>(unsigned{localDate.month()}),
+            static_cast<int>(unsigned{localDate.day()}), localMinutes / kMinutesPerHour,
+            localMinutes % kMinutesPerHour};
 }
 
 std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const ZoneChoice& chosen) {
+                                            const entry::ZoneRowChoice& chosen) {
     std::vector<std::string> warnings;
     if (const ZoneAgreement agreement = CheckZoneChoice(moment, chosen); !agreement.agrees) {
         warnings.push_back(agreement.message);
@@ -64,58 +41,60 @@ std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const Zone
     return warnings;
 }
 
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags, const Atlas& atlas) {
-    if (!flags.place) {
-        auto values = entry::FormValuesOf(flags);
-        if (auto* refused = std::get_if<std::string>(&values)) return std::move(*refused);
-        return PlacedBirth{std::move(flags), std::move(std::get<entry::EntryFormValues>(values)), std::nullopt};
-    }
+std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
+    auto checkedOrRefused = entry::CheckBirthFlags(flags);
+    if (auto* refused = std::get_if<std::string>(&checkedOrRefused)) return std::move(*refused);
+    const entry::CheckedFlags& checked = std::get<entry::CheckedFlags>(checkedOrRefused);
+    entry::BirthInput birth = entry::BirthInputOf(checked);
+    if (!checked.place) return PlacedBirth{std::move(birth), std::nullopt};
 
-    const std::vector<Place> found = atlas.Search(*flags.place, 1);
-    if (found.empty()) return "No place in the atlas matches \"" + *flags.place + "\"";
+    const std::vector<Place> found = atlas.Search(*checked.place, 1);
+    if (found.empty()) return "No place in the atlas matches \"" + *checked.place + "\"";
     const Place& place = found.front();
-    entry::BirthFlags completed = flags;
-    if (!completed.longitude) completed.longitude = LongitudeFlagText(place.longitudeDeg);
-    if (!completed.latitude) completed.latitude = LatitudeFlagText(place.latitudeDeg);
+    birth.longitudeDeg = checked.longitudeDeg.value_or(place.longitudeDeg);
+    birth.latitudeDeg = checked.latitudeDeg.value_or(place.latitudeDeg);
+    birth.placeLabel = PlaceLabel(place);
 
-    // The date and time are checked before the zone is looked up; a zone
-    // still to come stands in as Greenwich meanwhile.
-    entry::BirthFlags checked = completed;
-    if (!checked.zone) checked.zone = std::to_string(entry::kGreenwichZonePosition);
-    const auto values = entry::FormValuesOf(checked);
-    if (const auto* refused = std::get_if<std::string>(&values)) return *refused;
-    const std::optional<LocalMinute> local = LocalMinuteOfForm(std::get<entry::EntryFormValues>(values));
-    if (!local) return std::string{kNoSuchDateMessage};  // the form's checks refuse it first
-    auto looked = LookUpZoneMoment(place.timeZone, *local);
+    auto looked = LookUpZoneMoment(place.timeZone, LocalMinuteOf(birth.localDate, birth.localMinutes));
     if (const auto* error = std::get_if<ZoneHistoryError>(&looked)) return error->message;
     ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
-
     ZoneRowMatch match = MatchZoneRow(moment);
-    const bool zoneGiven = completed.zone.has_value();
-    const bool boxGiven = completed.daylightSaving.has_value();
-    if (!completed.zone) {
-        if (!match.choice) return match.message;
-        completed.zone = std::to_string(match.choice->zonePosition);
-    }
-    if (!completed.daylightSaving) completed.daylightSaving = moment.daylightAheadOfStandard;
 
-    auto resolved = entry::FormValuesOf(completed);
-    if (auto* refused = std::get_if<std::string>(&resolved)) return std::move(*refused);
-    entry::EntryFormValues form = std::move(std::get<entry::EntryFormValues>(resolved));
-    // A given zone that already names a daylight time takes no box from the
-    // database: that would count daylight saving twice.
-    if (zoneGiven && !boxGiven && form.daylightSaving && RowNamesDaylightTime(form.zonePosition)) {
-        form.daylightSaving = false;
-        completed.daylightSaving = false;
+    std::vector<std::string> warnings;
+    if (checked.zonePosition) {
+        // A given row takes the database's box, except a row that already
+        // names a daylight time: that would count daylight saving twice.
+        const bool tick = checked.daylightSaving.value_or(moment.daylightAheadOfStandard &&
+                                                          !RowNamesDaylightTime(*checked.zonePosition));
+        birth.zone = entry::ZoneRowChoice{*checked.zonePosition, tick};
+    } else if (!checked.utcOffsetSeconds) {
+        birth.zone = ZoneForMoment(moment, birth.longitudeDeg);
+        if (auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone); row && checked.daylightSaving) {
+            row->daylightSaving = *checked.daylightSaving;
+        } else if (!row && checked.daylightSaving && *checked.daylightSaving != moment.daylightAheadOfStandard) {
+            return std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} + " contradicts the time zone database (" +
+                   ZoneSummary(place.name, moment) + ") and the time zone list has no row for that offset: give " +
+                   "--zone or --utc-offset instead";
+        }
     }
 
-    const ZoneChoice chosen{form.zonePosition, form.daylightSaving};
-    PlaceZoneCheck check{place, moment, match, CheckZoneChoice(moment, chosen), ZoneSummary(place.name, moment) + ".", false};
-    for (const std::string& warning : ZoneChoiceWarnings(moment, match, chosen)) {
+    PlaceZoneCheck check{place, moment, match, CheckBirthZone(moment, birth.zone), ZoneSummary(place.name, moment) + ".",
+                         false};
+    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
+    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
+        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
+    }
+    check.message += ".";
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone)) {
+        warnings = ZoneChoiceWarnings(moment, match, *row);
+    } else if (!check.agreement.agrees) {
+        warnings.push_back(check.agreement.message);
+    }
+    for (const std::string& warning : warnings) {
         check.message += " " + warning;
         check.hasWarnings = true;
     }
-    return PlacedBirth{std::move(completed), std::move(form), std::move(check)};
+    return PlacedBirth{std::move(birth), std::move(check)};
 }
 
 }  // namespace starwise::atlas

@@ -1,10 +1,11 @@
 // A birth's flags completed from a place of the atlas: the place supplies the
-// longitude, latitude, zone and daylight-saving box that were not given, from
-// its coordinates and from the tz database's offset at the birth's local date
-// and time; and the zone the reading then uses, checked against the database.
-// Shared by the command line and the desktop program's --pdf.
+// longitude, latitude and zone that were not given, from its coordinates and
+// from the tz database's offset at the birth's local date and time; and the
+// zone the reading then uses, checked against the database. Shared by the
+// command line and the desktop program's --pdf.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 #include "atlas/zone_history.h"
 #include "atlas/zone_match.h"
 #include "entry/birth_flags.h"
-#include "entry/entry_form.h"
+#include "entry/birth_input.h"
 
 namespace starwise::atlas {
 
@@ -25,10 +26,9 @@ namespace starwise::atlas {
 std::string LatitudeFlagText(double latitudeDeg);
 std::string LongitudeFlagText(double longitudeDeg);
 
-// The local date and time the form's lists hold (year, month, day, hour,
-// minute; seconds are not read). Nothing when a text is not a number or the
-// date does not exist (31 April).
-std::optional<LocalMinute> LocalMinuteOfForm(const entry::EntryFormValues& form);
+// A local date and clock time (minutes after midnight, 0..1439) as the tz
+// database is asked for it.
+LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinutes);
 
 // What is wrong with a chosen zone for a moment of a place, in order: the
 // choice does not give the database's offset (CheckZoneChoice), the list has
@@ -36,7 +36,7 @@ std::optional<LocalMinute> LocalMinuteOfForm(const entry::EntryFormValues& form)
 // not agree), and daylight saving counted twice
 // (DoubleDaylightSavingWarning). Empty when nothing is wrong.
 std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const ZoneChoice& chosen);
+                                            const entry::ZoneRowChoice& chosen);
 
 // Why a place's zone cannot be looked up for a date that is not a calendar
 // date (31 April).
@@ -48,30 +48,32 @@ struct PlaceZoneCheck {
     Place place;
     ZoneMoment moment;        // the place's zone at the birth's local date and time
     ZoneRowMatch match;       // the row and box that give the database's offset, if any
-    ZoneAgreement agreement;  // the reading's row and box against the moment
-    std::string message;      // ZoneSummary, then each of ZoneChoiceWarnings
-    bool hasWarnings = false; // ZoneChoiceWarnings gave at least one
+    ZoneAgreement agreement;  // the reading's zone against the moment
+    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each warning
+    bool hasWarnings = false; // a warning was given
 };
 
 struct PlacedBirth {
-    entry::BirthFlags flags;             // completed from the place
-    entry::EntryFormValues form;         // FormValuesOf(flags)
+    entry::BirthInput birth;                  // completed from the place
     std::optional<PlaceZoneCheck> zoneCheck;  // when a place was given
 };
 
-// Completes the flags from flags.place and checks them.
+// Checks the flags (entry::CheckBirthFlags) and completes them from
+// flags.place.
 //
-// Without a place this is FormValuesOf alone (the atlas is not touched).
-// With one, the first match of atlas.Search is taken; each of --lon, --lat,
-// --zone and --dst/--no-dst that was not given comes from it (given values
-// win): the coordinates to the nearest minute, and the row and box of
-// MatchZoneRow for the tz database's moment at the local date and time. The
-// zone, when it comes from the place, is MatchZoneRow's row whatever the box
-// (a given --dst or --no-dst is kept as given, and the check then says the
-// two disagree). Refused, with a message ready to show: no place matches;
-// the date or time is missing or wrong (FormValuesOf's messages); the tz
-// database cannot answer for the place's zone; or the zone is to come from
-// the place and no row fits (MatchZoneRow's message).
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(entry::BirthFlags flags, const Atlas& atlas);
+// Without a place this is the flags' birth alone (the atlas is not touched).
+// With one, the first match of atlas.Search is taken; --lon and --lat that
+// were not given come from its coordinates (in degrees, not rounded), and
+// the zone, unless --zone or --utc-offset gives it, is ZoneForMoment's for
+// the tz database's moment at the local date and time: a row with its box
+// where one gives the database's offset, else the database's exact offset,
+// and the birthplace's own mean time where the database gives local mean
+// time. A given --zone takes the database's box unless --dst or --no-dst is
+// given or the row already names a daylight time. A given --dst or --no-dst
+// with a zone from the place is kept for a row (the check then says whether
+// they agree) and refused for an exact offset it contradicts. Refused, with a
+// message ready to show: the flags' own refusals; no place matches; the tz
+// database cannot answer for the place's zone.
+std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);
 
 }  // namespace starwise::atlas

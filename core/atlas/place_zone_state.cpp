@@ -8,10 +8,6 @@
 namespace starwise::atlas {
 namespace {
 
-constexpr int kSecondsPerMinute = 60;
-
-ZoneChoice RowChoiceOf(const entry::ZoneRowChoice& row) { return ZoneChoice{row.zonePosition, row.daylightSaving}; }
-
 // The offset the reading should use at the moment: the birthplace's mean
 // time where the database gives local mean time, the database's otherwise.
 // A skipped or repeated local time accepts the offset on either side.
@@ -26,29 +22,6 @@ bool AgreesWithMoment(const ZoneMoment& moment, double longitudeDeg, int chosenS
 }
 
 }  // namespace
-
-std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone) {
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) {
-        const std::optional<int> minutes = ChoiceUtcOffsetMinutes(RowChoiceOf(*row));
-        if (!minutes) return std::nullopt;
-        return *minutes * kSecondsPerMinute;
-    }
-    return std::get<entry::ExactOffset>(zone).utcOffsetSeconds;
-}
-
-std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName) {
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return ZoneChoiceText(RowChoiceOf(*row));
-    const auto& exact = std::get<entry::ExactOffset>(zone);
-    const std::string offset = UtcOffsetText(exact.utcOffsetSeconds);
-    switch (exact.source) {
-        case entry::OffsetSource::Given: return offset + " as given";
-        case entry::OffsetSource::TimeZoneDatabase: return offset + " from the time zone database";
-        case entry::OffsetSource::LocalMeanTime:
-            return placeName.empty() ? "local mean time, " + offset
-                                     : "local mean time of " + std::string{placeName} + ", " + offset;
-    }
-    return offset;
-}
 
 void PlaceZoneState::ChoosePlace(Place place) {
     place_ = std::move(place);
@@ -98,7 +71,7 @@ ZoneLine PlaceZoneState::Line() const {
     ZoneLine line;
     const auto* row = std::get_if<entry::ZoneRowChoice>(&zone_);
     if (row) {
-        if (auto twice = DoubleDaylightSavingWarning(RowChoiceOf(*row))) line.warnings.push_back(std::move(*twice));
+        if (auto twice = DoubleDaylightSavingWarning(*row)) line.warnings.push_back(std::move(*twice));
     }
     if (!place_) return line;
     if (!moment_) {

@@ -12,6 +12,7 @@
 
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
+#include "atlas/zone_match.h"
 #include "entry/birth_input.h"
 #include "entry/zones.h"
 
@@ -26,17 +27,6 @@ struct ZoneLine {
                                           // chosen one does not
     std::string fixText;                  // "Use Eastern Standard Time with daylight saving"
 };
-
-// The UTC offset a zone gives, in seconds, east positive: a row's stored
-// offset negated plus 3600 for the tick, or the exact offset. Nothing for a
-// row position outside the list.
-std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone);
-
-// A zone as words: "Eastern Standard Time with daylight saving",
-// "UTC+5:45 from the time zone database", "local mean time, UTC+0:39:58",
-// "UTC-3:30 as given". placeName, when given, names the mean time's place:
-// "local mean time of Ulm, UTC+0:39:58".
-std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName = {});
 
 class PlaceZoneState {
 public:

@@ -18,8 +18,10 @@ struct Atlas::Index {
         std::string state;
         std::string country;
         std::string countryCode;
+        bool commaInLabel = false;  // the name or the state holds a comma
     };
     std::vector<Place> places;
+    std::size_t longestLabelBytes = 0;  // of PlaceLabel, over every place
     std::vector<Keys> keys;                  // same order as places
     std::vector<std::uint32_t> byNameKey;    // indices into places, by keys[i].name
 };
@@ -83,6 +85,7 @@ std::vector<Place> ReadGeonamesPlaces() {
     return places;
 }
 
+// The folded parts of a text split at its commas, in order.
 std::vector<std::string> FoldedQueryParts(std::string_view query) {
     std::vector<std::string> parts;
     while (true) {
@@ -92,6 +95,25 @@ std::vector<std::string> FoldedQueryParts(std::string_view query) {
         query.remove_prefix(comma + 1);
     }
     return parts;
+}
+
+// How well a place matches: exact names first, then the rest.
+enum class MatchTier { ExactWords, ExactName, NamePrefix, None };
+
+// A place whose name or state holds a comma, against every non-empty part of
+// the query (name included) read as its label: each part the label's part
+// in order, the last one its beginning. ExactWords when every part is whole.
+MatchTier LabelMatch(const Place& place, const std::vector<std::string>& queryParts) {
+    std::vector<std::string> labelParts = FoldedQueryParts(PlaceLabel(place));
+    std::erase_if(labelParts, [](const std::string& part) { return part.empty(); });
+    if (queryParts.size() > labelParts.size()) return MatchTier::None;
+    bool whole = true;
+    for (std::size_t i = 0; i < queryParts.size(); ++i) {
+        if (queryParts[i] == labelParts[i]) continue;
+        if (i + 1 < queryParts.size() || !labelParts[i].starts_with(queryParts[i])) return MatchTier::None;
+        whole = false;
+    }
+    return whole ? MatchTier::ExactWords : MatchTier::NamePrefix;
 }
 
 }  // namespace
@@ -119,7 +141,10 @@ void Atlas::Load() const {
         index->keys.reserve(index->places.size());
         for (const Place& place : index->places) {
             index->keys.push_back({FoldForSearch(place.name), FoldForSearch(place.state),
-                                   FoldForSearch(place.country), FoldForSearch(place.countryCode)});
+                                   FoldForSearch(place.country), FoldForSearch(place.countryCode),
+                                   place.name.find(',') != std::string::npos ||
+                                       place.state.find(',') != std::string::npos});
+            index->longestLabelBytes = std::max(index->longestLabelBytes, PlaceLabel(place).size());
         }
         index->byNameKey.resize(index->places.size());
         for (std::uint32_t i = 0; i < index->byNameKey.size(); ++i) index->byNameKey[i] = i;
@@ -138,43 +163,62 @@ const Atlas::Index& Atlas::LoadedIndex() const {
 const std::vector<Place>& Atlas::Places() const { return LoadedIndex().places; }
 
 std::vector<Place> Atlas::Search(std::string_view query, std::size_t maxResults) const {
-    std::vector<std::string> parts = FoldedQueryParts(query);
-    const std::string namePrefix = std::move(parts.front());
-    if (namePrefix.empty() || maxResults == 0) return {};
-    parts.erase(parts.begin());
-    std::erase_if(parts, [](const std::string& part) { return part.empty(); });
-
+    if (maxResults == 0) return {};
     const Index& index = LoadedIndex();
-    const auto narrowedBy = [&](const Index::Keys& keys, const std::string& part) {
-        return keys.state.starts_with(part) || keys.country.starts_with(part) || keys.countryCode == part;
+    // No label is longer than this, so a longer query matches nothing; this
+    // bounds the work below by the atlas, whatever the query's length.
+    constexpr std::size_t kQuerySlackFactor = 4;  // room for spaces, repeated words, unfolded accents
+    if (query.size() > kQuerySlackFactor * index.longestLabelBytes) return {};
+
+    std::vector<std::string> parts = FoldedQueryParts(query);
+    const std::string namePrefix = parts.front();
+    if (namePrefix.empty()) return {};
+    std::erase_if(parts, [](const std::string& part) { return part.empty(); });
+    const std::vector<std::string> further(parts.begin() + 1, parts.end());
+
+    const auto tierOf = [&](std::uint32_t i) {
+        const Index::Keys& keys = index.keys[i];
+        MatchTier tier = MatchTier::None;
+        const bool narrowed = std::all_of(further.begin(), further.end(), [&](const std::string& part) {
+            return keys.state.starts_with(part) || keys.country.starts_with(part) || keys.countryCode == part;
+        });
+        if (narrowed) {
+            const bool wordsWhole = std::all_of(further.begin(), further.end(), [&](const std::string& part) {
+                return keys.state == part || keys.country == part || keys.countryCode == part;
+            });
+            tier = keys.name != namePrefix ? MatchTier::NamePrefix
+                   : wordsWhole           ? MatchTier::ExactWords
+                                          : MatchTier::ExactName;
+        }
+        if (keys.commaInLabel) tier = std::min(tier, LabelMatch(index.places[i], parts));
+        return tier;
     };
-    std::vector<std::uint32_t> matches;
+    std::vector<std::pair<MatchTier, std::uint32_t>> matches;
     auto candidate = std::lower_bound(index.byNameKey.begin(), index.byNameKey.end(), namePrefix,
                                       [&](std::uint32_t i, const std::string& prefix) {
                                           return index.keys[i].name < prefix;
                                       });
     for (; candidate != index.byNameKey.end() && index.keys[*candidate].name.starts_with(namePrefix); ++candidate) {
-        const Index::Keys& keys = index.keys[*candidate];
-        if (std::all_of(parts.begin(), parts.end(), [&](const std::string& part) { return narrowedBy(keys, part); })) {
-            matches.push_back(*candidate);
-        }
+        if (const MatchTier tier = tierOf(*candidate); tier != MatchTier::None) matches.emplace_back(tier, *candidate);
     }
 
-    const auto morePopulous = [&](std::uint32_t a, std::uint32_t b) {
-        const Place& pa = index.places[a];
-        const Place& pb = index.places[b];
+    // Exact names (and whole state and country words) first; population
+    // orders the rest, ties by name, then state.
+    const auto better = [&](const std::pair<MatchTier, std::uint32_t>& a, const std::pair<MatchTier, std::uint32_t>& b) {
+        if (a.first != b.first) return a.first < b.first;
+        const Place& pa = index.places[a.second];
+        const Place& pb = index.places[b.second];
         if (pa.population != pb.population) return pa.population > pb.population;
         if (pa.name != pb.name) return pa.name < pb.name;
         if (pa.state != pb.state) return pa.state < pb.state;
-        return a < b;
+        return a.second < b.second;
     };
     const std::size_t kept = std::min(maxResults, matches.size());
-    std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(kept), matches.end(),
-                      morePopulous);
+    std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(kept), matches.end(), better);
 
     std::vector<Place> results;
     results.reserve(kept);
-    for (std::size_t i = 0; i < kept; ++i) results.push_back(index.places[matches[i]]);
+    for (std::size_t i = 0; i < kept; ++i) results.push_back(index.places[matches[i].second]);
     return results;
 }
 

@@ -52,16 +52,23 @@ public:
     Atlas(const Atlas&) = delete;
     Atlas& operator=(const Atlas&) = delete;
 
-    // Places whose name matches a typed query, most populous first (ties by
-    // name, then state), at most maxResults of them.
+    // Places whose name matches a typed query, at most maxResults of them:
+    // first those whose folded name is the query's first part exactly and
+    // whose state or country is each further part exactly ("Bath" is Bath,
+    // England before Bathinda), then exact names, then longer names that
+    // begin with it; most populous first within each (ties by name, then
+    // state).
     //
     // The query is split at commas. The first part must be the start of the
     // city's name; each further part must be the start of its state or of
     // its country, or its two-letter country code: "Springfield, Illinois",
     // "Paris, Texas", "Pune, Maharashtra, India", "Paris, FR". Comparison is
     // by FoldForSearch: case, accents, apostrophes and hyphens do not count
-    // ("sao paulo" finds São Paulo, "tromso" Tromsø). A query whose first
-    // part folds to nothing finds nothing; empty further parts are ignored.
+    // ("sao paulo" finds São Paulo, "tromso" Tromsø). A place whose name or
+    // state holds a comma is also found by its own label, part by part.
+    // A query whose first part folds to nothing finds nothing; empty further
+    // parts are ignored; a query longer than four times the longest label
+    // finds nothing (so the cost is bounded whatever its length).
     std::vector<Place> Search(std::string_view query, std::size_t maxResults) const;
 
     // Every place, in the library's order (by country). Loads on first use.

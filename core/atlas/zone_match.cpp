@@ -23,8 +23,7 @@ std::string_view RowName(int zonePosition) {
 
 // East-positive offset of the row alone, in minutes.
 int RowUtcOffsetMinutes(int zonePosition) {
-    const entry::ZoneRow& row = RowAt(zonePosition);
-    return -(row.zoneOffsetHours * 60 + row.zoneOffsetMinutes);
+    return *entry::ZoneRowUtcOffsetSeconds({zonePosition, false}) / kSecondsPerMinute;
 }
 
 bool RowNamesSeasonalTime(int zonePosition) {
@@ -45,12 +44,13 @@ std::string DaylightSavingText(const ZoneMoment& moment) {
 
 }  // namespace
 
-std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice) {
-    if (!IsListPosition(choice.zonePosition)) return std::nullopt;
-    return RowUtcOffsetMinutes(choice.zonePosition) + (choice.daylightSaving ? kDaylightSavingMinutes : 0);
+std::optional<int> ChoiceUtcOffsetMinutes(const entry::ZoneRowChoice& choice) {
+    const std::optional<int> seconds = entry::ZoneRowUtcOffsetSeconds(choice);
+    if (!seconds) return std::nullopt;
+    return *seconds / kSecondsPerMinute;
 }
 
-std::string ZoneChoiceText(const ZoneChoice& choice) {
+std::string ZoneChoiceText(const entry::ZoneRowChoice& choice) {
     if (!IsListPosition(choice.zonePosition)) return {};
     return std::string{RowName(choice.zonePosition)} +
            (choice.daylightSaving ? " with daylight saving" : " without daylight saving");
@@ -75,7 +75,7 @@ ZoneRowMatch MatchZoneRow(const ZoneMoment& moment) {
         }
     }
     const std::optional<int> position = firstPlain ? firstPlain : firstSeasonal;
-    if (position) return {ZoneChoice{*position, tick}, ""};
+    if (position) return {entry::ZoneRowChoice{*position, tick}, ""};
     return {std::nullopt, "The time zone list has no zone for " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
                               ZoneAndTimeText(moment) + (tick ? ", daylight saving in force" : "") + ")."};
 }
@@ -98,7 +98,7 @@ std::string ZoneSummary(std::string_view placeName, const ZoneMoment& moment) {
     return summary;
 }
 
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen) {
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen) {
     const std::optional<int> chosenMinutes = ChoiceUtcOffsetMinutes(chosen);
     if (!chosenMinutes) return {false, "No zone is chosen."};
     const int chosenSeconds = *chosenMinutes * kSecondsPerMinute;
@@ -110,10 +110,51 @@ ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen
                        DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
 }
 
-std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen) {
+std::optional<std::string> DoubleDaylightSavingWarning(const entry::ZoneRowChoice& chosen) {
     if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
     return std::string{RowName(chosen.zonePosition)} +
            " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
+}
+
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return CheckZoneChoice(moment, *row);
+    const auto& exact = std::get<entry::ExactOffset>(zone);
+    if (exact.source == entry::OffsetSource::LocalMeanTime && moment.abbreviation == "LMT") return {true, ""};
+    const bool agrees = exact.utcOffsetSeconds == moment.utcOffsetSeconds ||
+                        (moment.kind != LocalTimeKind::Unique && exact.utcOffsetSeconds == moment.otherOffsetSeconds);
+    if (agrees) return {true, ""};
+    return {false, ZoneText(zone) + " differs from the time zone database's " +
+                       UtcOffsetText(moment.utcOffsetSeconds) + " (" + DaylightSavingText(moment) + ") for " +
+                       ZoneAndTimeText(moment) + "."};
+}
+
+std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return entry::ZoneRowUtcOffsetSeconds(*row);
+    return std::get<entry::ExactOffset>(zone).utcOffsetSeconds;
+}
+
+std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return ZoneChoiceText(*row);
+    const auto& exact = std::get<entry::ExactOffset>(zone);
+    const std::string offset = UtcOffsetText(exact.utcOffsetSeconds);
+    switch (exact.source) {
+        case entry::OffsetSource::Given: return offset + " as given";
+        case entry::OffsetSource::TimeZoneDatabase: return offset + " from the time zone database";
+        case entry::OffsetSource::LocalMeanTime:
+            return placeName.empty() ? "local mean time, " + offset
+                                     : "local mean time of " + std::string{placeName} + ", " + offset;
+    }
+    return offset;
+}
+
+std::string_view ZoneSourceName(const entry::BirthZone& zone) {
+    if (std::holds_alternative<entry::ZoneRowChoice>(zone)) return "zone_row";
+    switch (std::get<entry::ExactOffset>(zone).source) {
+        case entry::OffsetSource::Given: return "given";
+        case entry::OffsetSource::TimeZoneDatabase: return "tz_database";
+        case entry::OffsetSource::LocalMeanTime: return "local_mean_time";
+    }
+    return "given";
 }
 
 entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg) {
@@ -123,7 +164,7 @@ entry::BirthZone ZoneForMoment(const ZoneMoment& moment, double longitudeDeg) {
                                   entry::OffsetSource::LocalMeanTime};
     }
     const ZoneRowMatch match = MatchZoneRow(moment);
-    if (match.choice) return entry::ZoneRowChoice{match.choice->zonePosition, match.choice->daylightSaving};
+    if (match.choice) return *match.choice;
     return entry::ExactOffset{moment.utcOffsetSeconds, entry::OffsetSource::TimeZoneDatabase};
 }
 

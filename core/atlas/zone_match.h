@@ -13,28 +13,22 @@
 
 namespace starwise::atlas {
 
-// A zone as the form holds it: a row of entry::kZones and the box.
-struct ZoneChoice {
-    int zonePosition = entry::kGreenwichZonePosition;  // 0..70
-    bool daylightSaving = false;                        // adds one hour
-};
-
 // The UTC offset a choice gives, in minutes, east positive: the row's stored
 // offset (which is west positive) negated, plus 60 when the box is ticked.
 // Nothing for a position outside the list.
-std::optional<int> ChoiceUtcOffsetMinutes(const ZoneChoice& choice);
+std::optional<int> ChoiceUtcOffsetMinutes(const entry::ZoneRowChoice& choice);
 
 // A choice as words: the zone's name (its list text up to the first comma)
 // and the box, "Eastern Standard Time with daylight saving"; empty for a
 // position outside the list.
-std::string ZoneChoiceText(const ZoneChoice& choice);
+std::string ZoneChoiceText(const entry::ZoneRowChoice& choice);
 
 // Whether a row's text names a daylight time ("Eastern Daylight Time",
 // "Central European Daylight"): its offset already includes daylight saving.
 bool RowNamesDaylightTime(int zonePosition);
 
 struct ZoneRowMatch {
-    std::optional<ZoneChoice> choice;  // nothing when no row fits
+    std::optional<entry::ZoneRowChoice> choice;  // nothing when no row fits
     std::string message;               // when none fits, why, with the exact offset; empty otherwise
 };
 
@@ -77,11 +71,32 @@ struct ZoneAgreement {
 // Whether the chosen row and box give the moment's offset. For a skipped or
 // repeated local time both offsets around the transition are accepted.
 // A position outside the list never agrees.
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const ZoneChoice& chosen);
+ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen);
+
+// The same for any zone of a birth: a row as CheckZoneChoice; an exact
+// offset agrees when it is the moment's (either one around a transition),
+// and the birthplace's mean time agrees wherever the database gives local
+// mean time.
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone);
+
+// The UTC offset a zone gives, in seconds, east positive: a row's stored
+// offset negated plus 3600 for the tick (entry::ZoneRowUtcOffsetSeconds), or
+// the exact offset. Nothing for a row position outside the list.
+std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone);
+
+// A zone as words: "Eastern Standard Time with daylight saving",
+// "UTC+5:45 from the time zone database", "local mean time, UTC+0:39:58",
+// "UTC-3:30 as given". placeName, when given, names the mean time's place:
+// "local mean time of Ulm, UTC+0:39:58".
+std::string ZoneText(const entry::BirthZone& zone, std::string_view placeName = {});
+
+// The name of a zone's source in JSON: "zone_row", "given", "tz_database"
+// or "local_mean_time".
+std::string_view ZoneSourceName(const entry::BirthZone& zone);
 
 // A warning when a row naming a daylight time is chosen with the box ticked:
 // daylight saving would be added twice. Nothing otherwise (also for a
 // position outside the list). Needs no atlas or tz database.
-std::optional<std::string> DoubleDaylightSavingWarning(const ZoneChoice& chosen);
+std::optional<std::string> DoubleDaylightSavingWarning(const entry::ZoneRowChoice& chosen);
 
 }  // namespace starwise::atlas

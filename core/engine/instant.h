@@ -4,20 +4,20 @@
 // the nodes).
 #pragma once
 
-#include "engine/birth_data.h"
+#include "engine/birth_moment.h"
 #include "engine/time_scales.h"
 
 namespace starwise::engine {
 
 struct Instant {
-    double utHoursOnLocalDate = 0.0;  // hours, about -14..+37 (see UniversalTimeHours)
+    double utHoursOnLocalDate = 0.0;  // hours, about -16..+40 (see UniversalTimeHours)
     double julianDayNumber = 0.0;     // whole day number of the LOCAL calendar date
-    UniversalDateTime ut;             // universal date and time, to the minute
+    UniversalDateTime ut;             // universal date and time, to the second
     double daysSinceJ2000 = 0.0;      // days from 2000 January 1, 12:00 UT, of ut
 };
 
 // Both universal-time paths of a birth. Throws std::invalid_argument when
 // the local date is not a calendar date.
-Instant InstantOf(const BirthData& birth, const ZoneOffset& zone);
+Instant InstantOf(const BirthMoment& birth);
 
 }  // namespace starwise::engine

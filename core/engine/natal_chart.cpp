@@ -9,9 +9,8 @@
 
 namespace starwise::engine {
 
-double AscendantAt(const Instant& instant, const BirthData& birth) {
-    return Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, WestLongitudeDeg(birth),
-                     NorthLatitudeDeg(birth))
+double AscendantAt(const Instant& instant, const BirthMoment& birth) {
+    return Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, -birth.longitudeDeg, birth.latitudeDeg)
         .ascendantDeg;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/birth_data.h"
+#include "engine/birth_moment.h"
 #include "engine/instant.h"
 
 namespace starwise::engine {
@@ -36,7 +36,7 @@ struct NatalChart {
 };
 
 // The Ascendant in degrees, [0, 360), at the birth's instant and place.
-double AscendantAt(const Instant& instant, const BirthData& birth);
+double AscendantAt(const Instant& instant, const BirthMoment& birth);
 
 // The Moon's longitude in degrees, [0, 360), at the instant.
 double MoonAt(const Instant& instant);

@@ -6,42 +6,23 @@
 
 namespace starwise::engine {
 
-double WestLongitudeDeg(const BirthData& birth) {
-    const double degrees = birth.longitudeDegrees + birth.longitudeMinutes / 60.0;
-    return birth.isEast ? -degrees : degrees;
+double UniversalTimeHours(const BirthMoment& birth) {
+    constexpr double kSecondsPerHour = 3600.0;
+    return (birth.localMinutes * 60 - birth.utcOffsetSeconds) / kSecondsPerHour;
 }
 
-double NorthLatitudeDeg(const BirthData& birth) {
-    const double degrees = birth.latitudeDegrees + birth.latitudeMinutes / 60.0;
-    return birth.isSouth ? -degrees : degrees;
-}
-
-double UniversalTimeHours(const BirthData& birth, const ZoneOffset& zone) {
-    double utHours = birth.hour + birth.minute / 60.0 + zone.zoneOffsetHours +
-                     zone.zoneOffsetMinutes / 60.0;
-    if (birth.daylightSaving) utHours -= 1.0;
-    return utHours;
-}
-
-UniversalDateTime UniversalDateTimeOf(const BirthData& birth, const ZoneOffset& zone) {
+UniversalDateTime UniversalDateTimeOf(const BirthMoment& birth) {
     using namespace std::chrono;
-    const year_month_day localDate{year{birth.year}, month{static_cast<unsigned>(birth.month)},
-                                   day{static_cast<unsigned>(birth.day)}};
-    if (birth.month < 1 || birth.day < 1 || !localDate.ok()) {
-        throw std::invalid_argument("birth date is not a calendar date");
-    }
-    sys_time<minutes> instant = sys_days{localDate} + hours{birth.hour} + minutes{birth.minute};
-    instant += hours{zone.zoneOffsetHours};
-    instant += minutes{zone.zoneOffsetMinutes};
-    if (birth.daylightSaving) instant -= hours{1};
-
+    if (!birth.localDate.ok()) throw std::invalid_argument("birth date is not a calendar date");
+    const sys_seconds instant =
+        sys_days{birth.localDate} + minutes{birth.localMinutes} - seconds{birth.utcOffsetSeconds};
     const sys_days utDay = floor<days>(instant);
     const year_month_day utDate{utDay};
-    const hh_mm_ss<minutes> utClock{instant - utDay};
+    const hh_mm_ss<seconds> utClock{instant - utDay};
     return UniversalDateTime{int{utDate.year()}, static_cast<int>(unsigned{utDate.month()}),
-                             static_cast<int>(unsigned{utDate.day()}),
-                             static_cast<int>(utClock.hours().count()),
-                             static_cast<int>(utClock.minutes().count())};
+                             static_cast<int>(unsigned{utDate.day()}), static_cast<int>(utClock.hours().count()),
+                             static_cast<int>(utClock.minutes().count()),
+                             static_cast<int>(utClock.seconds().count())};
 }
 
 double JulianDayNumber(int month, int day, int year) {
@@ -62,10 +43,10 @@ double CenturiesSinceJ2000(double jdn, double utHours) {
     return (jdn - 2451545.0 + utHours / 24.0 - 0.5) / 36525.0;
 }
 
-double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
+double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second) {
     double d = 367.0 * year - std::floor(7.0 * (year + std::floor((month + 9) / 12.0)) / 4.0) +
                std::floor(275.0 * month / 9.0) + day - 730531.5;
-    d += (hour + minute / 60.0) / 24.0;
+    d += (hour + minute / 60.0 + second / 3600.0) / 24.0;
     return d;
 }
 

@@ -2,31 +2,30 @@
 // numbers, Julian centuries and the day number from J2000.
 #pragma once
 
-#include "engine/birth_data.h"
+#include "engine/birth_moment.h"
 
 namespace starwise::engine {
 
 // Universal time in hours on the LOCAL calendar date, used for the Moon and
-// the Ascendant: Hour + Minute/60 + zone offset (signed, hours and minutes)
-// - 1 when daylight saving is in force. Not brought into 0..24: the caller
-// adds hours/24 to the Julian day number of the local date, which carries
-// the day over. Range about -14..+37 hours.
-double UniversalTimeHours(const BirthData& birth, const ZoneOffset& zone);
+// the Ascendant: (local seconds - UTC offset seconds) / 3600. Not brought
+// into 0..24: the caller adds hours/24 to the Julian day number of the local
+// date, which carries the day over. Range about -16..+40 hours.
+double UniversalTimeHours(const BirthMoment& birth);
 
-// Universal calendar date and time of the birth, to the minute.
+// Universal calendar date and time of the birth, to the second.
 struct UniversalDateTime {
     int year = 0;
     int month = 0;   // 1..12
     int day = 0;     // 1..31
     int hour = 0;    // 0..23
     int minute = 0;  // 0..59
+    int second = 0;  // 0..59
 };
 
-// Local date and time plus the zone's hours, then its minutes, then minus the
-// daylight-saving hour, with full Gregorian calendar arithmetic (used for the
-// Sun and planets). Throws std::invalid_argument when the local date is not a
-// calendar date.
-UniversalDateTime UniversalDateTimeOf(const BirthData& birth, const ZoneOffset& zone);
+// Local date and time minus the UTC offset, with full Gregorian calendar
+// arithmetic (used for the Sun and planets). Throws std::invalid_argument
+// when the local date is not a calendar date.
+UniversalDateTime UniversalDateTimeOf(const BirthMoment& birth);
 
 // Julian day number (a whole number, the day count at noon) of a calendar
 // date, in the calendar in force on it: the Julian calendar up to Thursday
@@ -47,9 +46,10 @@ double CenturiesSince1900(double jdn, double utHours);
 double CenturiesSinceJ2000(double jdn, double utHours);
 
 // Days from 2000 January 1, 12:00 UT:
-// 367y - Int(7(y + Int((mo+9)/12))/4) + Int(275mo/9) + dd - 730531.5 + (h + mi/60)/24.
+// 367y - Int(7(y + Int((mo+9)/12))/4) + Int(275mo/9) + dd - 730531.5
+//   + (h + mi/60 + s/3600)/24.
 // Counts every fourth year as leap, so it matches the Gregorian calendar
 // from 1 March 1900 to 28 February 2100.
-double DayNumberJ2000(int year, int month, int day, int hour, int minute);
+double DayNumberJ2000(int year, int month, int day, int hour, int minute, int second);
 
 }  // namespace starwise::engine

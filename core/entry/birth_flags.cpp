@@ -1,10 +1,12 @@
 #include "entry/birth_flags.h"
 
 #include <algorithm>
-#include <cctype>
 #include <array>
+#include <cctype>
 #include <charconv>
+#include <tuple>
 
+#include "entry/form_input.h"
 #include "entry/key_filters.h"
 #include "entry/messages.h"
 #include "entry/validation.h"
@@ -44,132 +46,234 @@ std::optional<std::array<int, N>> NumberFields(std::string_view text, char separ
     return fields;
 }
 
-struct Coordinate {
-    std::string degrees;
-    std::string minutes;
-    char hemisphere;
+// A coordinate flag "DDD:MM" plus a hemisphere letter, as degrees: each part
+// goes through the boxes' filter, may be no longer than its box and must lie
+// in the box's range.
+struct CoordinateRule {
+    std::string_view flag;
+    char positive;
+    char negative;
+    std::size_t degreesMaxLength;
+    int maxDegrees;
+    const FormMessage& degreesMessage;
+    const FormMessage& minutesMessage;
 };
 
-// "DDD:MM" plus a hemisphere letter; the parts go through the boxes' filter.
-std::variant<Coordinate, std::string> ParseCoordinate(std::string_view text, std::string_view flag,
-                                                      char positive, char negative) {
-    const std::string usage = std::string{flag} + " must look like DD:MM" + positive + " or DD:MM" + negative;
+std::variant<double, std::string> ParseCoordinate(std::string_view text, const CoordinateRule& rule) {
+    const std::string usage =
+        std::string{rule.flag} + " must look like DD:MM" + rule.positive + " or DD:MM" + rule.negative;
     if (text.empty()) return usage;
     const char hemisphere = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
     const std::string_view body = text.substr(0, text.size() - 1);
     const auto colon = body.find(':');
     if (colon == std::string_view::npos) return usage;
-    Coordinate coordinate{std::string{body.substr(0, colon)}, std::string{body.substr(colon + 1)}, hemisphere};
-    for (const std::string* part : {&coordinate.degrees, &coordinate.minutes}) {
-        if (std::holds_alternative<FormMessage>(FilterCoordinatePaste(*part))) {
+    const std::string_view degrees = body.substr(0, colon);
+    const std::string_view minutes = body.substr(colon + 1);
+    for (const std::string_view part : {degrees, minutes}) {
+        if (std::holds_alternative<FormMessage>(FilterCoordinatePaste(part))) {
             return std::string{messages::kOnlyNumbers.text};
         }
     }
-    if (hemisphere != positive && hemisphere != negative) return usage;
-    return coordinate;
+    if (hemisphere != rule.positive && hemisphere != rule.negative) return usage;
+    if (degrees.size() > rule.degreesMaxLength) return std::string{rule.degreesMessage.text};
+    if (minutes.size() > kCoordinateMaxLength) return std::string{rule.minutesMessage.text};
+    // Empty parts and values beyond the box's range: the form's messages.
+    if (degrees.empty() || *WholeNumber(degrees) > rule.maxDegrees) return std::string{rule.degreesMessage.text};
+    if (minutes.empty() || *WholeNumber(minutes) > 59) return std::string{rule.minutesMessage.text};
+    const double angleDeg = *WholeNumber(degrees) + *WholeNumber(minutes) / 60.0;
+    return hemisphere == rule.negative ? -angleDeg : angleDeg;
+}
+
+const CoordinateRule kLongitudeRule{"--lon", 'E', 'W', kLongitudeDegreesMaxLength, 179,
+                                    messages::kLongitudeDegrees, messages::kLongitudeMinutes};
+const CoordinateRule kLatitudeRule{"--lat", 'N', 'S', kCoordinateMaxLength, 89, messages::kLatitudeDegrees,
+                                   messages::kLatitudeMinutes};
+
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kMaxOffsetSeconds = 16 * kSecondsPerHour;
+
+// The day lists offer 1..31 in every month; the form then refuses 29..31
+// February (29 in a common year) and the 31st of April, June, September and
+// November. Every fourth year is leap, exact for 1901..2050.
+std::optional<FormMessage> DateMessage(int year, int month, int day) {
+    if (month == 2 && day > (year % 4 == 0 ? 29 : 28)) return messages::kFebruaryDate;
+    if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31) return messages::kThirtyDayMonthDate;
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags) {
-    for (const auto& [value, flag] : {std::pair{&flags.date, "--date"}, std::pair{&flags.time, "--time"},
-                                      std::pair{&flags.zone, "--zone"}, std::pair{&flags.longitude, "--lon"},
-                                      std::pair{&flags.latitude, "--lat"}}) {
-        if (!value->has_value()) return std::string{flag} + " is required";
+std::string BirthFlagsHelp() {
+    constexpr std::size_t kHelpColumn = 22;  // where the descriptions start
+    constexpr std::size_t kLineWidth = 79;
+    std::string help;
+    for (const BirthOption& option : kBirthOptions) {
+        std::string line = "  " + std::string{option.flag};
+        if (!option.valueName.empty()) line += " " + std::string{option.valueName};
+        line += line.size() + 1 < kHelpColumn ? std::string(kHelpColumn - line.size(), ' ')
+                                              : "\n" + std::string(kHelpColumn, ' ');
+        std::size_t column = line.size() - (line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1);
+        std::string_view words = option.help;
+        bool first = true;
+        while (!words.empty()) {
+            const std::size_t space = words.find(' ');
+            const std::string_view word = words.substr(0, space);
+            if (!first && column + 1 + word.size() > kLineWidth) {
+                line += "\n" + std::string(kHelpColumn, ' ');
+                column = kHelpColumn;
+            } else if (!first) {
+                line += ' ';
+                ++column;
+            }
+            line += word;
+            column += word.size();
+            first = false;
+            words = space == std::string_view::npos ? std::string_view{} : words.substr(space + 1);
+        }
+        help += line + "\n";
     }
-    EntryFormValues form;
+    return help;
+}
+
+std::optional<int> ParseUtcOffset(std::string_view text) {
+    if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
+    const int sign = text[0] == '-' ? -1 : 1;
+    text.remove_prefix(1);
+    // Hours of one or two digits, then minutes and seconds of two each.
+    const std::size_t colons = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
+    std::optional<std::array<int, 3>> fields;
+    if (colons == 1) {
+        if (const auto parts = NumberFields<2>(text, ':', {2, 2}); parts && text.size() - text.find(':') == 3) {
+            fields = std::array<int, 3>{(*parts)[0], (*parts)[1], 0};
+        }
+    } else if (colons == 2) {
+        if (text.size() - text.find(':') == 6) fields = NumberFields<3>(text, ':', {2, 2, 2});
+    }
+    if (!fields) return std::nullopt;
+    const auto [hours, minutes, seconds] = *fields;
+    if (minutes > 59 || seconds > 59) return std::nullopt;
+    const int total = hours * kSecondsPerHour + minutes * kSecondsPerMinute + seconds;
+    if (total > kMaxOffsetSeconds) return std::nullopt;
+    return sign * total;
+}
+
+std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags) {
+    if (!flags.date) return std::string{"--date is required"};
+    if (!flags.time) return std::string{"--time is required"};
+    if (!flags.place) {
+        if (!flags.zone && !flags.utcOffset) return std::string{"--zone or --utc-offset is required"};
+        if (!flags.longitude) return std::string{"--lon is required"};
+        if (!flags.latitude) return std::string{"--lat is required"};
+    }
+    if (flags.utcOffset && (flags.zone || flags.daylightSaving)) {
+        return std::string{"--utc-offset gives the whole offset: it excludes --zone, --dst and --no-dst"};
+    }
+    CheckedFlags checked;
+    checked.place = flags.place;
 
     // Name: the name box's filter, as if the text were pasted.
     const PasteResult name = FilterNamePaste(flags.name.value_or(std::string{kDefaultName}));
     if (const auto* refused = std::get_if<FormMessage>(&name)) return std::string{refused->text};
-    form.nameText = std::get<std::string>(name);
+    checked.name = std::get<std::string>(name);
+    if (CharacterCount(checked.name) > kNameMaxCharacters) return std::string{messages::kNameTooLong.text};
 
     // Date: the lists offer years 1901..2050, months 1..12 and days 1..31.
     const auto date = NumberFields<3>(*flags.date, '-', {4, 2, 2});
-    if (!date) return "--date must look like YYYY-MM-DD";
+    if (!date) return std::string{"--date must look like YYYY-MM-DD"};
     const auto [year, month, day] = *date;
-    if (year < kFirstYear || year > kLastYear) return "Please Choose a Year Between 1901 And 2050";
-    if (month < 1 || month > static_cast<int>(kMonthNames.size())) return "Please Choose a Month Between 1 And 12";
-    if (day < 1 || day > kLastDay) return "Please Choose a Date Between 1 And 31";
-    form.yearText = std::to_string(year);
-    form.monthPosition = month - 1;
-    form.dayPosition = day - 1;
-    form.dayText = std::to_string(day);
+    if (year < kFirstYear || year > kLastYear) return std::string{"Please Choose a Year Between 1901 And 2050"};
+    if (month < 1 || month > static_cast<int>(kMonthNames.size())) {
+        return std::string{"Please Choose a Month Between 1 And 12"};
+    }
+    if (day < 1 || day > kLastDay) return std::string{"Please Choose a Date Between 1 And 31"};
 
     const auto time = NumberFields<2>(*flags.time, ':', {2, 2});
-    if (!time) return "--time must look like HH:MM";
+    if (!time) return std::string{"--time must look like HH:MM"};
     const auto [hour, minute] = *time;
-    if (hour > 23) return "Please Choose an Hour Between 0 And 23";
-    if (minute > 59) return "Please Choose a Minute Between 0 And 59";
-    form.hourText = std::to_string(hour);
-    form.minuteText = std::to_string(minute);
+    if (hour > 23) return std::string{"Please Choose an Hour Between 0 And 23"};
+    if (minute > 59) return std::string{"Please Choose a Minute Between 0 And 59"};
+    checked.localMinutes = hour * 60 + minute;
 
-    const std::optional<int> zoneNumber = WholeNumber(*flags.zone);
-    const int zone = zoneNumber ? *zoneNumber : ZonePositionOfText(*flags.zone);
-    if (zone < 0 || zone >= static_cast<int>(kZoneCount)) {
-        return "Please Choose a Time Zone Between 0 And 70 (see --list-zones)";
+    if (flags.zone) {
+        const std::optional<int> zoneNumber = WholeNumber(*flags.zone);
+        const int zone = zoneNumber ? *zoneNumber : ZonePositionOfText(*flags.zone);
+        if (zone < 0 || zone >= static_cast<int>(kZoneCount)) {
+            return std::string{"Please Choose a Time Zone Between 0 And 70 (see --list-zones)"};
+        }
+        checked.zonePosition = zone;
     }
-    form.zonePosition = zone;
-    form.daylightSaving = flags.daylightSaving.value_or(false);
-
-    // Coordinates: a part longer than its box is refused with that box's
-    // range message.
-    {
-        const auto parsed = ParseCoordinate(*flags.longitude, "--lon", 'E', 'W');
-        if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
-        const auto& lon = std::get<Coordinate>(parsed);
-        if (lon.degrees.size() > kLongitudeDegreesMaxLength) return std::string{messages::kLongitudeDegrees.text};
-        if (lon.minutes.size() > kCoordinateMaxLength) return std::string{messages::kLongitudeMinutes.text};
-        form.longitudeDegreesText = lon.degrees;
-        form.longitudeMinutesText = lon.minutes;
-        form.eastSelected = lon.hemisphere == 'E';
-    }
-    {
-        const auto parsed = ParseCoordinate(*flags.latitude, "--lat", 'N', 'S');
-        if (const auto* refused = std::get_if<std::string>(&parsed)) return *refused;
-        const auto& lat = std::get<Coordinate>(parsed);
-        if (lat.degrees.size() > kCoordinateMaxLength) return std::string{messages::kLatitudeDegrees.text};
-        if (lat.minutes.size() > kCoordinateMaxLength) return std::string{messages::kLatitudeMinutes.text};
-        form.latitudeDegreesText = lat.degrees;
-        form.latitudeMinutesText = lat.minutes;
-        form.southSelected = lat.hemisphere == 'S';
+    checked.daylightSaving = flags.daylightSaving;
+    if (flags.utcOffset) {
+        checked.utcOffsetSeconds = ParseUtcOffset(*flags.utcOffset);
+        if (!checked.utcOffsetSeconds) {
+            return std::string{"--utc-offset must look like +HH:MM or -HH:MM:SS, at most 16 hours"};
+        }
     }
 
-    if (const auto refused = ValidateEntryForm(form)) return std::string{refused->text};
-    return form;
+    std::optional<std::string> coordinateMessage;
+    for (const auto& [text, rule, angle] :
+         {std::tuple{&flags.longitude, &kLongitudeRule, &checked.longitudeDeg},
+          std::tuple{&flags.latitude, &kLatitudeRule, &checked.latitudeDeg}}) {
+        if (!text->has_value()) continue;
+        auto parsed = ParseCoordinate(**text, *rule);
+        if (auto* refused = std::get_if<std::string>(&parsed)) return std::move(*refused);
+        *angle = std::get<double>(parsed);
+    }
+
+    // The entry form's own checks, in its order.
+    if (checked.name.find_first_not_of(' ') == std::string::npos) return std::string{messages::kEnterName.text};
+    if (const auto refused = DateMessage(year, month, day)) return std::string{refused->text};
+    checked.localDate = std::chrono::year_month_day{std::chrono::year{year},
+                                                    std::chrono::month{static_cast<unsigned>(month)},
+                                                    std::chrono::day{static_cast<unsigned>(day)}};
+    return checked;
+}
+
+BirthInput BirthInputOf(const CheckedFlags& checked) {
+    BirthInput birth;
+    birth.name = checked.name;
+    birth.localDate = checked.localDate;
+    birth.localMinutes = checked.localMinutes;
+    birth.longitudeDeg = checked.longitudeDeg.value_or(0.0);
+    birth.latitudeDeg = checked.latitudeDeg.value_or(0.0);
+    if (checked.utcOffsetSeconds) {
+        birth.zone = ExactOffset{*checked.utcOffsetSeconds, OffsetSource::Given};
+    } else {
+        birth.zone = ZoneRowChoice{checked.zonePosition.value_or(kGreenwichZonePosition),
+                                   checked.daylightSaving.value_or(false)};
+    }
+    return birth;
 }
 
 std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
     BirthFlags flags;
-    const std::array<std::pair<std::string_view, std::optional<std::string>*>, 7> options{{
-        {"--date", &flags.date}, {"--time", &flags.time}, {"--zone", &flags.zone},
-        {"--lon", &flags.longitude}, {"--lat", &flags.latitude}, {"--name", &flags.name},
-        {"--place", &flags.place},
-    }};
+    std::vector<std::string_view> seen;
     std::vector<std::string> unexpected;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view word = arguments[i];
-        if (word == "--dst" || word == "--no-dst") {
-            if (flags.daylightSaving && *flags.daylightSaving != (word == "--dst")) {
-                return std::string{"--dst excludes --no-dst"};
-            }
-            flags.daylightSaving = word == "--dst";
-            continue;
-        }
         std::optional<std::string_view> inlineValue;
         if (const auto equals = word.find('='); word.starts_with("--") && equals != std::string_view::npos) {
             inlineValue = word.substr(equals + 1);
             word = word.substr(0, equals);
         }
-        const auto option = std::find_if(options.begin(), options.end(), [&](const auto& o) { return o.first == word; });
-        if (option == options.end()) {
+        const auto option = std::find_if(kBirthOptions.begin(), kBirthOptions.end(),
+                                         [&](const BirthOption& o) { return o.flag == word; });
+        if (option == kBirthOptions.end() || (option->value == nullptr && inlineValue)) {
             unexpected.push_back(arguments[i]);
             continue;
         }
-        if (inlineValue) {
-            *option->second = std::string{*inlineValue};
+        if (std::find(seen.begin(), seen.end(), option->flag) != seen.end()) {
+            return std::string{option->flag} + " is given more than once";
+        }
+        seen.push_back(option->flag);
+        if (option->value == nullptr) {
+            if (flags.daylightSaving) return std::string{"--dst excludes --no-dst"};
+            flags.daylightSaving = option->switchSets;
+        } else if (inlineValue) {
+            flags.*(option->value) = std::string{*inlineValue};
         } else if (i + 1 < arguments.size()) {
-            *option->second = arguments[++i];
+            flags.*(option->value) = arguments[++i];
         } else {
             return std::string{word} + " needs a value";
         }
@@ -194,10 +298,13 @@ std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line) {
     return CaseFlagsOf(*arguments);
 }
 
-std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line) {
-    auto flags = ParseCaseFlags(line);
+std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line) {
+    const auto flags = ParseCaseFlags(line);
     if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
-    return FormValuesOf(std::get<BirthFlags>(flags));
+    if (std::get<BirthFlags>(flags).place) return std::string{"--place needs the atlas"};
+    auto checked = CheckBirthFlags(std::get<BirthFlags>(flags));
+    if (auto* refused = std::get_if<std::string>(&checked)) return std::move(*refused);
+    return BirthInputOf(std::get<CheckedFlags>(checked));
 }
 
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {

@@ -1,15 +1,20 @@
-// The birth flags of the command line and the desktop program's --pdf
-// (--date, --time, --zone, --dst/--no-dst, --lon, --lat, --name, --place),
-// turned into what the entry form would hold, checked by the same rules and
-// refused with the same messages.
+// The birth flags' adapter: the flags of the command line, of a batch line
+// and of the desktop program's --pdf (--date, --time, --zone, --dst/--no-dst,
+// --utc-offset, --lon, --lat, --name, --place), read by one option table,
+// checked by the entry form's rules and refused with its messages. With the
+// form's adapter (entry/form_input.h) the only place where birth texts are
+// parsed.
 #pragma once
 
+#include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "entry/birth_input.h"
 #include "entry/entry_form.h"
 
 namespace starwise::entry {
@@ -19,6 +24,7 @@ struct BirthFlags {
     std::optional<std::string> date;       // YYYY-MM-DD
     std::optional<std::string> time;       // HH:MM
     std::optional<std::string> zone;       // list position 0..70 or the zone's exact text
+    std::optional<std::string> utcOffset;  // +HH:MM or +HH:MM:SS, east positive
     std::optional<std::string> longitude;  // DDD:MM followed by E or W
     std::optional<std::string> latitude;   // DD:MM followed by N or S
     std::optional<std::string> name;
@@ -26,20 +32,81 @@ struct BirthFlags {
     std::optional<bool> daylightSaving;    // --dst: true, --no-dst: false
 };
 
+// One row of the option table: a flag that takes a value (value != nullptr)
+// or a switch that sets daylightSaving to switchSets.
+struct BirthOption {
+    std::string_view flag;       // "--date"
+    std::string_view valueName;  // "YYYY-MM-DD"; empty for a switch
+    std::string_view help;       // one line of --help
+    std::optional<std::string> BirthFlags::*value;
+    bool switchSets;
+};
+
+inline constexpr std::array<BirthOption, 10> kBirthOptions{{
+    {"--date", "YYYY-MM-DD", "date of birth, 1901 to 2050", &BirthFlags::date, false},
+    {"--time", "HH:MM", "local clock time of birth", &BirthFlags::time, false},
+    {"--zone", "N", "time zone: its position 0..70 in starwise-cli --list-zones, or its text", &BirthFlags::zone,
+     false},
+    {"--dst", "", "daylight saving time was in force (the entry form's box)", nullptr, true},
+    {"--no-dst", "", "no daylight saving (with --place: instead of the tz database's)", nullptr, false},
+    {"--utc-offset", "+HH:MM[:SS]",
+     "the exact offset of the local clock from UTC, east positive, in place of --zone and --dst",
+     &BirthFlags::utcOffset, false},
+    {"--lon", "DDD:MM{E|W}", "longitude of the place of birth (e.g. 074:00W)", &BirthFlags::longitude, false},
+    {"--lat", "DD:MM{N|S}", "latitude of the place of birth (e.g. 40:43N)", &BirthFlags::latitude, false},
+    {"--name", "NAME", "the person's name, letters and spaces, at most 60 (ANONYMOUS when not given)",
+     &BirthFlags::name, false},
+    {"--place", "TEXT",
+     "the first place of the atlas that matches TEXT (\"Pune\", \"Springfield, Illinois\") supplies --lon, "
+     "--lat and the zone where they are not given: a zone row with the daylight-saving box where one gives "
+     "the tz database's offset, else the database's exact offset, and before standard time the birthplace's "
+     "own mean time",
+     &BirthFlags::place, false},
+}};
+
+// The birth flags' part of --help, one flag a line ("  --date YYYY-MM-DD   date
+// of birth ..."), long lines wrapped at 79 columns, for both programs.
+std::string BirthFlagsHelp();
+
 // The name used when --name is not given (the reading never uses the name).
 inline constexpr std::string_view kDefaultName = "ANONYMOUS";
 
-// Converts the flags into form values and runs the form's filters and
-// checks. Returns the values, or the message that refuses them: first
-// "--date is required" (and so on for --time, --zone, --lon, --lat), then
-// each value's own check. Without --dst the box is not ticked. The place is
-// not read here: atlas/birth_place.h completes the flags from it first.
-std::variant<EntryFormValues, std::string> FormValuesOf(const BirthFlags& flags);
+// The flags of one case checked, before a place completes them.
+struct CheckedFlags {
+    std::string name;
+    std::chrono::year_month_day localDate;
+    int localMinutes = 0;                    // 0..1439
+    std::optional<double> longitudeDeg;      // east positive
+    std::optional<double> latitudeDeg;       // north positive
+    std::optional<int> zonePosition;         // --zone: 0..70
+    std::optional<bool> daylightSaving;      // --dst / --no-dst
+    std::optional<int> utcOffsetSeconds;     // --utc-offset, east positive
+    std::optional<std::string> place;
+};
 
-// The flags of one case from its words (a batch line split by
-// SplitArguments): "--flag value", "--flag=value", "--dst" and "--no-dst" (the
-// last of the two wins). Refuses a flag
-// without its value, and lists every word it does not know, in order.
+// Checks the flags in order and returns the first refusal: "--date is
+// required", "--time is required", then without --place "--zone or
+// --utc-offset is required", "--lon is required", "--lat is required"; then
+// --utc-offset given with --zone, --dst or --no-dst; then each value's own
+// check (the name box's filter and length, the date lists' ranges, the time,
+// the zone, the offset within -16:00..+16:00, the coordinates) and the entry
+// form's checks (name, coordinate ranges, 29 February, 31st of a thirty-day
+// month) with the form's messages.
+std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags);
+
+// The birth of checked flags that need no place (every one of the zone,
+// --lon and --lat given): the zone is the row and box (no box: not ticked)
+// or the given exact offset.
+BirthInput BirthInputOf(const CheckedFlags& checked);
+
+// Parses an offset "+HH:MM" or "-HH:MM:SS" (sign required, hours 0..16,
+// minutes and seconds 0..59, at most 16 hours) into seconds, east positive.
+std::optional<int> ParseUtcOffset(std::string_view text);
+
+// The flags of one case from its words (argv, or a batch line split by
+// SplitArguments): "--flag value", "--flag=value", "--dst" and "--no-dst".
+// Refuses a flag given twice, --dst with --no-dst, a flag without its
+// value, and lists every word it does not know, in order.
 std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
 
 // "The following argument was not expected: X" (or "arguments ... X Y"), the
@@ -50,10 +117,10 @@ std::string UnexpectedWordsMessage(const std::vector<std::string>& words);
 // refuses it: an unclosed quote or a parse error.
 std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line);
 
-// Parses one batch line (the flags of one case) into form values, or the
-// message that refuses it: a parse error, an unclosed quote or a form check.
-// A --place is not resolved here (see atlas/birth_place.h).
-std::variant<EntryFormValues, std::string> ParseCaseLine(std::string_view line);
+// One batch line that names no place, parsed and checked into its birth, or
+// the message that refuses it (a --place is refused here: the atlas
+// completes such lines, atlas::ResolveBirthFlags).
+std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line);
 
 // Splits a batch line into arguments: whitespace separates them, and single
 // or double quotes group text with spaces (a zone's text, a name). Returns

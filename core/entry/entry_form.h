@@ -55,4 +55,8 @@ struct FormMessage {
 inline constexpr std::size_t kLongitudeDegreesMaxLength = 3;
 inline constexpr std::size_t kCoordinateMaxLength = 2;
 
+// Most characters (Unicode code points) a name may have: what the report's
+// title and the document's footer can show.
+inline constexpr std::size_t kNameMaxCharacters = 60;
+
 }  // namespace starwise::entry

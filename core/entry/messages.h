@@ -19,6 +19,11 @@ inline constexpr FormMessage kFebruaryDate{"Please Enter Correct Date Or Month!"
                                            FormField::None};
 inline constexpr FormMessage kThirtyDayMonthDate{"Please Enter Correct Date Or Month !", MessageIcon::Information,
                                                  FormField::None};
+inline constexpr FormMessage kNameTooLong{"Please Enter a Name of at Most 60 Letters", MessageIcon::Error,
+                                          FormField::Name};
+inline constexpr FormMessage kChooseTimeZone{"Please Choose a Time Zone", MessageIcon::Information, FormField::None};
+inline constexpr FormMessage kCorrectTime{"Please Enter Correct Hour Or Minute!", MessageIcon::Information,
+                                          FormField::None};
 inline constexpr FormMessage kOnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None};
 inline constexpr FormMessage kOnlyLetters{"Please Enter only Letters", MessageIcon::Information, FormField::None};
 inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::City};

@@ -1,6 +1,5 @@
 #include "entry/zones.h"
 
-#include <stdexcept>
 
 namespace starwise::entry {
 
@@ -80,13 +79,13 @@ constexpr std::array<ZoneRow, kZoneCount> kZones{{
 static_assert(kZones.size() == 71);
 static_assert(kZones[kGreenwichZonePosition].zoneOffsetHours == 0);
 
-void ZoneCalculation(int listPosition, engine::ZoneOffset& offset) {
-    if (listPosition < 0 || listPosition >= static_cast<int>(kZoneCount)) {
-        throw std::out_of_range("no time zone at that list position");
-    }
-    const ZoneRow& row = kZones[static_cast<std::size_t>(listPosition)];
-    offset.zoneOffsetHours = row.zoneOffsetHours;
-    offset.zoneOffsetMinutes = row.zoneOffsetMinutes;
+std::optional<int> ZoneRowUtcOffsetSeconds(const ZoneRowChoice& choice) {
+    if (choice.zonePosition < 0 || choice.zonePosition >= static_cast<int>(kZoneCount)) return std::nullopt;
+    constexpr int kSecondsPerHour = 3600;
+    constexpr int kSecondsPerMinute = 60;
+    const ZoneRow& row = kZones[static_cast<std::size_t>(choice.zonePosition)];
+    return -(row.zoneOffsetHours * kSecondsPerHour + row.zoneOffsetMinutes * kSecondsPerMinute) +
+           (choice.daylightSaving ? kSecondsPerHour : 0);
 }
 
 int ZonePositionOfText(std::string_view listText) {

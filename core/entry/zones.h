@@ -3,9 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
-#include "engine/birth_data.h"
+#include "entry/birth_input.h"
 
 namespace starwise::entry {
 
@@ -22,10 +23,11 @@ inline constexpr std::size_t kZoneCount = 71;
 inline constexpr int kGreenwichZonePosition = 29;  // selected when the form loads
 extern const std::array<ZoneRow, kZoneCount> kZones;
 
-// Offset of the zone at list position 0..70. Throws std::out_of_range for a
-// position outside the list (-1 when nothing is selected), leaving the
-// offset as it was: a reading without a zone has no instant.
-void ZoneCalculation(int listPosition, engine::ZoneOffset& offset);
+// The UTC offset a row and the daylight-saving tick give, in seconds, east
+// positive: the row's stored offset (west positive) negated, plus 3600 when
+// the box is ticked. Nothing for a position outside the list (-1 when
+// nothing is selected): a reading without a zone has no instant.
+std::optional<int> ZoneRowUtcOffsetSeconds(const ZoneRowChoice& choice);
 
 // List position of a zone given by its exact text, or -1.
 int ZonePositionOfText(std::string_view listText);

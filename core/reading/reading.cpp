@@ -3,7 +3,6 @@
 #include <exception>
 #include <stdexcept>
 
-#include "entry/capture.h"
 #include "entry/zones.h"
 #include "reading/house_section.h"
 #include "reading/node_reading.h"
@@ -31,6 +30,12 @@ const T& Needed(const std::optional<T>& value) {
     return *value;
 }
 
+// The offset of a row with its box, or the exact offset.
+std::optional<int> UtcOffsetSecondsOf(const entry::BirthZone& zone) {
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return entry::ZoneRowUtcOffsetSeconds(*row);
+    return std::get<entry::ExactOffset>(zone).utcOffsetSeconds;
+}
+
 }  // namespace
 
 std::vector<ReportPiece> Reading::RunningText() const {
@@ -51,25 +56,25 @@ std::string FailedStepsNotice(const Reading& reading) {
     return notice;
 }
 
-Reading RunReading(const entry::EntryFormValues& form) {
+Reading RunReading(const entry::BirthInput& birth) {
     Reading reading;
+    reading.birth = birth;
     std::vector<std::string_view>& failed = reading.failedSteps;
-    reading.zonePosition = form.zonePosition;
 
-    std::optional<bool> zoneKnown;
     RunStep("zone", failed, [&] {
-        entry::ZoneCalculation(form.zonePosition, reading.zone);
-        zoneKnown = true;
+        reading.utcOffsetSeconds = UtcOffsetSecondsOf(birth.zone);
+        if (!reading.utcOffsetSeconds) throw std::out_of_range("no time zone at that list position");
     });
-    RunStep("capture", failed, [&] { entry::CaptureBirthData(form, reading.zone, reading.birth); });
+    std::optional<engine::BirthMoment> moment;
     RunStep("instant", failed, [&] {
-        Needed(zoneKnown);
-        reading.instant = engine::InstantOf(reading.birth, reading.zone);
+        moment = engine::BirthMoment{birth.localDate, birth.localMinutes, Needed(reading.utcOffsetSeconds),
+                                     birth.longitudeDeg, birth.latitudeDeg};
+        reading.instant = engine::InstantOf(*moment);
     });
     std::optional<double> ascendantDeg;
     std::optional<double> moonDeg;
     RunStep("ascendant", failed,
-            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), reading.birth); });
+            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), Needed(moment)); });
     RunStep("moon", failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
     RunStep("chart", failed, [&] {
         reading.chart = engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg));
@@ -81,7 +86,8 @@ Reading RunReading(const entry::EntryFormValues& form) {
         reading.houses = std::move(placement);
     });
     RunStep("sun_sign", failed, [&] {
-        const auto sign = SunSignOf(form.monthPosition, form.dayPosition);
+        const auto sign = SunSignOf(static_cast<int>(unsigned{birth.localDate.month()}) - 1,
+                                    static_cast<int>(unsigned{birth.localDate.day()}) - 1);
         if (!sign) return;
         reading.sunSign = *sign;
         reading.sunSignProfile = SunSignProfileOf(*sign);

@@ -10,10 +10,9 @@
 
 #include "content/node_texts.h"
 #include "content/sun_signs.h"
-#include "engine/birth_data.h"
 #include "engine/instant.h"
 #include "engine/natal_chart.h"
-#include "entry/entry_form.h"
+#include "entry/birth_input.h"
 #include "reading/aspects.h"
 #include "reading/house_placement.h"
 #include "reading/report_piece.h"
@@ -22,11 +21,10 @@
 namespace starwise::reading {
 
 struct Reading {
-    // What was entered, as captured (name, local date and time, place) and
-    // the list position of the chosen zone.
-    engine::BirthData birth;
-    engine::ZoneOffset zone;
-    int zonePosition = -1;
+    // The birth the reading was made for, and the UTC offset its zone gives
+    // (seconds, east positive; nothing when the zone is no row of the list).
+    entry::BirthInput birth;
+    std::optional<int> utcOffsetSeconds;
 
     std::optional<engine::Instant> instant;
     std::optional<engine::NatalChart> chart;
@@ -59,12 +57,13 @@ struct Reading {
 // failed.
 std::string FailedStepsNotice(const Reading& reading);
 
-// Captures the form (zone offset, then the birth record), computes the
-// instant once, the chart, then the houses and their section, the Sun sign
+// Takes the zone's UTC offset (a row with its box, or the exact offset),
+// computes the instant once, the chart, then the houses and their section, the Sun sign
 // and its profile, the node row, the aspects and the void-of-course bodies.
 // Each step runs on its own: an exception inside one is caught and recorded
 // by the step's name, its part stays empty, and the steps that do not need
-// it still run. Expects values that passed the entry form's checks.
-Reading RunReading(const entry::EntryFormValues& form);
+// it still run. Expects a birth built by one of the two adapters
+// (entry/form_input.h, entry/birth_flags.h).
+Reading RunReading(const entry::BirthInput& birth);
 
 }  // namespace starwise::reading

@@ -32,7 +32,9 @@ REFUSED = [  # (what it covers, flags after --pdf FILE)
                       "--lat", "18:31N", "--colour"]),
     ("zone out of range", ["--date", "1980-07-15", "--time", "06:30", "--zone", "71", "--lon", "73:51E",
                            "--lat", "18:31N"]),
-    ("a place whose offset has no zone", ["--date", "2000-07-15", "--time", "06:30", "--place", "Kathmandu"]),
+    ("an offset with a zone", ["--date", "2000-07-15", "--time", "06:30", "--place", "Kathmandu", "--zone", "34",
+                               "--utc-offset", "+05:45"]),
+    ("a flag given twice", ["--date", "2000-07-15", "--time", "06:30", "--place", "Kathmandu", "--time", "06:30"]),
 ]
 SIGN_GLYPHS = [chr(code) for code in range(0x2648, 0x2654)]
 PAGES_AT_LEAST, PAGES_BELOW = 2, 15

@@ -23,6 +23,7 @@
 #include "gui_test_support.h"
 #include "gui/report_window.h"
 #include "reading/node_reading.h"
+#include "entry/form_input.h"
 #include "reading/reading.h"
 #include "reading/sun_sign.h"
 #include "gui/application.h"
@@ -139,7 +140,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 
 // The frame shows exactly the core's reading of the form as it stands.
 void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
-    const reading::Reading r = reading::RunReading(form->Values());
+    const reading::Reading r = reading::RunReading(std::get<entry::BirthInput>(entry::BirthInputOfForm(form->Values())));
     QVERIFY2(r.failedSteps.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
     const content::SunSignProfileRow& profile = *r.sunSignProfile;
     const content::NodeRow& node = *r.nodeRow;

@@ -33,9 +33,9 @@ const char* const kCusp = "--date 1975-10-23 --time 06:00 --zone 27 --dst --lon 
 const char* const kNorth = "--date 2001-01-01 --time 23:59 --zone 29 --lon 21:56W --lat 64:09N --name EINAR";
 
 reading::Reading ReadingOf(const char* flags) {
-    const auto form = entry::ParseCaseLine(flags);
-    if (const auto* refused = std::get_if<std::string>(&form)) qFatal("sample refused: %s", refused->c_str());
-    return reading::RunReading(std::get<entry::EntryFormValues>(form));
+    const auto birth = entry::BirthInputOfLine(flags);
+    if (const auto* refused = std::get_if<std::string>(&birth)) qFatal("sample refused: %s", refused->c_str());
+    return reading::RunReading(std::get<entry::BirthInput>(birth));
 }
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }

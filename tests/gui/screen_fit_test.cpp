@@ -51,8 +51,8 @@ private slots:
 void ScreenFitTest::everyControlLiesInsideTheScreen() {
     testing::RecordingUrlOpener browser;
     FrameWindow frame(browser);
-    const auto form = entry::ParseCaseLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N");
-    frame.showReading(reading::RunReading(std::get<entry::EntryFormValues>(form)));
+    const auto birth = entry::BirthInputOfLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N");
+    frame.showReading(reading::RunReading(std::get<entry::BirthInput>(birth)));
     frame.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QApplication::processEvents();

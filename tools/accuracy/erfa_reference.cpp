@@ -3,6 +3,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -25,15 +26,13 @@ double Polynomial(double t, std::initializer_list<double> coefficients) {
 }
 
 // Place of the birth in radians, east longitude and north latitude.
-double EastLongitudeRad(const engine::BirthData& b) {
-    const double deg = b.longitudeDegrees + b.longitudeMinutes / 60.0;
-    return (b.isEast ? deg : -deg) * ERFA_DD2R;
-}
+double EastLongitudeRad(const engine::BirthMoment& b) { return b.longitudeDeg * ERFA_DD2R; }
 
-double NorthLatitudeRad(const engine::BirthData& b) {
-    const double deg = b.latitudeDegrees + b.latitudeMinutes / 60.0;
-    return (b.isSouth ? -deg : deg) * ERFA_DD2R;
-}
+double NorthLatitudeRad(const engine::BirthMoment& b) { return b.latitudeDeg * ERFA_DD2R; }
+
+int YearOf(const engine::BirthMoment& b) { return int{b.localDate.year()}; }
+int MonthOf(const engine::BirthMoment& b) { return static_cast<int>(unsigned{b.localDate.month()}); }
+int DayOf(const engine::BirthMoment& b) { return static_cast<int>(unsigned{b.localDate.day()}); }
 
 // The point where the ecliptic of date meets the eastern horizon, found
 // without the closed Ascendant formula: in equatorial coordinates of date
@@ -67,11 +66,13 @@ double DeltaTSeconds(double y) {
     return Polynomial(y - 2000.0, {62.92, 0.32217, 0.005589});
 }
 
-ErfaDates DatesOf(const engine::BirthData& b) {
+ErfaDates DatesOf(const engine::BirthMoment& b) {
     double mjdZero = 0.0, mjd = 0.0;
-    if (eraCal2jd(b.year, b.month, b.day, &mjdZero, &mjd) != 0) throw std::invalid_argument("not a calendar date");
-    const double dayFraction = (b.hour + b.minute / 60.0) / 24.0;
-    const double deltaTDays = DeltaTSeconds(b.year + (b.month - 0.5) / 12.0) / ERFA_DAYSEC;
+    if (eraCal2jd(YearOf(b), MonthOf(b), DayOf(b), &mjdZero, &mjd) != 0) {
+        throw std::invalid_argument("not a calendar date");
+    }
+    const double dayFraction = b.localMinutes / (24.0 * 60.0);
+    const double deltaTDays = DeltaTSeconds(YearOf(b) + (MonthOf(b) - 0.5) / 12.0) / ERFA_DAYSEC;
     return {mjdZero, mjd + dayFraction, mjdZero, mjd + dayFraction + deltaTDays};
 }
 
@@ -86,7 +87,7 @@ double EclipticLongitudeOfDateDeg(const std::array<double, 3>& icrsDirection, co
     return eraAnp(longitudeRad) * ERFA_DR2D;
 }
 
-ComparedLongitudes ErfaLongitudes(const engine::BirthData& birth) {
+ComparedLongitudes ErfaLongitudes(const engine::BirthMoment& birth) {
     const ErfaDates dates = DatesOf(birth);
     ComparedLongitudes longitudes{};
 
@@ -121,9 +122,8 @@ ComparedLongitudes ErfaLongitudes(const engine::BirthData& birth) {
     return longitudes;
 }
 
-ComparedLongitudes EngineLongitudes(const engine::BirthData& birth) {
-    const engine::ZoneOffset greenwich{};
-    const engine::Instant instant = engine::InstantOf(birth, greenwich);
+ComparedLongitudes EngineLongitudes(const engine::BirthMoment& birth) {
+    const engine::Instant instant = engine::InstantOf(birth);
     const engine::NatalChart chart =
         engine::ChartAt(instant, engine::MoonAt(instant), engine::AscendantAt(instant, birth));
 
@@ -139,37 +139,43 @@ ComparedLongitudes EngineLongitudes(const engine::BirthData& birth) {
     return longitudes;
 }
 
-std::vector<engine::BirthData> RandomBirths(std::size_t count, std::uint64_t seed) {
+std::vector<engine::BirthMoment> RandomBirths(std::size_t count, std::uint64_t seed) {
     std::mt19937_64 random{seed};
     const auto uniform = [&random](int low, int high) {
         return static_cast<std::int16_t>(std::uniform_int_distribution<int>{low, high}(random));
     };
-    std::vector<engine::BirthData> births(count);
-    for (engine::BirthData& b : births) {
-        b.year = uniform(1901, 2050);
-        b.month = uniform(1, 12);
+    std::vector<engine::BirthMoment> births(count);
+    for (engine::BirthMoment& b : births) {
+        const int year = uniform(1901, 2050);
+        const int month = uniform(1, 12);
         int daysInMonth = 0;
-        for (double mjdZero = 0, mjd = 0; eraCal2jd(b.year, b.month, daysInMonth + 1, &mjdZero, &mjd) == 0;) {
+        for (double mjdZero = 0, mjd = 0; eraCal2jd(year, month, daysInMonth + 1, &mjdZero, &mjd) == 0;) {
             ++daysInMonth;
         }
-        b.day = uniform(1, daysInMonth);
-        b.hour = uniform(0, 23);
-        b.minute = uniform(0, 59);
-        b.longitudeDegrees = uniform(0, 179);
-        b.longitudeMinutes = uniform(0, 59);
-        b.isEast = uniform(0, 1) == 1;
-        b.latitudeDegrees = uniform(0, 89);
-        b.latitudeMinutes = uniform(0, 59);
-        b.isSouth = uniform(0, 1) == 1;
+        const int day = uniform(1, daysInMonth);
+        b.localDate = std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
+                      std::chrono::day{static_cast<unsigned>(day)};
+        // One draw per statement: the births stay those of earlier runs.
+        const int hour = uniform(0, 23);
+        const int minute = uniform(0, 59);
+        b.localMinutes = hour * 60 + minute;
+        const int longitudeDegrees = uniform(0, 179);
+        const int longitudeMinutes = uniform(0, 59);
+        const bool east = uniform(0, 1) == 1;
+        const int latitudeDegrees = uniform(0, 89);
+        const int latitudeMinutes = uniform(0, 59);
+        const bool south = uniform(0, 1) == 1;
+        b.longitudeDeg = (east ? 1 : -1) * (longitudeDegrees + longitudeMinutes / 60.0);
+        b.latitudeDeg = (south ? -1 : 1) * (latitudeDegrees + latitudeMinutes / 60.0);
     }
     return births;
 }
 
-std::string Describe(const engine::BirthData& b) {
+std::string Describe(const engine::BirthMoment& b) {
     char text[96];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d UT %d:%02d%c %d:%02d%c", b.year, b.month, b.day,
-                  b.hour, b.minute, b.longitudeDegrees, b.longitudeMinutes, b.isEast ? 'E' : 'W',
-                  b.latitudeDegrees, b.latitudeMinutes, b.isSouth ? 'S' : 'N');
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d UT %.4f%c %.4f%c", YearOf(b), MonthOf(b), DayOf(b),
+                  b.localMinutes / 60, b.localMinutes % 60, std::abs(b.longitudeDeg), b.longitudeDeg < 0 ? 'W' : 'E',
+                  std::abs(b.latitudeDeg), b.latitudeDeg < 0 ? 'S' : 'N');
     return text;
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/birth_data.h"
+#include "engine/birth_moment.h"
 
 namespace starwise::accuracy {
 
@@ -36,7 +36,7 @@ struct ErfaDates {
     double ut1Whole, ut1Fraction;
     double ttWhole, ttFraction;
 };
-ErfaDates DatesOf(const engine::BirthData& birthAtGreenwichTime);
+ErfaDates DatesOf(const engine::BirthMoment& birthAtGreenwichTime);
 
 // Longitude of date in degrees, [0, 360), of a direction given in the ICRS
 // (the J2000 mean equator and equinox to 0.02"), rotated with eraEcm06.
@@ -47,18 +47,18 @@ double EclipticLongitudeOfDateDeg(const std::array<double, 3>& icrsDirection, co
 // Earth from eraEpv00, the Moon from eraMoon98, the mean node from eraFaom03,
 // and the Ascendant as the point where the ecliptic of date meets the
 // eastern horizon, from eraGmst06 and eraObl06.
-ComparedLongitudes ErfaLongitudes(const engine::BirthData& birthAtGreenwichTime);
+ComparedLongitudes ErfaLongitudes(const engine::BirthMoment& birthAtGreenwichTime);
 
-// The engine's values for the same birth (zone offset zero).
-ComparedLongitudes EngineLongitudes(const engine::BirthData& birthAtGreenwichTime);
+// The engine's values for the same birth (UTC offset zero).
+ComparedLongitudes EngineLongitudes(const engine::BirthMoment& birthAtGreenwichTime);
 
 // count births drawn with a fixed seed: every date 1901-2050, every minute of
 // the day, every longitude and latitude the entry form accepts (0:00 to
 // 179:59 east or west, 0:00 to 89:59 north or south).
-std::vector<engine::BirthData> RandomBirths(std::size_t count, std::uint64_t seed);
+std::vector<engine::BirthMoment> RandomBirths(std::size_t count, std::uint64_t seed);
 
 // "1975-10-23 12:00 UT 0:00E 51:30N"
-std::string Describe(const engine::BirthData& birth);
+std::string Describe(const engine::BirthMoment& birth);
 
 // Difference of two angles in degrees, wrap-around aware, [0, 180].
 double AngleErrorDeg(double aDeg, double bDeg);

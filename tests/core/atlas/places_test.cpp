@@ -1,4 +1,5 @@
 #include "atlas/places.h"
+#include "atlas/text_folding.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,14 @@ TEST(Atlas, SearchFindsTypedPlaces) {
         {" , Texas", 10, 0, nullptr, nullptr},
         {"qqqzx", 10, 0, nullptr, nullptr},
         {"\xff\xfe", 10, 0, nullptr, nullptr},
+        // An exact name (and exact state and country words) before longer,
+        // more populous names that begin with it.
+        {"Bath", 10, kAny, "Bath, England, United Kingdom", "Europe/London"},
+        {"Mandi, India", 10, kAny, "Mandi, Himachal Pradesh, India", "Asia/Kolkata"},
+        {"Nāwa, Rajasthan, India", 10, kAny, "Nāwa, Rajasthan, India", "Asia/Kolkata"},
+        // A state that holds commas, found by the place's own label.
+        {"Hosaina, Southern Nations, Nationalities, and People's Region, Ethiopia", 10, 1,
+         "Hosa’ina, Southern Nations, Nationalities, and People's Region, Ethiopia", "Africa/Addis_Ababa"},
     };
     for (const SearchCase& c : cases) {
         SCOPED_TRACE(std::string{"query: \""} + c.query + "\"");
@@ -70,9 +79,25 @@ TEST(Atlas, SearchFindsTypedPlaces) {
             EXPECT_EQ(PlaceLabel(found.front()), c.firstLabel);
             EXPECT_EQ(found.front().timeZone, c.firstZone);
         }
+        // Exact names first, then by population.
+        const std::string typedName = FoldForSearch(std::string_view{c.query}.substr(0, std::string_view{c.query}.find(',')));
+        const auto exact = [&](const Place& place) { return FoldForSearch(place.name) == typedName; };
         for (std::size_t i = 1; i < found.size(); ++i) {
-            EXPECT_GE(found[i - 1].population, found[i].population) << "results out of population order at " << i;
+            EXPECT_TRUE(exact(found[i - 1]) > exact(found[i]) ||
+                        (exact(found[i - 1]) == exact(found[i]) && found[i - 1].population >= found[i].population))
+                << "results out of order at " << i << ": " << PlaceLabel(found[i - 1]) << " before "
+                << PlaceLabel(found[i]);
         }
+    }
+}
+
+// A query of a million commas, or far longer than any label, finds nothing
+// and costs no more than reading it (a search over every part for every
+// candidate took seconds).
+TEST(Atlas, ALongQueryFindsNothing) {
+    for (const std::string& query : {std::string(1'000'000, ','), "a" + std::string(1'000'000, ' '),
+                                     [] { std::string q = "a"; for (int i = 0; i < 200'000; ++i) q += ",a"; return q; }()}) {
+        EXPECT_TRUE(TestAtlas().Search(query, 10).empty()) << query.substr(0, 20) << "...";
     }
 }
 

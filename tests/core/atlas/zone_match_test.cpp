@@ -72,7 +72,7 @@ TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
     const int est = Row("Eastern Standard Time,EST,-5.0");
     const struct {
         const ZoneMoment* moment;
-        ZoneChoice choice;
+        entry::ZoneRowChoice choice;
         bool agrees;
     } cases[] = {
         {&newYorkJuly, {edt, false}, true},  {&newYorkJuly, {est, true}, true},
@@ -119,6 +119,38 @@ TEST(ZoneSummary, OneLineBesideTheZone) {
     EXPECT_EQ(ZoneSummary("New York City", MomentOf("America/New_York", {2021, 3, 14, 2, 30})),
               "New York City, 14 March 2021 02:30: UTC-5, no daylight saving; this time was skipped when the "
               "clocks went forward to UTC-4, so it is read on the clocks before the change");
+}
+
+// The zone a place's moment gives, and how the reading names it. Europe/Berlin
+// says LMT (its own UTC+0:53:28) in 1890; Ulm (9.99 deg E) keeps its own mean
+// time, 9.99 * 240 s = 2398 s. Asia/Kathmandu gives UTC+5:45 in 1990.
+TEST(ZoneForMoment, RowExactOffsetOrTheBirthplacesMeanTime) {
+    const ZoneMoment berlin1890 = MomentOf("Europe/Berlin", {1890, 7, 1, 12, 0});
+    const ZoneMoment kathmandu = MomentOf("Asia/Kathmandu", {1990, 5, 1, 12, 0});
+    const ZoneMoment newYork = MomentOf("America/New_York", {1980, 7, 15, 12, 0});
+    const struct {
+        const ZoneMoment* moment;
+        double longitudeDeg;
+        entry::BirthZone zone;
+        const char* words;
+    } cases[] = {
+        {&berlin1890, 9.99, entry::ExactOffset{2398, entry::OffsetSource::LocalMeanTime},
+         "local mean time of Ulm, UTC+0:39:58"},
+        {&berlin1890, -9.99, entry::ExactOffset{-2398, entry::OffsetSource::LocalMeanTime},
+         "local mean time of Ulm, UTC-0:39:58"},
+        {&kathmandu, 85.32, entry::ExactOffset{20700, entry::OffsetSource::TimeZoneDatabase},
+         "UTC+5:45 from the time zone database"},
+        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Standard Time,EST,-5.0"), true},
+         "Eastern Standard Time with daylight saving"},
+    };
+    for (const auto& c : cases) {
+        const entry::BirthZone zone = ZoneForMoment(*c.moment, c.longitudeDeg);
+        EXPECT_EQ(zone, c.zone) << c.words;
+        EXPECT_EQ(ZoneText(zone, "Ulm"), c.words);
+        EXPECT_TRUE(CheckBirthZone(*c.moment, zone).agrees) << c.words;
+    }
+    EXPECT_EQ(ZoneText(entry::ExactOffset{20700, entry::OffsetSource::Given}), "UTC+5:45 as given");
+    EXPECT_FALSE(CheckBirthZone(kathmandu, entry::ExactOffset{19800, entry::OffsetSource::Given}).agrees);
 }
 
 }  // namespace

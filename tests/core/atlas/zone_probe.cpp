@@ -6,6 +6,8 @@
 //                           unique, S skipped, R repeated), or "error <message>"
 //   zone_probe --place-zones prints the zone of every place of the atlas,
 //                           one a line, in the atlas's order
+//   zone_probe --places      prints every place as "label<TAB>population", one
+//                           a line, in the atlas's order
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -52,6 +54,13 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::string_view{argv[1]} == "--place-zones") {
         const starwise::atlas::Atlas atlas;
         for (const auto& place : atlas.Places()) std::cout << place.timeZone << '\n';
+        return 0;
+    }
+    if (argc == 2 && std::string_view{argv[1]} == "--places") {
+        const starwise::atlas::Atlas atlas;
+        for (const auto& place : atlas.Places()) {
+            std::cout << starwise::atlas::PlaceLabel(place) << '\t' << place.population << '\n';
+        }
         return 0;
     }
     std::string line;

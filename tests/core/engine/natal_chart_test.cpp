@@ -7,23 +7,17 @@
 namespace starwise::engine {
 namespace {
 
-BirthData Greenwich1980() {
-    BirthData birth;
-    birth.year = 1980;
-    birth.month = 7;
-    birth.day = 15;
-    birth.hour = 6;
-    birth.minute = 30;
-    return birth;
+BirthMoment Greenwich1980() {
+    return {std::chrono::year{1980} / 7 / 15, 6 * 60 + 30, 0, 0.0, 0.0};
 }
 
-NatalChart ChartOf(const BirthData& birth, const ZoneOffset& zone) {
-    const Instant instant = InstantOf(birth, zone);
+NatalChart ChartOf(const BirthMoment& birth) {
+    const Instant instant = InstantOf(birth);
     return ChartAt(instant, MoonAt(instant), AscendantAt(instant, birth));
 }
 
 TEST(ChartAt, BodiesInChartOrderWithTheirTexts) {
-    const NatalChart chart = ChartOf(Greenwich1980(), {});
+    const NatalChart chart = ChartOf(Greenwich1980());
     const struct {
         int body;
         const char* name;
@@ -47,12 +41,12 @@ TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
     // Madrid on CET at 07:30 is 06:30 UT: the same Moon and the same sky as
     // the Greenwich chart, the Ascendant moved only by the 3:42 of longitude.
     // Neither universal time may depend on the side of Greenwich the place lies.
-    BirthData madrid = Greenwich1980();
-    madrid.hour = 7;
-    madrid.longitudeDegrees = 3;
-    madrid.longitudeMinutes = 42;
-    const NatalChart greenwich = ChartOf(Greenwich1980(), {});
-    const NatalChart spain = ChartOf(madrid, {-1, 0});
+    BirthMoment madrid = Greenwich1980();
+    madrid.localMinutes = 7 * 60 + 30;
+    madrid.utcOffsetSeconds = 3600;
+    madrid.longitudeDeg = -(3 + 42 / 60.0);
+    const NatalChart greenwich = ChartOf(Greenwich1980());
+    const NatalChart spain = ChartOf(madrid);
     for (int body = 0; body < kReadingBodies; ++body) {
         SCOPED_TRACE(kBodyNames[static_cast<std::size_t>(body)]);
         EXPECT_DOUBLE_EQ(spain.bodies[static_cast<std::size_t>(body)].longitudeDeg,
@@ -62,10 +56,9 @@ TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
 }
 
 TEST(InstantOf, RefusesADateThatIsNoCalendarDate) {
-    BirthData impossible = Greenwich1980();
-    impossible.month = 4;
-    impossible.day = 31;
-    EXPECT_THROW(InstantOf(impossible, {}), std::invalid_argument);
+    BirthMoment impossible = Greenwich1980();
+    impossible.localDate = std::chrono::year{1980} / 4 / 31;
+    EXPECT_THROW(InstantOf(impossible), std::invalid_argument);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "entry/zones.h"
 #include "test_support.h"
 
 namespace starwise::engine {
@@ -16,16 +15,15 @@ constexpr double kDaysTolerance = 1e-9;
 // Meeus prints T to twelve decimals.
 constexpr double kCenturiesTolerance = 1e-12;
 
-BirthData Birth(int year, int month, int day, int hour, int minute, bool dst = false) {
-    BirthData birth;
-    birth.year = static_cast<std::int16_t>(year);
-    birth.month = static_cast<std::int16_t>(month);
-    birth.day = static_cast<std::int16_t>(day);
-    birth.hour = static_cast<std::int16_t>(hour);
-    birth.minute = static_cast<std::int16_t>(minute);
-    birth.daylightSaving = dst;
-    return birth;
+// A birth at a local time kept utcOffsetSeconds east of Greenwich.
+BirthMoment Birth(int year, int month, int day, int hour, int minute, int utcOffsetSeconds) {
+    return {std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
+                std::chrono::day{static_cast<unsigned>(day)},
+            hour * 60 + minute, utcOffsetSeconds, 0.0, 0.0};
 }
+
+constexpr int kHour = 3600;
+constexpr int kMinute = 60;
 
 // A row of tests/data/julian_dates.csv (Meeus, Astronomical Algorithms, ch. 7).
 struct MeeusDate {
@@ -74,7 +72,7 @@ TEST(DayNumberJ2000, MeeusDatesInItsRange) {
         if (date.year <= 1900 || date.year >= 2100 || minutes != std::round(minutes)) continue;
         const int minuteOfDay = static_cast<int>(minutes);
         const double expected = date.julianDate - 2451545.0;
-        const double actual = DayNumberJ2000(date.year, date.month, date.day, minuteOfDay / 60, minuteOfDay % 60);
+        const double actual = DayNumberJ2000(date.year, date.month, date.day, minuteOfDay / 60, minuteOfDay % 60, 0);
         EXPECT_NEAR(actual, expected, kDaysTolerance)
             << date.year << "-" << date.month << "-" << date.day << " " << minuteOfDay << " min: expected "
             << expected << ", actual " << actual;
@@ -93,60 +91,66 @@ TEST(Centuries, MeeusExample22aAndTheEpochs) {
     EXPECT_NEAR(CenturiesSince1900(2451545, 12), 1.0, kCenturiesTolerance);
 }
 
+// Seconds of an exact offset reach the day number: 36 s after J2000.0.
+TEST(DayNumberJ2000, SecondsCount) {
+    EXPECT_NEAR(DayNumberJ2000(2000, 1, 1, 12, 0, 36), 36.0 / 86400.0, kDaysTolerance);
+}
+
 struct UtCase {
     const char* what;
-    BirthData birth;
-    ZoneOffset zone;
+    BirthMoment birth;
     double expectedHours;
 };
 
-TEST(UniversalTimeHours, SignedZoneOnTheLocalDate) {
+TEST(UniversalTimeHours, SignedOffsetOnTheLocalDate) {
     const UtCase cases[] = {
-        {"Greenwich noon", Birth(2000, 1, 1, 12, 0), {0, 0}, 12.0},
-        {"New York EDT", Birth(1980, 7, 15, 6, 30, true), {5, 0}, 10.5},
-        {"Delhi IST", Birth(1980, 7, 15, 6, 30), {-5, -30}, 1.0},
-        {"IST with daylight saving", Birth(1980, 7, 15, 6, 30, true), {-5, -30}, 6.5 - 6.5},
-        {"late evening west", Birth(1980, 7, 15, 23, 30), {5, 0}, 28.5},
-        {"early morning far east", Birth(1980, 7, 15, 0, 15), {-13, 0}, 0.25 - 13.0},
-        {"Newfoundland", Birth(1980, 7, 15, 1, 0), {3, 30}, 4.5},
+        {"Greenwich noon", Birth(2000, 1, 1, 12, 0, 0), 12.0},
+        {"New York EDT", Birth(1980, 7, 15, 6, 30, -4 * kHour), 10.5},
+        {"Delhi IST", Birth(1980, 7, 15, 6, 30, 5 * kHour + 30 * kMinute), 1.0},
+        {"late evening west", Birth(1980, 7, 15, 23, 30, -5 * kHour), 28.5},
+        {"early morning far east", Birth(1980, 7, 15, 0, 15, 13 * kHour), 0.25 - 13.0},
+        {"Newfoundland", Birth(1980, 7, 15, 1, 0, -(3 * kHour + 30 * kMinute)), 4.5},
+        {"Moscow mean time, seconds", Birth(1908, 7, 1, 12, 0, 2 * kHour + 30 * kMinute + 17), 12.0 - 9017.0 / 3600.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_NEAR(UniversalTimeHours(c.birth, c.zone), c.expectedHours, kHoursTolerance);
+        EXPECT_NEAR(UniversalTimeHours(c.birth), c.expectedHours, kHoursTolerance);
     }
 }
 
 struct DateTimeCase {
     const char* what;
-    BirthData birth;
-    ZoneOffset zone;
+    BirthMoment birth;
     UniversalDateTime expected;
 };
 
 TEST(UniversalDateTimeOf, RollsOverDaysMonthsAndYears) {
     const DateTimeCase cases[] = {
-        {"EST new year", Birth(1999, 12, 31, 22, 0), {5, 0}, {2000, 1, 1, 3, 0}},
-        {"western evening", Birth(1980, 7, 15, 23, 30), {5, 0}, {1980, 7, 16, 4, 30}},
-        {"eastern morning", Birth(1980, 3, 1, 4, 0), {-5, -30}, {1980, 2, 29, 22, 30}},
-        {"daylight saving back over midnight", Birth(1980, 7, 1, 0, 30, true), {0, 0}, {1980, 6, 30, 23, 30}},
-        {"minutes roll the hour", Birth(1980, 7, 1, 10, 45), {3, 30}, {1980, 7, 1, 14, 15}},
-        {"far east into the previous year", Birth(1950, 1, 1, 5, 0), {-13, 0}, {1949, 12, 31, 16, 0}},
+        {"EST new year", Birth(1999, 12, 31, 22, 0, -5 * kHour), {2000, 1, 1, 3, 0, 0}},
+        {"western evening", Birth(1980, 7, 15, 23, 30, -5 * kHour), {1980, 7, 16, 4, 30, 0}},
+        {"eastern morning", Birth(1980, 3, 1, 4, 0, 5 * kHour + 30 * kMinute), {1980, 2, 29, 22, 30, 0}},
+        {"back over midnight", Birth(1980, 7, 1, 0, 30, kHour), {1980, 6, 30, 23, 30, 0}},
+        {"minutes roll the hour", Birth(1980, 7, 1, 10, 45, -(3 * kHour + 30 * kMinute)), {1980, 7, 1, 14, 15, 0}},
+        {"far east into the previous year", Birth(1950, 1, 1, 5, 0, 13 * kHour), {1949, 12, 31, 16, 0, 0}},
+        {"offset with seconds", Birth(1908, 1, 1, 0, 0, 2 * kHour + 30 * kMinute + 17), {1907, 12, 31, 21, 29, 43}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const UniversalDateTime ut = UniversalDateTimeOf(c.birth, c.zone);
+        const UniversalDateTime ut = UniversalDateTimeOf(c.birth);
         EXPECT_EQ(ut.year, c.expected.year);
         EXPECT_EQ(ut.month, c.expected.month);
         EXPECT_EQ(ut.day, c.expected.day);
         EXPECT_EQ(ut.hour, c.expected.hour);
         EXPECT_EQ(ut.minute, c.expected.minute);
+        EXPECT_EQ(ut.second, c.expected.second);
     }
 }
 
 TEST(UniversalDateTimeOf, RefusesImpossibleDates) {
-    for (const BirthData& bad : {Birth(1901, 2, 29, 0, 0), Birth(1980, 4, 31, 0, 0), Birth(1980, 0, 1, 0, 0)}) {
-        SCOPED_TRACE(testing::Message() << bad.year << "-" << bad.month << "-" << bad.day);
-        EXPECT_THROW(UniversalDateTimeOf(bad, {}), std::invalid_argument);
+    for (const BirthMoment& bad : {Birth(1901, 2, 29, 0, 0, 0), Birth(1980, 4, 31, 0, 0, 0), Birth(1980, 0, 1, 0, 0, 0)}) {
+        SCOPED_TRACE(testing::Message() << int{bad.localDate.year()} << "-" << unsigned{bad.localDate.month()} << "-"
+                                        << unsigned{bad.localDate.day()});
+        EXPECT_THROW(UniversalDateTimeOf(bad), std::invalid_argument);
     }
 }
 
@@ -155,20 +159,16 @@ TEST(UniversalDateTimeOf, RefusesImpossibleDates) {
 TEST(UniversalTime, BothDerivationsAgreeOnTheInstant) {
     auto random = test::TestRandom();
     std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23), minute(0, 59),
-        zone(0, 70), coin(0, 1);
+        offsetSeconds(-16 * kHour, 16 * kHour);
     for (int i = 0; i < 5000; ++i) {
-        BirthData birth = Birth(year(random), month(random), day(random), hour(random), minute(random), coin(random));
-        birth.isEast = coin(random) == 1;
-        birth.longitudeDegrees = static_cast<std::int16_t>(minute(random));
-        ZoneOffset offset;
-        entry::ZoneCalculation(zone(random), offset);
-        const double localJdn = JulianDayNumber(birth.month, birth.day, birth.year);
-        const double pathA = localJdn + UniversalTimeHours(birth, offset) / 24.0;
-        const UniversalDateTime ut = UniversalDateTimeOf(birth, offset);
-        const double pathB = JulianDayNumber(ut.month, ut.day, ut.year) + (ut.hour + ut.minute / 60.0) / 24.0;
-        SCOPED_TRACE(testing::Message() << birth.year << "-" << birth.month << "-" << birth.day << " " << birth.hour
-                                        << ":" << birth.minute << " zone " << offset.zoneOffsetHours << ":"
-                                        << offset.zoneOffsetMinutes << " dst " << birth.daylightSaving);
+        const int y = year(random), mo = month(random), d = day(random), h = hour(random), mi = minute(random);
+        const BirthMoment birth = Birth(y, mo, d, h, mi, offsetSeconds(random));
+        const double pathA = JulianDayNumber(mo, d, y) + UniversalTimeHours(birth) / 24.0;
+        const UniversalDateTime ut = UniversalDateTimeOf(birth);
+        const double pathB =
+            JulianDayNumber(ut.month, ut.day, ut.year) + (ut.hour + ut.minute / 60.0 + ut.second / 3600.0) / 24.0;
+        SCOPED_TRACE(testing::Message() << y << "-" << mo << "-" << d << " " << h << ":" << mi << " offset "
+                                        << birth.utcOffsetSeconds << " s");
         EXPECT_NEAR(pathA, pathB, kDaysTolerance);
     }
 }

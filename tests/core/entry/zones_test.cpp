@@ -15,7 +15,7 @@ struct ZoneCase {
     int minutes;
 };
 
-TEST(ZoneCalculation, StoredOffsetsOfNotableZones) {
+TEST(ZoneRowUtcOffsetSeconds, StoredOffsetsOfNotableZones) {
     const ZoneCase cases[] = {
         {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
         {61, "Universal Time, UT, 0.0", 0, 0},
@@ -34,22 +34,18 @@ TEST(ZoneCalculation, StoredOffsetsOfNotableZones) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        engine::ZoneOffset offset{99, 99};
-        ZoneCalculation(c.position, offset);
         EXPECT_EQ(kZones[static_cast<std::size_t>(c.position)].listText, c.text);
-        EXPECT_EQ(offset.zoneOffsetHours, c.hours);
-        EXPECT_EQ(offset.zoneOffsetMinutes, c.minutes);
+        const int westSeconds = c.hours * 3600 + c.minutes * 60;
+        EXPECT_EQ(ZoneRowUtcOffsetSeconds({c.position, false}), -westSeconds);
+        EXPECT_EQ(ZoneRowUtcOffsetSeconds({c.position, true}), 3600 - westSeconds);  // the box adds an hour
         EXPECT_EQ(ZonePositionOfText(c.text), c.position);
     }
 }
 
-TEST(ZoneCalculation, PositionOutsideTheListIsRefusedAndChangesNothing) {
+TEST(ZoneRowUtcOffsetSeconds, PositionOutsideTheListGivesNothing) {
     for (const int position : {-1, 71, 1000}) {
         SCOPED_TRACE(position);
-        engine::ZoneOffset offset{-5, -30};
-        EXPECT_THROW(ZoneCalculation(position, offset), std::out_of_range);
-        EXPECT_EQ(offset.zoneOffsetHours, -5);
-        EXPECT_EQ(offset.zoneOffsetMinutes, -30);
+        EXPECT_EQ(ZoneRowUtcOffsetSeconds({position, true}), std::nullopt);
     }
 }
 

@@ -3,6 +3,8 @@
 // empty while the others still run.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,6 +14,7 @@
 #include "reading/node_reading.h"
 #include "reading/reading.h"
 #include "reading/void_of_course.h"
+#include "entry/zones.h"
 #include "report_pieces.h"
 
 namespace {
@@ -20,14 +23,13 @@ using namespace starwise;
 using test::ShowAll;
 
 // 15 July 1980, 06:30 Greenwich Mean Time, at 0:00 E, 0:00 N.
-entry::EntryFormValues Form(int dayPosition = 14, std::string dayText = "15") {
-    return {.nameText = "Ada", .monthPosition = 6, .dayPosition = dayPosition, .dayText = std::move(dayText),
-            .yearText = "1980", .hourText = "6", .minuteText = "30", .longitudeDegreesText = "0",
-            .longitudeMinutesText = "0", .latitudeDegreesText = "0", .latitudeMinutesText = "0", .zonePosition = 29};
+entry::BirthInput Birth(std::chrono::year_month_day date = std::chrono::year{1980} / 7 / 15,
+                        entry::BirthZone zone = entry::ZoneRowChoice{entry::kGreenwichZonePosition, false}) {
+    return {.name = "Ada", .localDate = date, .localMinutes = 6 * 60 + 30, .zone = zone, .placeLabel = {}};
 }
 
 TEST(RunReading, EveryPartFromTheOneChart) {
-    const reading::Reading r = reading::RunReading(Form());
+    const reading::Reading r = reading::RunReading(Birth());
     ASSERT_TRUE(r.failedSteps.empty()) << testing::PrintToString(r.failedSteps);
     ASSERT_TRUE(r.instant && r.chart && r.houses && r.aspects);
     EXPECT_EQ(r.instant->ut.hour, 6);
@@ -46,28 +48,37 @@ TEST(RunReading, EveryPartFromTheOneChart) {
     EXPECT_EQ(ShowAll(r.RunningText()), ShowAll(expected));
 }
 
+// An exact offset reaches the instant to the second: Moscow's mean time of
+// 1908, UTC+2:30:17 (tz database, Europe/Moscow), at 06:30 is 03:59:43 UT.
+TEST(RunReading, AnExactOffsetGivesTheInstantToTheSecond) {
+    constexpr int kMoscowMeanTimeSeconds = 2 * 3600 + 30 * 60 + 17;
+    const reading::Reading r = reading::RunReading(
+        Birth(std::chrono::year{1908} / 7 / 1, entry::ExactOffset{kMoscowMeanTimeSeconds, entry::OffsetSource::TimeZoneDatabase}));
+    ASSERT_TRUE(r.instant) << testing::PrintToString(r.failedSteps);
+    EXPECT_EQ(r.utcOffsetSeconds, kMoscowMeanTimeSeconds);
+    EXPECT_EQ((std::array{r.instant->ut.hour, r.instant->ut.minute, r.instant->ut.second}), (std::array{3, 59, 43}));
+}
+
 TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
     struct Case {
         const char* label;
-        entry::EntryFormValues form;
+        entry::BirthInput birth;
         std::vector<std::string_view> failed;
         std::string sunSign;
     };
     const Case kCases[] = {
-        // Day 0 is no calendar date: nothing that needs the instant can be made.
-        {"day text that is no number", Form(14, "x"),
+        // 31 June is no calendar date: nothing that needs the instant can be made.
+        {"no calendar date", Birth(std::chrono::year{1980} / 6 / 31),
          {"instant", "ascendant", "moon", "chart", "houses", "sun_cusp", "nodes", "aspects", "void_of_course"},
          "Cancer"},
         // No zone picked: no instant, rather than a reading at Greenwich.
-        {"no zone picked", [] { entry::EntryFormValues f = Form(); f.zonePosition = -1; return f; }(),
+        {"no zone picked", Birth(std::chrono::year{1980} / 7 / 15, entry::ZoneRowChoice{-1, false}),
          {"zone", "instant", "ascendant", "moon", "chart", "houses", "sun_cusp", "nodes", "aspects", "void_of_course"},
          "Cancer"},
-        // No day picked: no Sun sign, and nothing else is affected.
-        {"no day picked", Form(-1), {}, ""},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
-        const reading::Reading r = reading::RunReading(c.form);
+        const reading::Reading r = reading::RunReading(c.birth);
         EXPECT_EQ(r.failedSteps, c.failed);
         EXPECT_EQ(reading::FailedStepsNotice(r).empty(), c.failed.empty()) << reading::FailedStepsNotice(r);
         EXPECT_EQ(r.sunSign, c.sunSign);
