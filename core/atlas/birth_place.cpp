@@ -41,6 +41,43 @@ std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const Zone
     return warnings;
 }
 
+PlaceZoneCheck ZoneCheckOf(const Place& place, ZoneMoment moment, ZoneRowMatch match, const entry::BirthZone& zone) {
+    std::vector<std::string> warnings;
+    PlaceZoneCheck check{place, std::move(moment), std::move(match), {}, {}, false};
+    check.agreement = CheckBirthZone(check.moment, zone);
+    check.message = ZoneSummary(place.name, check.moment) + ".";
+    check.message += " The reading uses " + ZoneText(zone, place.name);
+    if (std::holds_alternative<entry::ZoneRowChoice>(zone)) check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(zone));
+    check.message += ".";
+    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) {
+        warnings = ZoneChoiceWarnings(check.moment, check.match, *row);
+    } else if (!check.agreement.agrees) {
+        warnings.push_back(check.agreement.message);
+    }
+    for (const std::string& warning : warnings) {
+        check.message += " " + warning;
+        check.hasWarnings = true;
+    }
+    return check;
+}
+
+std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth, const Atlas& atlas) {
+    constexpr std::size_t kCandidates = 20;  // places sharing a label are few
+    if (birth.placeLabel.empty()) return std::nullopt;
+    const Place* chosen = nullptr;
+    const std::vector<Place> found = atlas.Search(birth.placeLabel, kCandidates);
+    for (const Place& place : found) {
+        if (PlaceLabel(place) != birth.placeLabel) continue;
+        if (!chosen || (place.latitudeDeg == birth.latitudeDeg && place.longitudeDeg == birth.longitudeDeg)) chosen = &place;
+    }
+    if (!chosen) return std::nullopt;
+    auto looked = LookUpZoneMoment(chosen->timeZone, LocalMinuteOf(birth.localDate, birth.localMinutes));
+    if (std::holds_alternative<ZoneHistoryError>(looked)) return std::nullopt;
+    ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
+    ZoneRowMatch match = MatchZoneRow(moment);
+    return ZoneCheckOf(*chosen, std::move(moment), std::move(match), birth.zone);
+}
+
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
     auto checkedOrRefused = entry::CheckBirthFlags(flags);
     if (auto* refused = std::get_if<std::string>(&checkedOrRefused)) return std::move(*refused);
@@ -60,7 +97,6 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
     ZoneRowMatch match = MatchZoneRow(moment);
 
-    std::vector<std::string> warnings;
     if (checked.zonePosition) {
         // A given row takes the database's box, except a row that already
         // names a daylight time: that would count daylight saving twice.
@@ -78,22 +114,7 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
         }
     }
 
-    PlaceZoneCheck check{place, moment, match, CheckBirthZone(moment, birth.zone), ZoneSummary(place.name, moment) + ".",
-                         false};
-    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
-    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
-        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
-    }
-    check.message += ".";
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone)) {
-        warnings = ZoneChoiceWarnings(moment, match, *row);
-    } else if (!check.agreement.agrees) {
-        warnings.push_back(check.agreement.message);
-    }
-    for (const std::string& warning : warnings) {
-        check.message += " " + warning;
-        check.hasWarnings = true;
-    }
+    PlaceZoneCheck check = ZoneCheckOf(place, std::move(moment), std::move(match), birth.zone);
     return PlacedBirth{std::move(birth), std::move(check)};
 }
 

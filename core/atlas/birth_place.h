@@ -58,6 +58,17 @@ struct PlacedBirth {
     std::optional<PlaceZoneCheck> zoneCheck;  // when a place was given
 };
 
+// The check of a zone against a place's moment: the agreement, the message
+// (ZoneSummary, the zone used, then each warning) and whether it warns.
+PlaceZoneCheck ZoneCheckOf(const Place& place, ZoneMoment moment, ZoneRowMatch match, const entry::BirthZone& zone);
+
+// The check a saved birth had when it was made from a place: its place label
+// looked up again in the atlas (the place of exactly that label, the one at
+// the birth's coordinates when several share it) and its zone checked
+// against that place's moment. Nothing for a birth without a label, a label
+// the atlas does not know, or a moment the tz database cannot give.
+std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth, const Atlas& atlas);
+
 // Checks the flags (entry::CheckBirthFlags) and completes them from
 // flags.place.
 //
