@@ -14,6 +14,7 @@
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_match.h"
+#include "entry/birth_input.h"
 #include "entry/entry_form.h"
 
 class QAction;
@@ -60,6 +61,14 @@ public:
     // on sets the zone and the daylight-saving box from the tz database for
     // the entered date and time, until the user sets either by hand.
     void choosePlace(const atlas::Place& place);
+
+    // Fills the controls with a saved birth: name, date, time, coordinates to
+    // the nearest minute, the zone row and box (for an exact offset, the first
+    // row and box that give it, if any), and city, state and country from the
+    // place label. The zone no longer follows a chosen place.
+    void fillFromBirth(const entry::BirthInput& birth);
+
+    QMenu* fileMenu() const { return fileMenu_; }
 
 signals:
     void readingRequested();

@@ -1,5 +1,6 @@
 #include "gui/people_panel.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +36,15 @@ std::optional<QString> PeopleDialogs::AskName(QWidget* parent, const QString& cu
     return name;
 }
 
+std::optional<QString> PeopleDialogs::AskAafFile(QWidget* parent, bool save) {
+    const QString filter = QStringLiteral("AAF files (*.aaf *.AAF);;All files (*)");
+    const QString path = save ? QFileDialog::getSaveFileName(parent, QStringLiteral("Export People"),
+                                                             QStringLiteral("people.aaf"), filter)
+                              : QFileDialog::getOpenFileName(parent, QStringLiteral("Import People"), QString{}, filter);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
 QString PersonListText(const people::Person& person) {
     const entry::BirthInput& birth = person.entry.birth;
     const QString when = QStringLiteral("%1 %2 %3 %4:%5")
@@ -53,8 +63,6 @@ PeoplePanel::PeoplePanel(MessageSink& messages, PeopleQuestions& questions, QWid
     setObjectName(QStringLiteral("pnlPeople"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(QStringLiteral("People"), this);
-    title->setObjectName(QStringLiteral("lblPeople"));
     noticeLabel_ = new QLabel(this);
     noticeLabel_->setObjectName(QStringLiteral("lblPeopleNotice"));
     noticeLabel_->setWordWrap(true);
@@ -72,7 +80,6 @@ PeoplePanel::PeoplePanel(MessageSink& messages, PeopleQuestions& questions, QWid
     deleteButton_->setObjectName(QStringLiteral("cmdDeletePerson"));
     buttons->addWidget(renameButton_);
     buttons->addWidget(deleteButton_);
-    layout->addWidget(title);
     layout->addWidget(noticeLabel_);
     layout->addWidget(searchBox_);
     layout->addWidget(list_, 1);
@@ -121,6 +128,7 @@ void PeoplePanel::applyFilter() {
             continue;
         }
         auto* item = new QListWidgetItem(PersonListText(person), list_);
+        item->setToolTip(item->text());
         item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(person.id));
     }
     if (selected) selectPerson(selected->id);

@@ -27,6 +27,8 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& question) = 0;
     // A new name, starting from `current`; nothing when cancelled.
     virtual std::optional<QString> AskName(QWidget* parent, const QString& current) = 0;
+    // An AAF file to read (or, with save, to write); nothing when cancelled.
+    virtual std::optional<QString> AskAafFile(QWidget* parent, bool save) = 0;
 };
 
 // The real thing: QMessageBox and QInputDialog.
@@ -34,6 +36,7 @@ class PeopleDialogs final : public PeopleQuestions {
 public:
     bool Confirm(QWidget* parent, const QString& question) override;
     std::optional<QString> AskName(QWidget* parent, const QString& current) override;
+    std::optional<QString> AskAafFile(QWidget* parent, bool save) override;
 };
 
 class PeoplePanel : public QWidget {

@@ -34,6 +34,7 @@ struct EntryFormValues {
     bool southSelected = false;        // optLat(1) "South"
     bool daylightSaving = false;       // chkDST
     int zonePosition = 29;             // cmbTimeZone
+    friend bool operator==(const EntryFormValues&, const EntryFormValues&) = default;
 };
 
 // Fields of the form that a message can send the focus to.

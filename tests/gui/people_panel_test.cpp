@@ -28,6 +28,7 @@ public:
         asked << current;
         return newName;
     }
+    std::optional<QString> AskAafFile(QWidget*, bool) override { return std::nullopt; }
     QStringList asked;
     bool confirm = false;
     std::optional<QString> newName;
