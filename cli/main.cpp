@@ -59,8 +59,9 @@ void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
 // of its place when the atlas knows it; or the message that refuses it.
 std::variant<starwise::atlas::PlacedBirth, std::string> PersonBirth(const starwise::entry::BirthFlags& flags,
                                                                    const starwise::people::PeopleStore* store,
-                                                                   const std::string& peopleFile,
+                                                                   const std::string& peopleFile, bool storeFailed,
                                                                    const starwise::atlas::Atlas& atlas) {
+    if (!store && storeFailed) return "The people file \"" + peopleFile + "\" cannot be read (see above)";
     if (!store) return "No one is saved in \"" + peopleFile + "\" (see --save)";
     auto person = starwise::people::PersonOfFlags(flags, *store);
     if (auto* refused = std::get_if<std::string>(&person)) return std::move(*refused);
@@ -98,7 +99,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ba
                     people.store = starwise::cli::OpenPeople(people.file, false, people.failed);
                 }
                 const auto birth = starwise::people::NamesPerson(caseFlags)
-                                       ? PersonBirth(caseFlags, people.store.get(), people.file, atlas)
+                                       ? PersonBirth(caseFlags, people.store.get(), people.file, people.failed, atlas)
                                        : starwise::atlas::ResolveBirthFlags(caseFlags, atlas);
                 if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
                     AppendReading(*placed, output);
@@ -339,7 +340,7 @@ int main(int argc, char** argv) {
         bool failed = false;
         const auto store = starwise::cli::OpenPeople(people, false, failed);
         if (failed) return starwise::cli::kStoreFailed;
-        birth = PersonBirth(flags, store.get(), people, atlas);
+        birth = PersonBirth(flags, store.get(), people, false, atlas);
     } else {
         birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
     }
