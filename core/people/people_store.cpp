@@ -376,6 +376,16 @@ OpenedStore PeopleStore::Open(const std::string& path, StoreOptions options) {
         // A WAL file in a folder that cannot be written cannot make its
         // shared-memory index; SQLite can still read it as unchanging
         // ("immutable"), which is what a read-only folder guarantees for us.
+        // Immutable reading skips the -wal file, so one that holds saved
+        // changes must not be left unread.
+        struct stat wal {};
+        if (::stat((path + "-wal").c_str(), &wal) == 0 && wal.st_size > 0) {
+            return {nullptr, StoreResult::Fail(StoreStatus::ReadOnly,
+                                               "The people file " + file + " has saved changes in \"" + path +
+                                                   "-wal\" that cannot be read while its folder \"" + FolderOf(path) +
+                                                   "\" cannot be written. Give yourself write permission to the "
+                                                   "folder once, and the changes are merged into the file.")};
+        }
         auto reopened = OpenConnection(ImmutableUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
         if (reopened.first != SQLITE_OK) return {nullptr, ErrorOf(reopened.second.get(), reopened.first, path, "open the people file")};
         db = std::move(reopened.second);
