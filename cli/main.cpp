@@ -264,11 +264,14 @@ int main(int argc, char** argv) {
     app.add_flag("--list-people", listPeople, "List the saved people, most recently used first (with --json: one array)");
     app.add_option("--people", peopleFile,
                    "The people file to use (default: $XDG_DATA_HOME/starwise/people.sqlite, else "
-                   "~/.local/share/starwise/people.sqlite)");
-    app.add_option("--export-aaf", exportAaf, "Write every saved person to FILE in AAF (#A93/#B93 records)");
+                   "~/.local/share/starwise/people.sqlite)")
+        ->option_text("FILE");
+    app.add_option("--export-aaf", exportAaf, "Write every saved person to FILE in AAF (#A93/#B93 records)")
+        ->option_text("FILE");
     app.add_option("--import-aaf", importAaf,
                    "Save every person of the AAF file FILE, all of them or none; each line that cannot be read is "
-                   "named");
+                   "named")
+        ->option_text("FILE");
     app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
     app.footer("Birth flags:\n" + starwise::entry::BirthFlagsHelp());
     if (argc <= 1) {
