@@ -192,6 +192,16 @@ std::string_view RowAbbreviation(const entry::ZoneRow& row) {
 int RowStandardOffsetSeconds(const entry::ZoneRow& row) { return -(row.zoneOffsetHours * 3600 + row.zoneOffsetMinutes * 60); }
 
 // The line's first kProblemTextBytes bytes, not cutting a UTF-8 character.
+// Whether the text holds a control character other than those allowed (a
+// tab; in a note also the line feed that joins its lines).
+bool HasControl(std::string_view text, bool lineFeeds) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && !(lineFeeds && c == '\n')) || byte == 0x7f) return true;
+    }
+    return false;
+}
+
 std::string Cut(std::string_view line) {
     if (line.size() <= kProblemTextBytes) return std::string{line};
     std::size_t end = kProblemTextBytes;
@@ -233,6 +243,12 @@ void ReadRecord(const RawRecord& raw, AafReading& reading) {
         Problem(reading, a93, "a #A93 line has 7 fields (name, first name, kind, date, time, place, country), this one has " +
                                   std::to_string(a.size()));
         return;
+    }
+    for (const std::string_view field : a) {
+        if (HasControl(field, false)) {
+            Problem(reading, a93, "a field holds a control character");
+            return;
+        }
     }
     PersonEntry entry;
     const std::string_view last = IsUnknown(a[0]) ? std::string_view{} : a[0];
@@ -378,6 +394,10 @@ void ReadRecord(const RawRecord& raw, AafReading& reading) {
         }
     }
     for (const Chunk* comment : raw.comments) {
+        if (HasControl(comment->data, true)) {
+            Problem(reading, *comment, "the note holds a control character");
+            return;
+        }
         entry.note += (entry.note.empty() ? "" : "\n") + comment->data;
     }
     reading.records.push_back({a93.lineNumber, std::move(entry)});

@@ -108,6 +108,7 @@ TEST(AafRead, NamesEveryLineItCannotRead) {
         {"Kulkarni,Asha\n#A93:Kulkarni,Asha,f,15.7.1980,6:30,Pune,IN\n" + b93, 1, "before the first chunk"},
         {b93 + "#A93:Kulkarni,Asha,f,15.7.1980,6:30,Pune,IN\n" + b93, 1, "before the first #A93"},
         {"#A93 Kulkarni\n", 1, "no colon"},
+        {"#A93:Kulkarni,Asha\x1b[31m,f,15.7.1980,6:30,Pune,IN\n" + b93, 1, "control character"},
     };
     for (const Case& c : cases) {
         const AafReading reading = ReadAaf(c.text);
