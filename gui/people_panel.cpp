@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "atlas/text_folding.h"
 #include "gui/message_sink.h"
 
 namespace starwise::gui {
@@ -118,13 +119,12 @@ void PeoplePanel::reload() {
 
 void PeoplePanel::applyFilter() {
     const std::optional<people::Person> selected = selectedPerson();
-    const QString wanted = searchBox_->text().trimmed();
+    // Compared as searches are: "rene" finds René, "o'neil" O'Neil.
+    const std::string wanted = atlas::FoldForSearch(searchBox_->text().toStdString());
     list_->clear();
     for (const people::Person& person : people_) {
-        const QString name = FromUtf8(person.entry.name);
-        const QString place = FromUtf8(person.entry.birth.placeLabel);
-        if (!wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive) &&
-            !place.contains(wanted, Qt::CaseInsensitive)) {
+        if (!wanted.empty() && atlas::FoldForSearch(person.entry.name).find(wanted) == std::string::npos &&
+            atlas::FoldForSearch(person.entry.birth.placeLabel).find(wanted) == std::string::npos) {
             continue;
         }
         auto* item = new QListWidgetItem(PersonListText(person), list_);
@@ -132,7 +132,7 @@ void PeoplePanel::applyFilter() {
         item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(person.id));
     }
     if (selected) selectPerson(selected->id);
-    if (list_->currentRow() < 0 && list_->count() > 0 && !wanted.isEmpty()) list_->setCurrentRow(0);
+    if (list_->currentRow() < 0 && list_->count() > 0 && !wanted.empty()) list_->setCurrentRow(0);
     const bool writable = store_ && store_->canWrite();
     renameButton_->setEnabled(list_->currentRow() >= 0 && writable);
     deleteButton_->setEnabled(list_->currentRow() >= 0 && writable);

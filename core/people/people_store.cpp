@@ -13,6 +13,8 @@
 #include <system_error>
 #include <utility>
 
+#include "atlas/text_folding.h"
+
 namespace starwise::people {
 namespace {
 
@@ -506,21 +508,9 @@ StoreAnswer<std::optional<Person>> PeopleStore::Find(std::int64_t id) const {
 StoreAnswer<std::vector<Person>> PeopleStore::FindByName(std::string_view name) const {
     auto all = List();
     StoreAnswer<std::vector<Person>> answer{all.result, {}};
-    const auto trimmed = [](std::string_view text) {
-        const auto first = text.find_first_not_of(" \t");
-        if (first == std::string_view::npos) return std::string{};
-        return std::string{text.substr(first, text.find_last_not_of(" \t") - first + 1)};
-    };
-    const auto folded = [&](std::string_view text) {
-        std::string result = trimmed(text);
-        for (char& c : result) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
-        return result;
-    };
-    const std::string wanted = folded(name);
+    const std::string wanted = atlas::FoldForSearch(name);
     for (Person& person : all.value) {
-        if (folded(person.entry.name) == wanted) answer.value.push_back(std::move(person));
+        if (atlas::FoldForSearch(person.entry.name) == wanted) answer.value.push_back(std::move(person));
     }
     return answer;
 }

@@ -67,8 +67,9 @@ public:
     // Every person, most recently used first (then newest id first).
     StoreAnswer<std::vector<Person>> List() const;
     StoreAnswer<std::optional<Person>> Find(std::int64_t id) const;
-    // The people whose name equals `name`, ignoring ASCII case and the spaces
-    // around it, most recently used first.
+    // The people whose name is `name` as a search would read it (case,
+    // accents, hyphens and the spaces around it do not count:
+    // atlas::FoldForSearch), most recently used first.
     StoreAnswer<std::vector<Person>> FindByName(std::string_view name) const;
 
     // Stores a new person; the answer is its id.

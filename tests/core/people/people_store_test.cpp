@@ -185,6 +185,8 @@ TEST(PeopleStore, KeepsWhatWasSavedAndOrdersByLastUse) {
     auto twins = store.Add(EntryNumber(1));  // a second "Person 1": names need not be unique
     ASSERT_TRUE(twins.result.ok());
     EXPECT_EQ(store.FindByName("  person 1 ").value.size(), 2u);
+    ASSERT_TRUE(store.Rename(twins.value, "Pérson-1").ok());
+    EXPECT_EQ(store.FindByName("person 1").value.size(), 2u) << "accents and hyphens do not count";
     EXPECT_EQ(store.Find(oldest).value->entry.name, "Person 0 renamed");
 
     ASSERT_TRUE(store.Remove(twins.value).ok());
