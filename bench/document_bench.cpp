@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "entry/birth_flags.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
 #include "reading/reading.h"
 
 namespace {

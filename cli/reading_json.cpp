@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "atlas/zone_match.h"
-#include "cli/report_look.h"
-#include "reading/node_reading.h"
+#include "reading/report_fields.h"
+#include "reading/sun_sign.h"
 
 namespace starwise::cli {
 namespace {
@@ -69,9 +69,10 @@ void ChartFields(Writer& w, const reading::Reading& reading) {
     reading.chart ? String(w, reading.chart->southNodeText) : void(w.Null());
 }
 
-void StringArray(Writer& w, const std::vector<std::string>& items) {
+// Pairs by name, "Moon-Sun".
+void PairArray(Writer& w, const std::vector<reading::AspectPair>& pairs) {
     w.StartArray();
-    for (const std::string& item : items) String(w, item);
+    for (const reading::AspectPair& pair : pairs) String(w, reading::PairName(pair));
     w.EndArray();
 }
 
@@ -89,77 +90,92 @@ void Text(Writer& w, std::string_view control, std::string_view text) {
     w.EndObject();
 }
 
-void Styled(Writer& w, const std::vector<reading::ReportPiece>& pieces) {
-    for (const reading::ReportPiece& piece : pieces) {
-        const PieceLook& look = LookOf(piece.kind);
-        w.StartObject();
-        Key(w, "bold");
-        w.Bool(look.bold);
-        Field(w, "colour", look.colourName);
-        Field(w, "control", "RTBHouseDesc");
-        if (look.pointSize) {
-            Key(w, "point_size");
-            w.Int(*look.pointSize);
-        }
-        Key(w, "rgb");
-        w.StartArray();
-        for (const int component : look.rgb) w.Int(component);
-        w.EndArray();
-        Field(w, "text", piece.text);
-        w.EndObject();
+// One styled write into the window's running-text box, with the look of
+// its kind.
+void Styled(Writer& w, reading::BlockKind kind, std::string_view text) {
+    const reading::BlockLook& look = reading::LookOf(kind);
+    w.StartObject();
+    Key(w, "bold");
+    w.Bool(look.bold);
+    Field(w, "colour", look.colourName);
+    Field(w, "control", reading::kRunningTextControl);
+    if (look.pointSize) {
+        Key(w, "point_size");
+        w.Int(*look.pointSize);
+    }
+    Key(w, "rgb");
+    w.StartArray();
+    for (const int component : look.rgb) w.Int(component);
+    w.EndArray();
+    Field(w, "text", text);
+    w.EndObject();
+}
+
+// The JSON gives the running text as the box is written: each block's text
+// with CR LF line breaks.
+constexpr std::string_view kBoxLineBreak = "\r\n";
+
+void Styled(Writer& w, const std::vector<reading::ReportBlock>& blocks) {
+    for (const reading::ReportBlock& block : blocks) {
+        std::string text;
+        reading::AppendPlainText(block, kBoxLineBreak, text);
+        Styled(w, block.kind, text);
     }
 }
 
-bool Failed(const reading::Reading& reading, std::string_view step) {
-    for (const std::string_view failed : reading.failedSteps) {
-        if (failed == step) return true;
-    }
-    return false;
+// The void-of-course section is written as its heading, then everything
+// under it as one write in the lead-in's look, ending in one more break.
+void StyledVoidOfCourse(Writer& w, const std::vector<reading::ReportBlock>& blocks) {
+    if (blocks.empty()) return;
+    Styled(w, {blocks.front()});
+    std::string text;
+    for (std::size_t i = 1; i < blocks.size(); ++i) reading::AppendPlainText(blocks[i], kBoxLineBreak, text);
+    text += kBoxLineBreak;
+    Styled(w, reading::BlockKind::LeadIn, text);
 }
 
-// Every piece of the report in the order the reading makes them, each named
-// by the report window's control it fills.
+void FieldPiece(Writer& w, const reading::ReportField& field, const reading::Reading& reading) {
+    const std::string value = field.read(reading);
+    switch (field.kind) {
+        case reading::FieldKind::Sign:
+        case reading::FieldKind::Value: Caption(w, field.control, value); break;
+        case reading::FieldKind::Paragraph: Text(w, field.control, value); break;
+        case reading::FieldKind::Picture:
+            w.StartObject();
+            Field(w, "control", field.control);
+            Key(w, "picture");
+            w.Int(std::stoi(value));
+            w.EndObject();
+            break;
+    }
+}
+
+// Every piece of the report in the order the window is filled, each named
+// by the report window's control it fills; a part the reading does not
+// hold is left out.
 void ReportPieces(Writer& w, const reading::Reading& reading) {
     w.StartArray();
     Styled(w, reading.houseSection);
-    if (!Failed(reading, "sun_sign")) Caption(w, "lblSunSign", reading.sunSign);
-    if (const content::SunSignProfileRow* profile = reading.sunSignProfile) {
-        Caption(w, "lblSunSignElement", profile->element);
-        Caption(w, "lblSunSignNumber", profile->luckyNumber);
-        Caption(w, "lblSunSignDay", profile->luckyDay);
-        Caption(w, "lblSunSignCompatibility", profile->compatibleSigns);
-        Caption(w, "lblSunSignBirthStone", profile->birthStone);
-        Text(w, "txtSunSignPositiveTraits", reading::PositiveTraitsOf(*profile));
-        Text(w, "txtSunSignNegativeTraits", profile->negativeTraits);
-        w.StartObject();
-        Field(w, "control", "picSunSign");
-        Key(w, "picture");
-        w.Int(profile->pictureNumber);
-        w.EndObject();
-    }
-    if (const content::NodeRow* row = reading.nodeRow) {
-        Caption(w, "lblNorthSign", row->northSign);
-        Caption(w, "lblNorthKeyWord", row->northKeywords);
-        Text(w, "txtNorthDesc", reading::NorthDescriptionOf(*row));
-        Caption(w, "lblSouthSign", row->southSign);
-        Caption(w, "lblSouthKeyWord", row->southKeywords);
-        Text(w, "txtSouthDesc", reading::SouthDescriptionOf(*row));
+    for (int order = 0; order < reading::kFieldCount; ++order) {
+        for (const reading::ReportField& field : reading::kReportFields) {
+            if (field.fillOrder == order && field.present(reading)) FieldPiece(w, field, reading);
+        }
     }
     Styled(w, reading.aspectSection);
-    Styled(w, reading.voidOfCourseSection);
+    StyledVoidOfCourse(w, reading.voidOfCourseSection);
     w.EndArray();
 }
 
 void ReadingFields(Writer& w, const reading::Reading& reading) {
-    Field(w, "sun_sign", reading.sunSign);
+    Field(w, "sun_sign", reading.sunSign ? reading::SignName(*reading.sunSign) : std::string_view{});
     Key(w, "sun_cusp");
     if (reading.sunCusp) {
         w.StartObject();
         Field(w, "sun_position", reading.sunCusp->sunPosition);
         Key(w, "signs");
         w.StartArray();
-        String(w, reading.sunCusp->earlierSign);
-        String(w, reading.sunCusp->laterSign);
+        String(w, reading::SignName(reading.sunCusp->earlierSign));
+        String(w, reading::SignName(reading.sunCusp->laterSign));
         w.EndArray();
         w.EndObject();
     } else {
@@ -188,9 +204,9 @@ void ReadingFields(Writer& w, const reading::Reading& reading) {
     if (reading.aspects) {
         w.StartObject();
         Key(w, "quincunx");
-        StringArray(w, reading.aspects->quincunx);
+        PairArray(w, reading.aspects->quincunx);
         Key(w, "semi_sextile");
-        StringArray(w, reading.aspects->semiSextile);
+        PairArray(w, reading.aspects->semiSextile);
         w.EndObject();
     } else {
         w.Null();
@@ -205,7 +221,7 @@ void ReadingFields(Writer& w, const reading::Reading& reading) {
     ReportPieces(w, reading);
     Key(w, "failed_steps");
     w.StartArray();
-    for (const std::string_view step : reading.failedSteps) String(w, step);
+    for (const reading::StepFailure& failure : reading.failures) String(w, reading::StepName(failure.step));
     w.EndArray();
 }
 

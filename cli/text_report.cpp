@@ -1,22 +1,30 @@
 #include "cli/text_report.h"
 
+#include <array>
+
 #include "content/fixed_texts.h"
-#include "cli/report_look.h"
-#include "reading/node_reading.h"
+#include "reading/report_fields.h"
 #include "reading/sun_sign.h"
 
 namespace starwise::cli {
 namespace {
 
-// Appends the text with each CR LF written as a single LF.
-void AppendWithUnixBreaks(std::string& out, std::string_view text) {
-    for (std::size_t crlf = text.find("\r\n"); crlf != std::string_view::npos; crlf = text.find("\r\n")) {
-        out.append(text.data(), crlf);
-        text.remove_prefix(crlf + 1);  // keep the LF
+// Terminal escapes for a block kind's weight and colour.
+std::string AnsiOf(const reading::BlockLook& look) {
+    struct Colour {
+        std::string_view name;
+        std::string_view code;
+    };
+    static constexpr std::array<Colour, 4> kColours{{{"black", "39"}, {"green", "32"}, {"red", "31"}, {"blue", "34"}}};
+    std::string_view code = "39";
+    for (const Colour& colour : kColours) {
+        if (colour.name == look.colourName) code = colour.code;
     }
-    out += text;
+    return std::string{look.bold ? "\x1b[1m" : "\x1b[22m"} + "\x1b[" + std::string{code} + "m";
 }
 
+// Text broken into lines of the terminal's own kind: the report's texts
+// hold no line breaks, and every break here is this writer's.
 class Writer {
 public:
     Writer(bool colour, std::string& out) : colour_(colour), out_(out) {}
@@ -28,25 +36,34 @@ public:
         out_ += std::string(text.size(), '=');
         out_ += "\n";
     }
-    void Field(std::string_view caption, std::string_view value) {
-        out_ += caption;
-        out_ += ": ";
-        out_ += value;
+    void Line(std::string_view text) {
+        out_ += text;
         out_ += "\n";
     }
-    void Paragraph(std::string_view caption, std::string_view text) {
-        out_ += "\n";
-        out_ += caption;
-        out_ += ":\n";
-        AppendWithUnixBreaks(out_, text);
-        out_ += "\n";
+    // A field as its kind shows it: "Caption: value" on one line, or a
+    // paragraph under its caption, or a paragraph alone.
+    void Field(const reading::ReportField& field, const std::string& value) {
+        switch (field.kind) {
+            case reading::FieldKind::Sign:
+            case reading::FieldKind::Value: Line(std::string{field.caption} + ": " + value); break;
+            case reading::FieldKind::Paragraph:
+                if (field.caption.empty()) {
+                    out_ += value;
+                    out_ += "\n\n";
+                } else {
+                    out_ += "\n";
+                    Line(std::string{field.caption} + ":");
+                    Line(value);
+                }
+                break;
+            case reading::FieldKind::Picture: break;
+        }
     }
     void Text(std::string_view text) { out_ += text; }
-    void Unix(std::string_view text) { AppendWithUnixBreaks(out_, text); }
-    void Pieces(const std::vector<reading::ReportPiece>& pieces) {
-        for (const reading::ReportPiece& piece : pieces) {
-            if (colour_) out_ += LookOf(piece.kind).ansi;
-            AppendWithUnixBreaks(out_, piece.text);
+    void Blocks(const std::vector<reading::ReportBlock>& blocks) {
+        for (const reading::ReportBlock& block : blocks) {
+            if (colour_) out_ += AnsiOf(reading::LookOf(block.kind));
+            reading::AppendPlainText(block, "\n", out_);
         }
     }
     void EndStyles() {
@@ -61,39 +78,26 @@ private:
 }  // namespace
 
 void AppendTextReport(const reading::Reading& reading, bool colour, std::string& out) {
-    const content::SunSignProfileRow* profile = reading.sunSignProfile;
-    const content::NodeRow* node = reading.nodeRow;
-    const auto or_empty = [](const auto* row, auto field) { return row ? std::string_view{row->*field} : std::string_view{}; };
-    using Profile = content::SunSignProfileRow;
-    using Node = content::NodeRow;
-
     Writer w(colour, out);
-    w.Heading("Sun Sign");
-    w.Field("Your Sun Sign", reading.sunSign);
-    if (reading.sunCusp) w.Text(reading::SunCuspLine(*reading.sunCusp) + "\n");
-    w.Field("Element", or_empty(profile, &Profile::element));
-    w.Field("Birthstone", or_empty(profile, &Profile::birthStone));
-    w.Field("Lucky Number", or_empty(profile, &Profile::luckyNumber));
-    w.Field("Lucky Day", or_empty(profile, &Profile::luckyDay));
-    w.Field("Compatibility", or_empty(profile, &Profile::compatibleSigns));
-    w.Paragraph("Positive Traits", profile ? reading::PositiveTraitsOf(*profile) : std::string{});
-    w.Paragraph("Negative Traits", or_empty(profile, &Profile::negativeTraits));
+    const auto group = [&](reading::FieldGroup fieldGroup, const std::string& noteAfterFirst = {}) {
+        bool first = true;
+        for (const reading::ReportField& field : reading::kReportFields) {
+            if (field.group != fieldGroup) continue;
+            w.Field(field, field.read(reading));
+            if (first && !noteAfterFirst.empty()) w.Line(noteAfterFirst);
+            first = false;
+        }
+    };
+    w.Heading(reading::kSunSignCaption);
+    group(reading::FieldGroup::SunSign, reading.sunCusp ? reading::SunCuspLine(*reading.sunCusp) : std::string{});
     w.Text("\n");
-    w.Heading("Karma Profile");
-    w.Unix(content::kNodeAxisExplanation);
+    w.Heading(reading::kKarmaProfileCaption);
+    w.Text(content::kNodeAxisExplanation);
     w.Text("\n\n");
-    w.Field("North Node Is Placed In", or_empty(node, &Node::northSign));
-    w.Field("Keywords", or_empty(node, &Node::northKeywords));
-    w.Unix(node ? reading::NorthDescriptionOf(*node) : std::string{});
-    w.Text("\n\n");
-    w.Field("South Node Is Placed In", or_empty(node, &Node::southSign));
-    w.Field("Keywords", or_empty(node, &Node::southKeywords));
-    w.Unix(node ? reading::SouthDescriptionOf(*node) : std::string{});
-    w.Text("\n\n");
-    w.Heading("Planets in House");
-    for (const auto* section : {&reading.houseSection, &reading.aspectSection, &reading.voidOfCourseSection}) {
-        w.Pieces(*section);
-    }
+    group(reading::FieldGroup::NorthNode);
+    group(reading::FieldGroup::SouthNode);
+    w.Heading(reading::kRunningTextCaption);
+    w.Blocks(reading.RunningText());
     w.EndStyles();
     if (const std::string notice = reading::FailedStepsNotice(reading); !notice.empty()) {
         w.Text("\n" + notice + "\n");

@@ -21,7 +21,9 @@ add_library(starwise_gui STATIC
   gui/reading_wheel.cpp
   gui/piece_styles.cpp
   gui/scaled_design.cpp
-  gui/reading_document.cpp
+  gui/reading_html.cpp
+  gui/reading_pages.cpp
+  gui/reading_files.cpp
   gui/document_dialogs.cpp
   gui/command_line.cpp
   gui/people_panel.cpp

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* checked = std::get_if<starwise::entry::CheckedFlags>(&parsed); checked && !checked->place) {
         const starwise::reading::Reading reading =
             starwise::reading::RunReading(starwise::entry::BirthInputOf(*checked));
-        if (!reading.failedSteps.empty()) __builtin_trap();  // an accepted case must read cleanly
+        if (!reading.failures.empty()) __builtin_trap();  // an accepted case must read cleanly
         json.AppendReading(reading, nullptr, out);
         starwise::cli::AppendTextReport(reading, true, out);
     } else if (const auto* refused = std::get_if<std::string>(&parsed)) {

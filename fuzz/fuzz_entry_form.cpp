@@ -1,6 +1,7 @@
-// Arbitrary texts in the entry form's boxes and arbitrary list positions:
-// the keystroke and paste filters, the form's adapter and, when it accepts
-// the form, a whole reading that must complete without a failed step.
+// Arbitrary texts in the entry form's boxes (the exact offset's too) and
+// arbitrary list positions: the keystroke and paste filters, the form's
+// adapter and, when it accepts the form, a whole reading that must complete
+// without a failed step.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "entry/form_input.h"
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.southSelected = input.ConsumeBool();
     form.daylightSaving = input.ConsumeBool();
     for (std::string* box : {&form.nameText, &form.longitudeDegreesText, &form.longitudeMinutesText,
-                             &form.latitudeDegreesText, &form.latitudeMinutesText}) {
+                             &form.latitudeDegreesText, &form.latitudeMinutesText, &form.utcOffsetText}) {
         *box = input.ConsumeRandomLengthString(8);
     }
     for (const char c : form.nameText) (void)entry::FilterNameKey(static_cast<unsigned char>(c));
@@ -41,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.latitudeDegreesText.size() <= 2 && form.latitudeMinutesText.size() <= 2;
     const bool listsHoldSelections = form.monthPosition >= 0 && form.monthPosition <= 11 &&
                                      form.dayPosition >= 0 && form.dayPosition <= 30 &&
-                                     form.zonePosition >= 0 && form.zonePosition <= 70;
+                                     form.zonePosition >= 0 && form.zonePosition <= entry::kExactOffsetPosition;
     const auto birth = entry::BirthInputOfForm(form);
     if (const auto* accepted = std::get_if<entry::BirthInput>(&birth); accepted && boxesHoldDigits &&
                                                                        listsHoldSelections) {
-        if (!reading::RunReading(*accepted).failedSteps.empty()) __builtin_trap();
+        if (!reading::RunReading(*accepted).failures.empty()) __builtin_trap();
     }
     return 0;
 }

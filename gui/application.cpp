@@ -4,7 +4,6 @@
 #include <QEvent>
 
 #include "gui/entry_window.h"
-#include "entry/form_input.h"
 #include "entry/messages.h"
 #include "gui/report_window.h"
 #include "reading/reading.h"
@@ -57,9 +56,9 @@ FrameWindow* Application::LoadFrame() {
 
 void Application::Read() {
     if (ended_ || !form_) return;
-    // A chosen person's birth as saved while the form still shows it: exact
-    // offsets and coordinates the boxes cannot hold are kept.
-    std::variant<entry::BirthInput, entry::FormMessage> birth = entry::BirthInputOfForm(form_->Values());
+    // A chosen person's birth as saved while the form still shows it: the
+    // coordinates the boxes round to whole minutes are kept.
+    std::variant<entry::BirthInput, entry::FormMessage> birth = form_->Birth();
     if (people_) {
         if (auto saved = people_->unchangedBirth()) birth = std::move(*saved);
     }

@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,6 +47,9 @@ const QColor kOfferText{255, 236, 180};
 const QColor kWarningText = kBannerText;  // warnings beside the zone
 
 constexpr std::size_t kPlacesOffered = 12;  // rows of the City box's pop-up list
+constexpr int kZoneCheckLines = 3;          // text lines kept for the zone line
+constexpr int kPlaceNoteLines = 2;          // ... and for the note beside the City box
+constexpr std::string_view kExactOffsetEntry = "Exact UTC offset";  // the zone list's last entry
 // Smallest size the form may be given by hand; below its natural size it
 // scrolls.
 constexpr QSize kSmallestFormSize{320, 240};
@@ -76,6 +80,24 @@ QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent) {
     frame->setFont(UiFont(8.25, true));
     SetColours(frame, kWhite);
     return frame;
+}
+
+// The label in a box of its own that keeps room for `lines` lines of its
+// text whether it says anything or not, and scrolls when it says more.
+QWidget* ReservedLines(QLabel* label, int lines, QWidget* parent) {
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* room = new QScrollArea(parent);
+    room->setFrameShape(QFrame::NoFrame);
+    room->setFocusPolicy(Qt::NoFocus);
+    room->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    room->setWidgetResizable(true);
+    room->viewport()->setAutoFillBackground(false);
+    room->setWidget(label);
+    label->setAutoFillBackground(false);  // setWidget turned it on: the form's colour shows through
+    room->setFixedHeight(label->fontMetrics().lineSpacing() * lines + label->contentsMargins().top() +
+                         label->contentsMargins().bottom() + 2);
+    return room;
 }
 
 template <typename Button>
@@ -192,23 +214,6 @@ void EntryWindow::fitToScreen() {
          available.y() + (available.height() - outer.height()) / 2);
 }
 
-void EntryWindow::growToContents() {
-    if (!isVisible()) {
-        fitToScreen();
-        return;
-    }
-    if (isMaximized() || isFullScreen()) return;
-    const QRect available = screen()->availableGeometry();
-    const QMargins frame = frameAllowance();
-    const QSize room = available.size().shrunkBy(frame);
-    const QSize size = sizeWithin(room).expandedTo(this->size()).boundedTo(room);
-    if (size == this->size()) return;
-    resize(size);
-    const QSize outer = size.grownBy(frame);
-    move(std::clamp(x(), available.left(), available.left() + available.width() - outer.width()),
-         std::clamp(y(), available.top(), available.top() + available.height() - outer.height()));
-}
-
 void EntryWindow::createActions() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->setObjectName(QStringLiteral("mnuFile"));
@@ -279,25 +284,39 @@ QWidget* EntryWindow::createInputs() {
     zoneList_ = PickList("cmbTimeZone", zone);
     zoneList_->setFont(UiFont(8.25));
     daylightSavingBox_ = WhiteButton<QCheckBox>("chkDST", QStringLiteral("Daylight Saving Time"), zone);
+    // The exact offset, used when the list's last entry is chosen: filled
+    // from the tz database where no zone of the list gives its offset, or
+    // typed.
+    utcOffsetBox_ = new QLineEdit(zone);
+    utcOffsetBox_->setObjectName(QStringLiteral("txtUtcOffset"));
+    utcOffsetBox_->setPlaceholderText(QStringLiteral("\u00b1HH:MM"));
+    utcOffsetBox_->setAccessibleName(FromUtf8(kExactOffsetEntry));
+    utcOffsetBox_->setToolTip(QStringLiteral("Exact UTC offset, east of Greenwich positive: +05:45, -03:30, "
+                                             "+00:39:58"));
+    utcOffsetBox_->setFixedWidth(utcOffsetBox_->fontMetrics().horizontalAdvance(QStringLiteral("+00:00:00")) + 16);
     // What the tz database says for the chosen place, and warnings on the
-    // chosen zone; hidden when there is nothing to say.
+    // chosen zone, with the one-click fix beside them. Their room is kept
+    // when there is nothing to say, so that nothing below them moves.
     zoneCheckLabel_ = new QLabel(zone);
     zoneCheckLabel_->setObjectName(QStringLiteral("lblZoneCheck"));
     zoneCheckLabel_->setTextFormat(Qt::RichText);
-    zoneCheckLabel_->setWordWrap(true);
     zoneCheckLabel_->setFont(UiFont(8.25));
     SetColours(zoneCheckLabel_, kWhite);
-    zoneCheckLabel_->hide();
     suggestedZoneButton_ = new QPushButton(zone);
     suggestedZoneButton_->setObjectName(QStringLiteral("cmdUseSuggestedZone"));
     suggestedZoneButton_->setFont(UiFont(8.25, true));
+    suggestedZoneButton_->setAutoDefault(true);  // Enter on it uses the fix
+    QSizePolicy fixPolicy = suggestedZoneButton_->sizePolicy();
+    fixPolicy.setRetainSizeWhenHidden(true);
+    suggestedZoneButton_->setSizePolicy(fixPolicy);
     suggestedZoneButton_->hide();
     auto* zoneRow = new QHBoxLayout;
     zoneRow->addWidget(zoneList_, 1);
+    zoneRow->addWidget(utcOffsetBox_);
     zoneRow->addSpacing(8);
     zoneRow->addWidget(daylightSavingBox_);
     auto* checkRow = new QHBoxLayout;
-    checkRow->addWidget(zoneCheckLabel_, 1);
+    checkRow->addWidget(ReservedLines(zoneCheckLabel_, kZoneCheckLines, zone), 1);
     checkRow->addWidget(suggestedZoneButton_, 0, Qt::AlignTop);
     auto* zoneLayout = new QVBoxLayout(zone);
     zoneLayout->addLayout(zoneRow);
@@ -355,6 +374,13 @@ QWidget* EntryWindow::createInputs() {
     locationButton_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), place);
     locationButton_->setObjectName(QStringLiteral("cmdBrowser"));
     locationButton_->setFont(UiFont(8.25, true));
+    locationButton_->setAutoDefault(true);  // Enter on it looks the place up
+    // Says when the City box no longer names the chosen place; its room is
+    // kept, as the zone line's.
+    placeNoteLabel_ = new QLabel(place);
+    placeNoteLabel_->setObjectName(QStringLiteral("lblPlaceCheck"));
+    placeNoteLabel_->setFont(UiFont(8.25));
+    SetColours(placeNoteLabel_, kWarningText);
     auto* placeLayout = new QGridLayout(place);
     placeLayout->addWidget(Caption(QStringLiteral("City"), cityBox_, place), 0, 0);
     placeLayout->addWidget(cityBox_, 0, 1);
@@ -362,12 +388,17 @@ QWidget* EntryWindow::createInputs() {
     placeLayout->addWidget(stateBox_, 0, 3);
     placeLayout->addWidget(Caption(QStringLiteral("Country"), countryBox_, place), 0, 4);
     placeLayout->addWidget(countryBox_, 0, 5);
-    placeLayout->addWidget(locationButton_, 1, 0, 1, 6, Qt::AlignRight);
+    placeLayout->addWidget(ReservedLines(placeNoteLabel_, kPlaceNoteLines, place), 1, 0, 1, 4);
+    placeLayout->addWidget(locationButton_, 1, 4, 1, 2, Qt::AlignRight | Qt::AlignTop);
 
     readingButton_ = new QPushButton(QStringLiteral("Get My Starwise Reading"), inputs);
     readingButton_->setObjectName(QStringLiteral("cmdRashi"));
     readingButton_->setFont(UiFont(11, true));
     readingButton_->setMinimumHeight(TwipsToPixels(540));
+    // The form's default: Enter in a box or list asks for the reading
+    // (keyPressEvent), Enter on the button itself clicks it.
+    readingButton_->setAutoDefault(true);
+    readingButton_->setDefault(true);
     connect(readingButton_, &QPushButton::clicked, this, &EntryWindow::requestReading);
     connect(locationButton_, &QPushButton::clicked, this, &EntryWindow::lookUpLocation);
 
@@ -410,17 +441,19 @@ QWidget* EntryWindow::createOffers() {
 
 void EntryWindow::setTabOrder() {
     // Tab order: the longitude degrees and the zone come only after the
-    // buttons.
-    const std::array<QWidget*, 22> order{nameBox_,  monthList_,  dayList_,   yearList_,   hourList_,      minuteList_,
+    // buttons; the exact offset follows the zone list.
+    const std::array<QWidget*, 23> order{nameBox_,  monthList_,  dayList_,   yearList_,   hourList_,      minuteList_,
                                          secondList_,    daylightSavingBox_,    longitudeMinutesBox_,   longitudeHemisphere_[0], longitudeHemisphere_[1], latitudeDegreesBox_,
                                          latitudeMinutesBox_,  latitudeHemisphere_[0], latitudeHemisphere_[1], cityBox_,  stateBox_,  countryBox_,
-                                         locationButton_, readingButton_, longitudeDegreesBox_,  zoneList_};
+                                         locationButton_, readingButton_, longitudeDegreesBox_,  zoneList_, utcOffsetBox_};
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void EntryWindow::fillLists() {
     for (const std::string_view month : entry::kMonthNames) monthList_->addItem(FromUtf8(month));
     for (const entry::ZoneRow& zone : entry::kZones) zoneList_->addItem(FromUtf8(zone.listText));
+    static_assert(entry::kExactOffsetPosition == static_cast<int>(entry::kZoneCount));
+    zoneList_->addItem(FromUtf8(kExactOffsetEntry));
     AddNumbers(dayList_, 1, entry::kLastDay);
     AddNumbers(yearList_, entry::kFirstYear, entry::kLastYear);
     AddNumbers(hourList_, 0, 23);
@@ -442,38 +475,82 @@ void EntryWindow::connectPlaceAndZone() {
     placeCompleter_->setWidget(cityBox_);
     connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &EntryWindow::placeOfferChosen);
-    connect(cityBox_, &QLineEdit::textEdited, this, &EntryWindow::offerPlaces);
+    // Keys typed while the offers are open go to their list; this filter
+    // sees them before the completer's own.
+    placeCompleter_->popup()->installEventFilter(this);
+    connect(cityBox_, &QLineEdit::textEdited, this, &EntryWindow::cityEdited);
     cityBox_->installEventFilter(this);
 
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_}) {
         connect(list, &QComboBox::currentIndexChanged, this, &EntryWindow::birthMomentChanged);
     }
-    connect(zoneList_, &QComboBox::currentIndexChanged, this, &EntryWindow::refreshZoneCheck);
-    connect(daylightSavingBox_, &QCheckBox::toggled, this, &EntryWindow::refreshZoneCheck);
-    // activated and clicked come from the user only, not from setZoneChoice.
-    const auto setByHand = [this] {
-        zoneFollowsPlace_ = false;
-        refreshZoneCheck();
-    };
-    connect(zoneList_, &QComboBox::activated, this, setByHand);
-    connect(daylightSavingBox_, &QCheckBox::clicked, this, setByHand);
-    connect(suggestedZoneButton_, &QPushButton::clicked, this, &EntryWindow::useSuggestedZone);
+    // activated, clicked and textEdited come from the user only, not from
+    // showPlaceAndZone.
+    connect(zoneList_, &QComboBox::activated, this, &EntryWindow::zoneListChosen);
+    connect(daylightSavingBox_, &QCheckBox::clicked, this, &EntryWindow::daylightSavingClicked);
+    connect(utcOffsetBox_, &QLineEdit::textEdited, this, &EntryWindow::exactOffsetEdited);
+    connect(suggestedZoneButton_, &QPushButton::clicked, this, [this] {
+        placeZone_.UseFix();
+        showPlaceAndZone();
+    });
+    birthMomentChanged();
 }
 
 bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cityBox_ && event->type() == QEvent::FocusIn) startLoadingAtlas();
+    if (watched == placeCompleter_->popup() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseOfferOnEnter();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void EntryWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        requestReading();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void EntryWindow::startLoadingAtlas() {
     if (!atlasLoader_.joinable()) atlasLoader_ = std::jthread([this] { atlas_.Load(); });
 }
 
+void EntryWindow::cityEdited(const QString& typed) {
+    const std::optional<atlas::Place> chosen = placeZone_.ChosenPlace();
+    if (placeZone_.CityTextEdited(ToUtf8(typed))) clearFilledIn(*chosen);
+    showPlaceAndZone();
+    offerPlaces(typed);
+}
+
+void EntryWindow::clearFilledIn(const atlas::Place& place) {
+    // What the person changed since stays.
+    const auto clearIf = [](QLineEdit* box, const QString& filled) {
+        if (box->text() == filled) box->clear();
+    };
+    clearIf(stateBox_, FromUtf8(place.state));
+    clearIf(countryBox_, FromUtf8(place.country));
+    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(place.longitudeDeg);
+    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(place.latitudeDeg);
+    if (longitudeDegreesBox_->text() == QString::number(longitude.degrees) &&
+        longitudeMinutesBox_->text() == QString::number(longitude.minutes)) {
+        longitudeDegreesBox_->clear();
+        longitudeMinutesBox_->clear();
+    }
+    if (latitudeDegreesBox_->text() == QString::number(latitude.degrees) &&
+        latitudeMinutesBox_->text() == QString::number(latitude.minutes)) {
+        latitudeDegreesBox_->clear();
+        latitudeMinutesBox_->clear();
+    }
+}
+
 void EntryWindow::offerPlaces(const QString& typed) {
-    // Typing names another place: the zone no longer follows the old one.
-    chosenPlace_.reset();
-    zoneFollowsPlace_ = false;
-    birthMomentChanged();
     startLoadingAtlas();
     offeredPlaces_ = atlas_.Search(ToUtf8(typed), kPlacesOffered);
     QStringList labels;
@@ -499,6 +576,14 @@ void EntryWindow::placeOfferChosen(const QModelIndex& index) {
     choosePlace(place);
 }
 
+void EntryWindow::chooseOfferOnEnter() {
+    QAbstractItemView* list = placeCompleter_->popup();
+    QModelIndex offer = list->currentIndex();
+    if (!offer.isValid()) offer = list->model()->index(0, 0);
+    list->hide();
+    if (offer.isValid()) placeOfferChosen(offer);
+}
+
 void EntryWindow::choosePlace(const atlas::Place& place) {
     cityBox_->setText(FromUtf8(place.name));
     stateBox_->setText(FromUtf8(place.state));
@@ -511,15 +596,12 @@ void EntryWindow::choosePlace(const atlas::Place& place) {
     latitudeDegreesBox_->setText(QString::number(latitude.degrees));
     latitudeMinutesBox_->setText(QString::number(latitude.minutes));
     latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
-    chosenPlace_ = place;
-    zoneFollowsPlace_ = true;
-    birthMomentChanged();
+    placeZone_.ChoosePlace(place);
+    showPlaceAndZone();
 }
 
 void EntryWindow::fillFromBirth(const entry::BirthInput& birth) {
-    chosenPlace_.reset();
-    zoneFollowsPlace_ = false;
-    suggestedZone_.reset();
+    placeZone_.ForgetPlace();
     nameBox_->setText(FromUtf8(birth.name));
     monthList_->setCurrentIndex(static_cast<int>(static_cast<unsigned>(birth.localDate.month())) - 1);
     dayList_->setCurrentIndex(static_cast<int>(static_cast<unsigned>(birth.localDate.day())) - 1);
@@ -535,99 +617,65 @@ void EntryWindow::fillFromBirth(const entry::BirthInput& birth) {
     latitudeDegreesBox_->setText(QString::number(latitude.degrees));
     latitudeMinutesBox_->setText(QString::number(latitude.minutes));
     latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
-    std::optional<entry::ZoneRowChoice> zone;
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone)) {
-        zone = *row;
-    } else {
-        const int offsetSeconds = std::get<entry::ExactOffset>(birth.zone).utcOffsetSeconds;
-        for (int position = 0; position < static_cast<int>(entry::kZoneCount) && !zone; ++position) {
-            for (const bool tick : {false, true}) {
-                const entry::ZoneRowChoice choice{position, tick};
-                if (!zone && !(tick && atlas::RowNamesDaylightTime(position)) &&
-                    atlas::ZoneUtcOffsetSeconds(choice) == offsetSeconds) {
-                    zone = choice;
-                }
-            }
-        }
-    }
-    if (zone) {
-        zoneList_->setCurrentIndex(zone->zonePosition);
-        daylightSavingBox_->setChecked(zone->daylightSaving);
-    }
     // "City, State, Country", "City, Country" or "City".
-    QStringList parts = FromUtf8(birth.placeLabel).split(QStringLiteral(", "));
+    const QStringList parts = FromUtf8(birth.placeLabel).split(QStringLiteral(", "));
     cityBox_->setText(parts.value(0));
     stateBox_->setText(parts.size() >= 3 ? parts.value(1) : QString{});
     countryBox_->setText(parts.size() >= 2 ? parts.mid(parts.size() >= 3 ? 2 : 1).join(QStringLiteral(", ")) : QString{});
+    placeZone_.SetZoneByHand(birth.zone);
     birthMomentChanged();
 }
 
 void EntryWindow::birthMomentChanged() {
-    placeMoment_.reset();
-    placeMomentProblem_.clear();
-    if (chosenPlace_) {
-        if (const auto when = entry::FormDateTimeOf(Values())) {
-            auto looked = atlas::LookUpZoneMoment(chosenPlace_->timeZone,
-                                                  atlas::LocalMinuteOf(when->localDate, when->localMinutes));
-            if (auto* moment = std::get_if<atlas::ZoneMoment>(&looked)) {
-                placeMoment_ = std::move(*moment);
-            } else {
-                placeMomentProblem_ = std::get<atlas::ZoneHistoryError>(looked).message;
-            }
-        } else {
-            placeMomentProblem_ = std::string{atlas::kNoSuchDateMessage};
-        }
-        if (placeMoment_ && zoneFollowsPlace_) {
-            if (const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_); match.choice) {
-                setZoneChoice(*match.choice);
-            }
-        }
-    }
-    refreshZoneCheck();
+    const std::optional<entry::FormDateTime> when = entry::FormDateTimeOf(Values());
+    placeZone_.SetMoment(when ? std::optional{atlas::LocalMinuteOf(when->localDate, when->localMinutes)}
+                              : std::nullopt);
+    showPlaceAndZone();
 }
 
-void EntryWindow::setZoneChoice(const entry::ZoneRowChoice& choice) {
-    zoneList_->setCurrentIndex(choice.zonePosition);
-    daylightSavingBox_->setChecked(choice.daylightSaving);
-}
-
-void EntryWindow::useSuggestedZone() {
-    if (!suggestedZone_) return;
-    zoneFollowsPlace_ = true;
-    setZoneChoice(*suggestedZone_);
-    refreshZoneCheck();
-}
-
-void EntryWindow::refreshZoneCheck() {
-    const entry::ZoneRowChoice chosen{zoneList_->currentIndex(), daylightSavingBox_->isChecked()};
-    std::string summary;
-    std::vector<std::string> warnings;
-    suggestedZone_.reset();
-    if (chosenPlace_ && placeMoment_) {
-        summary = atlas::ZoneSummary(chosenPlace_->name, *placeMoment_);
-        const atlas::ZoneRowMatch match = atlas::MatchZoneRow(*placeMoment_);
-        warnings = atlas::ZoneChoiceWarnings(*placeMoment_, match, chosen);
-        if (match.choice && !atlas::CheckZoneChoice(*placeMoment_, chosen).agrees) suggestedZone_ = match.choice;
+void EntryWindow::zoneListChosen(int position) {
+    if (position == entry::kExactOffsetPosition) {
+        placeZone_.TypeExactOffset(ToUtf8(utcOffsetBox_->text()));
+        utcOffsetBox_->setFocus(Qt::OtherFocusReason);
     } else {
-        if (chosenPlace_) summary = placeMomentProblem_;
-        if (auto twice = atlas::DoubleDaylightSavingWarning(chosen)) warnings.push_back(std::move(*twice));
+        placeZone_.SetZoneByHand(entry::ZoneRowChoice{position, daylightSavingBox_->isChecked()});
+    }
+    showPlaceAndZone();
+}
+
+void EntryWindow::daylightSavingClicked(bool ticked) {
+    placeZone_.SetZoneByHand(entry::ZoneRowChoice{zoneList_->currentIndex(), ticked});
+    showPlaceAndZone();
+}
+
+void EntryWindow::exactOffsetEdited(const QString& typed) {
+    placeZone_.TypeExactOffset(ToUtf8(typed));
+    showPlaceAndZone();
+}
+
+void EntryWindow::showPlaceAndZone() {
+    const auto* row = std::get_if<entry::ZoneRowChoice>(&placeZone_.Zone());
+    const bool exact = placeZone_.ExactOffsetChosen() || row == nullptr;
+    zoneList_->setCurrentIndex(exact ? entry::kExactOffsetPosition : row->zonePosition);
+    // An exact offset holds any daylight saving already.
+    daylightSavingBox_->setChecked(!exact && row->daylightSaving);
+    daylightSavingBox_->setEnabled(!exact);
+    // Only a changed text is set: the cursor stays where the person types.
+    if (const QString offset = FromUtf8(placeZone_.ExactOffsetText()); utcOffsetBox_->text() != offset) {
+        utcOffsetBox_->setText(offset);
     }
 
-    QString html = FromUtf8(summary).toHtmlEscaped();
-    for (const std::string& warning : warnings) {
+    const atlas::ZoneLine line = placeZone_.Line();
+    QString html = FromUtf8(line.summary).toHtmlEscaped();
+    for (const std::string& warning : line.warnings) {
         if (!html.isEmpty()) html += QStringLiteral("<br>");
         html += QStringLiteral("<span style=\"color:%1\">%2</span>")
                     .arg(kWarningText.name(), FromUtf8(warning).toHtmlEscaped());
     }
-    const bool hadLine = zoneCheckLabel_->isVisibleTo(this);
-    const bool hadFix = suggestedZoneButton_->isVisibleTo(this);
     zoneCheckLabel_->setText(html);
-    zoneCheckLabel_->setVisible(!html.isEmpty());
-    if (suggestedZone_) {
-        suggestedZoneButton_->setText(QStringLiteral("Use ") + FromUtf8(atlas::ZoneChoiceText(*suggestedZone_)));
-    }
-    suggestedZoneButton_->setVisible(suggestedZone_.has_value());
-    if (hadLine != !html.isEmpty() || hadFix != suggestedZone_.has_value()) growToContents();
+    suggestedZoneButton_->setText(FromUtf8(line.fixText));
+    suggestedZoneButton_->setVisible(line.fix.has_value());
+    placeNoteLabel_->setText(FromUtf8(placeZone_.PlaceNote()));
 }
 
 entry::EntryFormValues EntryWindow::Values() const {
@@ -648,11 +696,18 @@ entry::EntryFormValues EntryWindow::Values() const {
     values.southSelected = latitudeHemisphere_[1]->isChecked();
     values.daylightSaving = daylightSavingBox_->isChecked();
     values.zonePosition = zoneList_->currentIndex();
+    values.utcOffsetText = ToUtf8(utcOffsetBox_->text());
     return values;
 }
 
+std::variant<entry::BirthInput, entry::FormMessage> EntryWindow::Birth() const {
+    auto birth = entry::BirthInputOfForm(Values());
+    if (auto* input = std::get_if<entry::BirthInput>(&birth)) placeZone_.CompleteBirth(*input);
+    return birth;
+}
+
 void EntryWindow::requestReading() {
-    const auto birth = entry::BirthInputOfForm(Values());
+    const auto birth = Birth();
     if (const auto* fault = std::get_if<entry::FormMessage>(&birth)) {
         ShowMessage(*fault);
         return;
@@ -686,6 +741,7 @@ QWidget* EntryWindow::FieldWidget(entry::FormField field) const {
         case entry::FormField::City: return cityBox_;
         case entry::FormField::State: return stateBox_;
         case entry::FormField::Country: return countryBox_;
+        case entry::FormField::UtcOffset: return utcOffsetBox_;
         case entry::FormField::None: break;
     }
     return nullptr;

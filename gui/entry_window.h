@@ -9,11 +9,11 @@
 #include <array>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
+#include "atlas/place_zone_state.h"
 #include "atlas/places.h"
-#include "atlas/zone_history.h"
-#include "atlas/zone_match.h"
 #include "entry/birth_input.h"
 #include "entry/entry_form.h"
 
@@ -22,6 +22,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QCompleter;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -44,8 +45,14 @@ class EntryWindow : public QMainWindow {
 public:
     EntryWindow(MessageSink& messages, UrlOpener& browser, QWidget* parent = nullptr);
 
-    // What the controls hold now, as the reading captures it.
+    // What the controls hold now.
     entry::EntryFormValues Values() const;
+
+    // The birth the controls hold, as a reading takes it: the form's adapter
+    // (entry::BirthInputOfForm) completed by the place-and-zone state with
+    // the chosen place's label and its exact offset's source; or the
+    // message that refuses the form.
+    std::variant<entry::BirthInput, entry::FormMessage> Birth() const;
 
     // The reading button: runs the checks and, when they pass, asks for a
     // reading (readingRequested). The menu item of the same caption does the
@@ -58,14 +65,15 @@ public:
 
     // What choosing a place offered by the City box does: fills city, state,
     // country, latitude and longitude (nearest whole minute), and from then
-    // on sets the zone and the daylight-saving box from the tz database for
-    // the entered date and time, until the user sets either by hand.
+    // on sets the zone and the daylight-saving box (or the exact offset)
+    // from the tz database for the entered date and time, until the user
+    // sets either by hand.
     void choosePlace(const atlas::Place& place);
 
     // Fills the controls with a saved birth: name, date, time, coordinates to
-    // the nearest minute, the zone row and box (for an exact offset, the first
-    // row and box that give it, if any), and city, state and country from the
-    // place label. The zone no longer follows a chosen place.
+    // the nearest minute, the zone row and box or the exact offset, and city,
+    // state and country from the place label. No place is chosen: the zone
+    // is as saved, set by hand.
     void fillFromBirth(const entry::BirthInput& birth);
 
     QMenu* fileMenu() const { return fileMenu_; }
@@ -79,6 +87,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter asks for the reading, as the form's default button; keys that a
+    // control takes for itself (a focused button, an open list) never get
+    // here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createActions();
@@ -91,8 +103,6 @@ private:
     // Sizes the window to its contents, at most the screen's available area,
     // and puts it inside that area.
     void fitToScreen();
-    // Makes the window larger, within the screen, when the form has grown.
-    void growToContents();
     QMargins frameAllowance() const;
     // The window size that shows the whole form, at most room (scroll bars
     // included when it does not fit).
@@ -101,14 +111,22 @@ private:
     // Places for the City box's text, offered in its pop-up list.
     void offerPlaces(const QString& typed);
     void placeOfferChosen(const QModelIndex& index);
-    // The chosen place's moment for the entered date and time; the zone and
-    // box follow it unless set by hand.
+    // Enter in the open offers: the offer under the cursor, else the first.
+    void chooseOfferOnEnter();
+    // Events of the place and zone, forwarded to placeZone_: the City box
+    // edited by the user, the date or time changed, the zone list or the box
+    // set by hand, the exact offset typed.
+    void cityEdited(const QString& typed);
     void birthMomentChanged();
-    void setZoneChoice(const entry::ZoneRowChoice& choice);
-    void useSuggestedZone();
-    // The line beside the zone: the tz database's offset for the place and
-    // moment, and warnings on the chosen zone.
-    void refreshZoneCheck();
+    void zoneListChosen(int position);
+    void daylightSavingClicked(bool ticked);
+    void exactOffsetEdited(const QString& typed);
+    // Clears what choosing the place filled in and still holds: state,
+    // country and coordinates.
+    void clearFilledIn(const atlas::Place& place);
+    // Shows placeZone_: the zone list and box or the exact offset, the line
+    // beside the zone with its fix, the note beside the City box.
+    void showPlaceAndZone();
     void startLoadingAtlas();
 
     // Shows the message and moves the focus where it says.
@@ -150,16 +168,15 @@ private:
     QScrollArea* scroller_;
     QWidget* content_;
     QBoxLayout* coordinatesRow_;  // longitude beside latitude, or above it on a narrow screen
+    QLineEdit* utcOffsetBox_;
     QLabel* zoneCheckLabel_;
     QPushButton* suggestedZoneButton_;
+    QLabel* placeNoteLabel_;
     QCompleter* placeCompleter_;
     QStringListModel* placeOffers_;
     std::vector<atlas::Place> offeredPlaces_;  // same order as placeOffers_
-    std::optional<atlas::Place> chosenPlace_;
-    std::optional<atlas::ZoneMoment> placeMoment_;  // chosenPlace_ at the entered date and time
-    std::string placeMomentProblem_;                // why placeMoment_ is empty, for the line
-    bool zoneFollowsPlace_ = false;
-    std::optional<entry::ZoneRowChoice> suggestedZone_;  // what the one-click fix sets
+    // The chosen place, its moment and the zone: the controls show it.
+    atlas::PlaceZoneState placeZone_;
 
     // Loaded on a worker thread when the City box first gets the focus, so
     // neither start-up nor the first keystroke waits; the loader is joined

@@ -23,7 +23,8 @@
 #include "gui/help_menus.h"
 #include "gui/links.h"
 #include "gui/look.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
+#include "gui/reading_pages.h"
 #include "gui/report_window.h"
 #include "gui/twips.h"
 
@@ -235,6 +236,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FrameWindow::showReading(const reading::Reading& reading) {
     reading_ = reading;
+    setWindowTitle(ReadingWindowTitle(reading.birth.name));
     report_->showReading(reading);
     for (QAction* action : {savePdfAction_, saveHtmlAction_, printAction_}) action->setEnabled(true);
 }

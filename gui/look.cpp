@@ -51,6 +51,12 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
     widget->setPalette(palette);
 }
 
+QString ReadingWindowTitle(std::string_view name) {
+    const QString caption = FromUtf8(kWindowCaption);
+    const QString person = FromUtf8(name).trimmed();
+    return person.isEmpty() ? caption : person + QStringLiteral(" - ") + caption;
+}
+
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -18,6 +18,10 @@ namespace starwise::gui {
 // Caption of every window.
 inline constexpr std::string_view kWindowCaption = "Starwise v" STARWISE_VERSION;
 
+// Caption of a window showing a person's reading: "ASHA KULKARNI - Starwise
+// v1.15"; kWindowCaption alone for an empty name.
+QString ReadingWindowTitle(std::string_view name);
+
 inline const QColor kDarkGreen{0, 64, 0};
 inline const QColor kOrange{255, 128, 0};
 inline const QColor kWhite{255, 255, 255};

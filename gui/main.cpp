@@ -9,7 +9,7 @@
 #include "gui/command_line.h"
 #include "gui/look.h"
 #include "gui/message_sink.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
 #include "gui/single_instance.h"
 #include "gui/url_opener.h"
 #include "reading/reading.h"
@@ -34,9 +34,8 @@ int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
 
     if (!command.zoneWarning.empty()) std::fprintf(stderr, "warning: %s\n", command.zoneWarning.c_str());
     const starwise::reading::Reading reading = starwise::reading::RunReading(command.birth);
-    for (std::string_view step : reading.failedSteps) {
-        std::fprintf(stderr, "warning: the step \"%.*s\" of the reading failed; its part is left out\n",
-                     static_cast<int>(step.size()), step.data());
+    if (const std::string notice = starwise::reading::FailedStepsNotice(reading); !notice.empty()) {
+        std::fprintf(stderr, "warning: %s\n", notice.c_str());
     }
     const QString failure = starwise::gui::WriteReadingPdf(reading, QString::fromLocal8Bit(command.pdfPath.c_str()));
     if (!failure.isEmpty()) {

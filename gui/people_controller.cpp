@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <cstdlib>
 
-#include "entry/form_input.h"
 #include "gui/entry_window.h"
 #include "gui/message_sink.h"
 #include "gui/people_panel.h"
@@ -146,13 +145,14 @@ void PeopleController::savePerson() {
     }
     std::optional<entry::BirthInput> birth = unchangedBirth();
     if (!birth) {
-        auto fromForm = entry::BirthInputOfForm(form_.Values());
+        auto fromForm = form_.Birth();
         if (const auto* refused = std::get_if<entry::FormMessage>(&fromForm)) {
             messages_.Show(&form_, refused->text, refused->icon);
             return;
         }
         birth = std::get<entry::BirthInput>(fromForm);
-        birth->placeLabel = PlaceLabelOfForm(form_);
+        // A chosen place gives its label; typed place boxes give theirs.
+        if (birth->placeLabel.empty()) birth->placeLabel = PlaceLabelOfForm(form_);
     }
     people::PersonEntry entry{birth->name, *birth, current_ ? current_->entry.note : std::string{}};
     std::int64_t id = 0;

@@ -1,28 +1,21 @@
 #include "gui/piece_styles.h"
 
+#include <string>
+
 #include "gui/look.h"
 
 namespace starwise::gui {
 
-const PieceStyle& StyleOf(reading::PieceKind kind) {
-    for (const PieceStyle& style : kPieceStyles) {
-        if (style.kind == kind) return style;
-    }
-    return kPieceStyles.back();
-}
-
-std::vector<StyledRun> StyledRunsOf(const std::vector<reading::ReportPiece>& pieces) {
+std::vector<StyledRun> StyledRunsOf(const std::vector<reading::ReportBlock>& blocks) {
     std::vector<StyledRun> runs;
-    runs.reserve(pieces.size());
-    double pointSize = kRunningTextPointSize;
-    for (const reading::ReportPiece& piece : pieces) {
-        const PieceStyle& style = StyleOf(piece.kind);
-        if (style.pointSize > 0) pointSize = style.pointSize;
-        // CR LF ends a line; a lone CR counts as one too.
-        QString text = FromUtf8(piece.text);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        runs.push_back({std::move(text), &style, pointSize});
+    runs.reserve(blocks.size());
+    double pointSize = reading::kRunningTextPointSize;
+    for (const reading::ReportBlock& block : blocks) {
+        const reading::BlockLook& look = reading::LookOf(block.kind);
+        if (look.pointSize) pointSize = *look.pointSize;
+        std::string text;
+        reading::AppendPlainText(block, "\n", text);
+        runs.push_back({FromUtf8(text), &look, pointSize});
     }
     return runs;
 }

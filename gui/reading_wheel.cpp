@@ -1,29 +1,12 @@
 #include "gui/reading_wheel.h"
 
-#include <algorithm>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace starwise::gui {
 namespace {
 
-// Body number 0..9 of a name among Sun .. Pluto.
-int BodyNumberOf(std::string_view name, std::string_view pair) {
-    const auto first = engine::kBodyNames.begin();
-    const auto last = first + engine::kReadingBodies;
-    const auto found = std::find(first, last, name);
-    if (found == last) throw std::invalid_argument("aspect pair \"" + std::string{pair} + "\" names no body");
-    return static_cast<int>(found - first);
-}
-
-void AddPairs(const std::vector<std::string>& pairs, WheelAspect::Kind kind, std::vector<WheelAspect>& out) {
-    for (const std::string& pair : pairs) {
-        const auto dash = pair.find('-');
-        if (dash == std::string::npos) throw std::invalid_argument("aspect pair \"" + pair + "\" has no dash");
-        const std::string_view text = pair;
-        out.push_back({BodyNumberOf(text.substr(0, dash), text), BodyNumberOf(text.substr(dash + 1), text), kind});
-    }
+void AddPairs(const std::vector<reading::AspectPair>& pairs, WheelAspect::Kind kind, std::vector<WheelAspect>& out) {
+    for (const reading::AspectPair& pair : pairs) out.push_back({pair.ahead, pair.behind, kind});
 }
 
 }  // namespace

@@ -16,9 +16,7 @@ inline constexpr int kNorthNodePointId = 10;
 inline constexpr int kSouthNodePointId = 11;
 
 // The wheel of a reading; nothing when its chart was not computed. Aspect
-// pairs come from reading.aspects ("Moon-Sun", the body ahead first).
-// Throws std::invalid_argument for a pair that does not name two of Sun ..
-// Pluto.
+// lines come from reading.aspects, the body ahead first.
 std::optional<WheelChart> WheelChartOf(const reading::Reading& reading);
 
 }  // namespace starwise::gui

@@ -21,7 +21,7 @@
 #include "gui/look.h"
 #include "gui/reading_wheel.h"
 #include "gui/twips.h"
-#include "reading/node_reading.h"
+#include "reading/report_fields.h"
 #include "reading/sun_sign.h"
 
 namespace starwise::gui {
@@ -49,10 +49,13 @@ const TextLook kCaptionLook{8.25, true, true, kWhite};
 
 const TextLook kValueLook{8.25, true, false, kWhite};
 
-QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, const QRect& pixels,
+QString Name(reading::FieldId id) { return FromUtf8(reading::FieldOf(id).control); }
+QString Caption(reading::FieldId id) { return FromUtf8(reading::FieldOf(id).caption); }
+
+QLabel* MakeLabel(std::string_view name, const QString& text, QWidget* parent, const QRect& pixels,
                   const TextLook& look, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(FromUtf8(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(UiFont(look.pointSize, look.bold, look.underline));
     SetColours(label, look.colour);
@@ -80,10 +83,10 @@ QGroupBox* MakeFrame(const char* name, const QString& caption, QWidget* parent, 
     return frame;
 }
 
-QPlainTextEdit* MakeTextBox(const char* name, QWidget* parent, const QRect& pixels, const QColor& text,
+QPlainTextEdit* MakeTextBox(std::string_view name, QWidget* parent, const QRect& pixels, const QColor& text,
                             const QColor& background, bool bold) {
     auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(FromUtf8(name));
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setFont(UiFont(8.25, bold));
@@ -103,17 +106,14 @@ struct NodeFrameDesign {
     int frameLeft;  // twips within Frame1
     const char* explanationName;
     std::string_view explanation;
-    const char* placedInName;
-    const char* placedInCaption;
+    const char* placedInName;  // the caption label of the sign
     int placedInWidth;
-    const char* signName;
-    const char* signPlaceholder;
+    reading::FieldId sign;
     int signLeft;
     int signWidth;
     const char* keywordsCaptionName;
-    const char* keywordsName;
-    const char* keywordsPlaceholder;
-    const char* descriptionName;
+    reading::FieldId keywords;
+    reading::FieldId description;
 };
 
 struct NodeFrame {
@@ -137,16 +137,17 @@ NodeFrame MakeNodeFrame(const NodeFrameDesign& d, QWidget* parent) {
     f.explanation = MakeLabel(d.explanationName, FromUtf8(d.explanation), f.frame, TwipsRect(120, 300, 4215, 1230),
                               explanation);
     f.explanation->setWordWrap(true);
-    f.placedInCaption = MakeLabel(d.placedInName, QString::fromLatin1(d.placedInCaption), f.frame,
-                                  TwipsRect(120, 1560, d.placedInWidth, 300), placedIn, Qt::AlignHCenter | Qt::AlignTop);
-    f.sign = MakeLabel(d.signName, QString::fromLatin1(d.signPlaceholder), f.frame,
+    f.placedInCaption = MakeLabel(d.placedInName, Caption(d.sign), f.frame, TwipsRect(120, 1560, d.placedInWidth, 300),
+                                  placedIn, Qt::AlignHCenter | Qt::AlignTop);
+    f.sign = MakeLabel(reading::FieldOf(d.sign).control, QString(), f.frame,
                        TwipsRect(d.signLeft, 1560, d.signWidth, 300), sign);
-    f.keywordsCaption = MakeLabel(d.keywordsCaptionName, QStringLiteral("Keywords"), f.frame,
-                                  TwipsRect(120, 1920, 1020, 300), kCaptionLook, Qt::AlignHCenter | Qt::AlignTop);
-    f.keywords = MakeLabel(d.keywordsName, QString::fromLatin1(d.keywordsPlaceholder), f.frame,
+    f.keywordsCaption = MakeLabel(d.keywordsCaptionName, Caption(d.keywords), f.frame, TwipsRect(120, 1920, 1020, 300),
+                                  kCaptionLook, Qt::AlignHCenter | Qt::AlignTop);
+    f.keywords = MakeLabel(reading::FieldOf(d.keywords).control, QString(), f.frame,
                            TwipsRect(1200, 1920, 3135, 345), keywords);
     f.keywords->setWordWrap(true);
-    f.description = MakeTextBox(d.descriptionName, f.frame, TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
+    f.description = MakeTextBox(reading::FieldOf(d.description).control, f.frame,
+                                TwipsRect(120, 2280, 4215, 975), kDarkGreen, kWhite, true);
     KeepClearOf(f.placedInCaption, f.sign);
     KeepClearOf(f.keywordsCaption, f.keywords);
     return f;
@@ -203,50 +204,95 @@ void ReportWindow::setScale(double factor) {
 void ReportWindow::createSunSignTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabSunSign"));
-    tabs_->addTab(page, QStringLiteral("Sun Sign"));
+    tabs_->addTab(page, FromUtf8(reading::kSunSignCaption));
 
     QGroupBox* frame = MakeFrame("Frame4", QString(), page, OnTab(120, 360, 9255, 6975), 8.25);
     sunSignFrame_ = frame;
 
+    // Whose reading it is, across the top of the frame: what was entered,
+    // the place and the zone or offset used. The rest of the tab stands
+    // below it.
+    constexpr int kBirthTop = 300;
+    constexpr int kBirthLineHeight = 480;  // two lines of the value look
+    int below = 0;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group != reading::FieldGroup::Birth) continue;
+        QLabel* line = MakeLabel(field.control, QString(), frame,
+                                 TwipsRect(240, kBirthTop + below, 8895, kBirthLineHeight), kValueLook);
+        line->setWordWrap(true);
+        labels_[static_cast<std::size_t>(field.id)] = line;
+        below += kBirthLineHeight;
+    }
+
     signPicture_ = new QLabel(frame);
-    signPicture_->setObjectName(QStringLiteral("picSunSign"));
-    signPicture_->setGeometry(TwipsRect(6360, 300, 2700, 2700));
+    signPicture_->setObjectName(Name(reading::FieldId::SignPicture));
+    signPicture_->setGeometry(TwipsRect(6360, 300 + below, 2700, 2700));
     signPicture_->setAlignment(Qt::AlignCenter);
 
-    // Caption and value pairs down the left of the frame.
+    // Caption and value pairs down the left of the frame, one row per value
+    // field of the group in the table's order; the designed rows keep their
+    // caption labels' names and their values' small offsets.
     struct Pair {
+        reading::FieldId field;
         const char* captionName;
-        const char* captionText;
-        int captionTop;
-        QLabel** value;
-        const char* valueName;
-        int valueTop;
+        int valueOffset;  // twips below the caption's top
     };
-    const Pair pairs[] = {
-        {"Label15", "Your Sun Sign", 360, &sunSign_, "lblSunSign", 360},
-        {"Label11", "Element", 864, &element_, "lblSunSignElement", 900},
-        {"Label27", "Birthstone", 1368, &birthStone_, "lblSunSignBirthStone", 1395},
-        {"Label23", "Lucky Number", 1872, &luckyNumber_, "lblSunSignNumber", 1890},
-        {"Label21", "Lucky Day", 2376, &luckyDay_, "lblSunSignDay", 2385},
-        {"Label17", "Compatibility", 2880, &compatibility_, "lblSunSignCompatibility", 2880},
+    using enum reading::FieldId;
+    constexpr Pair kDesigned[] = {
+        {SunSign, "Label15", 0},       {Element, "Label11", 36}, {BirthStone, "Label27", 27},
+        {LuckyNumber, "Label23", 18}, {LuckyDay, "Label21", 9},  {Compatibility, "Label17", 0},
     };
-    for (const Pair& pair : pairs) {
-        QLabel* caption = MakeLabel(pair.captionName, QString::fromLatin1(pair.captionText), frame,
-                                    TwipsRect(240, pair.captionTop, 1620, 300), kCaptionLook);
-        *pair.value = MakeLabel(pair.valueName, QString(), frame, TwipsRect(1920, pair.valueTop, 4320, 480),
-                                kValueLook);
-        (*pair.value)->setWordWrap(true);
-        KeepClearOf(caption, *pair.value);
+    constexpr int kFirstRowTop = 360;
+    constexpr int kRowStep = 504;
+    int row = 0;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group != reading::FieldGroup::SunSign ||
+            (field.kind != reading::FieldKind::Sign && field.kind != reading::FieldKind::Value)) {
+            continue;
+        }
+        const auto designed = std::find_if(std::begin(kDesigned), std::end(kDesigned),
+                                           [&](const Pair& pair) { return pair.field == field.id; });
+        const bool known = designed != std::end(kDesigned);
+        const int top = kFirstRowTop + below + kRowStep * row++;
+        const std::string captionName = known ? designed->captionName : std::string{field.control} + "Caption";
+        QLabel* caption = MakeLabel(captionName, FromUtf8(field.caption), frame, TwipsRect(240, top, 1620, 300),
+                                    kCaptionLook);
+        QLabel* value = MakeLabel(field.control, QString(), frame,
+                                  TwipsRect(1920, top + (known ? designed->valueOffset : 0), 4320, 480), kValueLook);
+        value->setWordWrap(true);
+        KeepClearOf(caption, value);
+        if (field.kind == reading::FieldKind::Sign) {
+            value->setFont(UiFont(9.75, true));
+            SetColours(value, kOrange);
+        }
+        labels_[static_cast<std::size_t>(field.id)] = value;
     }
-    sunSign_->setFont(UiFont(9.75, true));
-    SetColours(sunSign_, kOrange);
 
-    MakeLabel("Label13", QStringLiteral("Positive Traits"), frame, TwipsRect(240, 3360, 3000, 300), kCaptionLook);
-    positiveTraits_ =
-        MakeTextBox("txtSunSignPositiveTraits", frame, TwipsRect(240, 3720, 8895, 1305), kWhite, kDarkGreen, false);
-    MakeLabel("Label10", QStringLiteral("Negative Traits"), frame, TwipsRect(240, 5160, 3000, 300), kCaptionLook);
-    negativeTraits_ =
-        MakeTextBox("txtSunSignNegativeTraits", frame, TwipsRect(240, 5520, 8895, 1305), kWhite, kDarkGreen, false);
+    // The paragraphs share what the rows leave of the frame, each under its
+    // caption: with the six designed rows, two boxes of 1305 twips.
+    constexpr int kDesignedRows = 6;
+    constexpr int kBoxesTop = 3360;
+    constexpr int kBoxesBottom = 6825;
+    constexpr int kCaptionToBox = 360;
+    constexpr int kBoxGap = 135;
+    std::vector<const reading::ReportField*> paragraphs;
+    for (const reading::ReportField& field : reading::kReportFields) {
+        if (field.group == reading::FieldGroup::SunSign && field.kind == reading::FieldKind::Paragraph) {
+            paragraphs.push_back(&field);
+        }
+    }
+    const int count = static_cast<int>(paragraphs.size());
+    int top = kBoxesTop + below + kRowStep * std::max(row - kDesignedRows, 0);
+    const int boxHeight = count == 0 ? 0 : (kBoxesBottom - top - count * kCaptionToBox - (count - 1) * kBoxGap) / count;
+    for (const reading::ReportField* field : paragraphs) {
+        const std::string captionName = field->id == PositiveTraits   ? "Label13"
+                                        : field->id == NegativeTraits ? "Label10"
+                                                                      : std::string{field->control} + "Caption";
+        MakeLabel(captionName, FromUtf8(field->caption), frame, TwipsRect(240, top, 3000, 300), kCaptionLook);
+        boxes_[static_cast<std::size_t>(field->id)] = MakeTextBox(
+            field->control, frame, TwipsRect(240, top + kCaptionToBox, 8895, boxHeight), kWhite, kDarkGreen, false);
+        top += kCaptionToBox + boxHeight + kBoxGap;
+    }
 }
 
 void ReportWindow::createStarwiseTab() {
@@ -255,38 +301,34 @@ void ReportWindow::createStarwiseTab() {
     tabs_->addTab(page, QStringLiteral("Starwise"));
 
     QGroupBox* karmaProfile =
-        MakeFrame("Frame1", QStringLiteral("Karma Profile"), page, OnTab(120, 360, 9255, 4575), 8.25);
+        MakeFrame("Frame1", FromUtf8(reading::kKarmaProfileCaption), page, OnTab(120, 360, 9255, 4575), 8.25);
     QLabel* axisExplanation = MakeLabel("Label1", FromUtf8(content::kNodeAxisExplanation), karmaProfile,
                                         TwipsRect(120, 240, 9015, 855), {8.25, false, false, kWhite});
     axisExplanation->setWordWrap(true);
 
-    const NodeFrame north = MakeNodeFrame(
-        {"Frame2", "North Node ", 120, "lblNorthNodedesc", content::kNorthNodeExplanation, "kkk",
-         "North Node Is Placed In", 2460, "lblNorthSign", "lblSignNorth", 2640, 1695, "dsds", "lblNorthKeyWord",
-         "lblNorthKeyWord", "txtNorthDesc"},
-        karmaProfile);
-    northSign_ = north.sign;
-    northKeywords_ = north.keywords;
-    northDescription_ = north.description;
-
-    const NodeFrame south = MakeNodeFrame(
-        {"Frame6", "South Node", 4680, "lblSouthNodeDesc", content::kSouthNodeExplanation, "hhh",
-         "South Node Is Placed In", 2580, "lblSouthSign", "lblSignSouth", 2760, 1575, "Label5", "lblSouthKeyWord",
-         "lblKeywords", "txtSouthDesc"},
-        karmaProfile);
-    southSign_ = south.sign;
-    southKeywords_ = south.keywords;
-    southDescription_ = south.description;
+    using enum reading::FieldId;
+    const NodeFrameDesign nodes[] = {
+        {"Frame2", "North Node ", 120, "lblNorthNodedesc", content::kNorthNodeExplanation, "kkk", 2460, NorthSign,
+         2640, 1695, "dsds", NorthKeywords, NorthDescription},
+        {"Frame6", "South Node", 4680, "lblSouthNodeDesc", content::kSouthNodeExplanation, "hhh", 2580, SouthSign,
+         2760, 1575, "Label5", SouthKeywords, SouthDescription},
+    };
+    for (const NodeFrameDesign& design : nodes) {
+        const NodeFrame frame = MakeNodeFrame(design, karmaProfile);
+        labels_[static_cast<std::size_t>(design.sign)] = frame.sign;
+        labels_[static_cast<std::size_t>(design.keywords)] = frame.keywords;
+        boxes_[static_cast<std::size_t>(design.description)] = frame.description;
+    }
 
     QGroupBox* houses =
-        MakeFrame("Frame3", QStringLiteral("Planets in House"), page, OnTab(120, 5040, 9255, 2295), 8.25);
+        MakeFrame("Frame3", FromUtf8(reading::kRunningTextCaption), page, OnTab(120, 5040, 9255, 2295), 8.25);
     runningText_ = new QTextEdit(houses);
-    runningText_->setObjectName(QStringLiteral("RTBHouseDesc"));
+    runningText_->setObjectName(FromUtf8(reading::kRunningTextControl));
     runningText_->setReadOnly(true);
     runningText_->setAcceptRichText(false);
     runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    runningText_->setFont(UiFont(kRunningTextPointSize));
-    runningText_->document()->setDefaultFont(UiFont(kRunningTextPointSize));
+    runningText_->setFont(UiFont(reading::kRunningTextPointSize));
+    runningText_->document()->setDefaultFont(UiFont(reading::kRunningTextPointSize));
     QPalette palette = runningText_->palette();
     palette.setColor(QPalette::Base, kWhite);
     palette.setColor(QPalette::Text, Qt::black);
@@ -310,8 +352,10 @@ void ReportWindow::createChartTab() {
 
     // Down the left: the Ascendant's position, which the wheel marks
     // without a text, and what the two kinds of aspect line mean.
-    MakeLabel("Label30", QStringLiteral("Ascendant"), frame, TwipsRect(240, 360, 2160, 300), kCaptionLook);
-    ascendant_ = MakeLabel("lblAscendant", QString(), frame, TwipsRect(240, 660, 2160, 300), {9, true, false, kOrange});
+    MakeLabel("Label30", Caption(reading::FieldId::Ascendant), frame, TwipsRect(240, 360, 2160, 300), kCaptionLook);
+    labels_[static_cast<std::size_t>(reading::FieldId::Ascendant)] =
+        MakeLabel(reading::FieldOf(reading::FieldId::Ascendant).control, QString(), frame,
+                  TwipsRect(240, 660, 2160, 300), {9, true, false, kOrange});
     MakeLabel("Label31", QStringLiteral("Aspect Lines"), frame, TwipsRect(240, 5520, 2160, 300), kCaptionLook);
     const TextLook key{8.25, false, false, kWhite};
     QLabel* quincunx = MakeLabel("lblQuincunxKey", QStringLiteral("Quincunx: dashed"), frame,
@@ -330,7 +374,6 @@ void ReportWindow::showWheel(const reading::Reading& reading) {
         chart.reset();  // a chart the wheel cannot show is left out, as a failed step's part
     }
     wheel_->setVisible(chart.has_value());
-    ascendant_->setText(reading.chart ? FromUtf8(reading.chart->bodies[engine::kAscendant].positionText) : QString());
 }
 
 void ReportWindow::showEvent(QShowEvent* event) {
@@ -344,34 +387,22 @@ void ReportWindow::showEvent(QShowEvent* event) {
 }
 
 void ReportWindow::showReading(const reading::Reading& reading) {
-    const content::SunSignProfileRow* profile = reading.sunSignProfile;
-    const auto text = [](const auto* row, auto field) { return row ? FromUtf8(row->*field) : QString(); };
-    using Profile = content::SunSignProfileRow;
-    sunSign_->setText(FromUtf8(reading.sunSign));
-    sunSignFrame_->setTitle(reading.sunCusp ? FromUtf8(reading::SunCuspLine(*reading.sunCusp)) : QString());
-    element_->setText(text(profile, &Profile::element));
-    luckyNumber_->setText(text(profile, &Profile::luckyNumber));
-    luckyDay_->setText(text(profile, &Profile::luckyDay));
-    compatibility_->setText(text(profile, &Profile::compatibleSigns));
-    birthStone_->setText(text(profile, &Profile::birthStone));
-    positiveTraits_->setPlainText(profile ? FromUtf8(reading::PositiveTraitsOf(*profile)) : QString());
-    negativeTraits_->setPlainText(text(profile, &Profile::negativeTraits));
-    const int pictureNumber = profile ? profile->pictureNumber : 0;
-    const auto row = std::find_if(kSignPictures.begin(), kSignPictures.end(),
-                                  [pictureNumber](const SignPictureRow& r) { return r.number == pictureNumber; });
-    signPictureResource_ = row == kSignPictures.end() ? QString() : FromUtf8(row->resource);
-    showSignPicture();
-
-    // Before the first reading the sign captions hold their placeholders;
-    // a reading without a node row leaves them as they are.
-    if (const content::NodeRow* node = reading.nodeRow) {
-        northSign_->setText(FromUtf8(node->northSign));
-        northKeywords_->setText(FromUtf8(node->northKeywords));
-        northDescription_->setPlainText(FromUtf8(reading::NorthDescriptionOf(*node)));
-        southSign_->setText(FromUtf8(node->southSign));
-        southKeywords_->setText(FromUtf8(node->southKeywords));
-        southDescription_->setPlainText(FromUtf8(reading::SouthDescriptionOf(*node)));
+    setWindowTitle(ReadingWindowTitle(reading.birth.name));
+    // Every field from its row: a part the reading does not hold shows empty.
+    for (const reading::ReportField& field : reading::kReportFields) {
+        const auto at = static_cast<std::size_t>(field.id);
+        const QString value = FromUtf8(field.read(reading));
+        if (QLabel* label = labels_[at]) label->setText(value);
+        if (QPlainTextEdit* box = boxes_[at]) box->setPlainText(value);
+        if (field.kind == reading::FieldKind::Picture) {
+            const int pictureNumber = value.toInt();
+            const auto row = std::find_if(kSignPictures.begin(), kSignPictures.end(),
+                                          [pictureNumber](const SignPictureRow& r) { return r.number == pictureNumber; });
+            signPictureResource_ = row == kSignPictures.end() ? QString() : FromUtf8(row->resource);
+        }
     }
+    sunSignFrame_->setTitle(reading.sunCusp ? FromUtf8(reading::SunCuspLine(*reading.sunCusp)) : QString());
+    showSignPicture();
     runningRuns_ = StyledRunsOf(reading.RunningText());
     showRunningText();
     showWheel(reading);
@@ -393,15 +424,15 @@ void ReportWindow::showRunningText() {
     const QScrollBar* bar = runningText_->verticalScrollBar();
     const double readTo = bar->maximum() > 0 ? static_cast<double>(bar->value()) / bar->maximum() : 0.0;
     const double factor = design_.Factor();
-    runningText_->document()->setDefaultFont(UiFont(kRunningTextPointSize * factor));
+    runningText_->document()->setDefaultFont(UiFont(reading::kRunningTextPointSize * factor));
     runningText_->clear();
     QTextCursor caret(runningText_->document());
     for (const StyledRun& run : runningRuns_) {
         QTextCharFormat format;
         format.setFontFamilies({UiFontFamily()});
-        format.setFontWeight(run.style->bold ? QFont::Bold : QFont::Normal);
+        format.setFontWeight(run.look->bold ? QFont::Bold : QFont::Normal);
         format.setFontPointSize(run.pointSize * factor);
-        format.setForeground(run.style->colour);
+        format.setForeground(ColourOf(*run.look));
         caret.movePosition(QTextCursor::End);
         caret.insertText(run.text, format);
     }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <vector>
 
 #include "gui/piece_styles.h"
 #include "gui/scaled_design.h"
 #include "reading/reading.h"
+#include "reading/report_fields.h"
 
 class QGroupBox;
 class QLabel;
@@ -56,25 +58,14 @@ private:
     // "Sun Sign" tab; its frame's caption carries the cusp line, if any
     QGroupBox* sunSignFrame_;
     QLabel* signPicture_;
-    QLabel* sunSign_;
-    QLabel* element_;
-    QLabel* birthStone_;
-    QLabel* luckyNumber_;
-    QLabel* luckyDay_;
-    QLabel* compatibility_;
-    QPlainTextEdit* positiveTraits_;
-    QPlainTextEdit* negativeTraits_;
-    // "Starwise" tab
-    QLabel* northSign_;
-    QLabel* northKeywords_;
-    QPlainTextEdit* northDescription_;
-    QLabel* southSign_;
-    QLabel* southKeywords_;
-    QPlainTextEdit* southDescription_;
+    // The control of each report field (reading/report_fields.h) by its
+    // FieldId: a label or a text box; none for the picture.
+    std::array<QLabel*, reading::kFieldCount> labels_{};
+    std::array<QPlainTextEdit*, reading::kFieldCount> boxes_{};
+    // "Starwise" tab: the running text
     QTextEdit* runningText_;
     // "Chart" tab
     ChartWheelWidget* wheel_;
-    QLabel* ascendant_;
 
     ScaledDesign design_;
     std::vector<StyledRun> runningRuns_;  // the running text on show, redrawn at each scale

@@ -123,6 +123,28 @@ bool FillSample(EntryWindow* form, const starwise::atlas::Place& pune) {
     return zone->currentText().contains(QStringLiteral("IST"));
 }
 
+// A birth the zone list has no row for: 1 May 1990 at 12:00 in Kathmandu,
+// where the tz database gives UTC+5:45; choosing the place fills the exact
+// offset.
+bool FillKathmandu(EntryWindow* form, const starwise::atlas::Place& kathmandu) {
+    auto* month = Control<QComboBox>(form, "cboMonth");
+    auto* day = Control<QComboBox>(form, "cboDate");
+    auto* year = Control<QComboBox>(form, "cboYear");
+    auto* hour = Control<QComboBox>(form, "cboHH");
+    auto* minute = Control<QComboBox>(form, "cboMM");
+    auto* name = Control<QLineEdit>(form, "txtName");
+    auto* offset = Control<QLineEdit>(form, "txtUtcOffset");
+    if (!name || !month || !day || !year || !hour || !minute || !offset) return false;
+    name->setText(QStringLiteral("BINA SHRESTHA"));
+    month->setCurrentText(QStringLiteral("May"));
+    day->setCurrentText(QStringLiteral("1"));
+    year->setCurrentText(QStringLiteral("1990"));
+    hour->setCurrentText(QStringLiteral("12"));
+    minute->setCurrentText(QStringLiteral("0"));
+    form->choosePlace(kathmandu);
+    return offset->text() == QStringLiteral("+05:45");
+}
+
 // The form with the places the City box offers for a typed name; the list
 // is a window of its own, drawn onto the form's picture.
 bool SaveOffers(EntryWindow* form, const QString& typed, const QDir& folder, const QString& fileName) {
@@ -234,7 +256,23 @@ int main(int argc, char* argv[]) {
     bool ok = Save(form, folder, QStringLiteral("entry-form.png"));
     ok = SavePeople(app, folder, QStringLiteral("people-list.png")) && ok;
     ok = SaveOffers(form, QStringLiteral("Springfield"), folder, QStringLiteral("entry-form-places.png")) && ok;
-    form->choosePlace(pune.front());
+    const std::vector<starwise::atlas::Place> kathmandu = atlas.Search("Kathmandu", 1);
+    if (kathmandu.empty() || !FillKathmandu(form, kathmandu.front())) return 1;
+    ok = Save(form, folder, QStringLiteral("entry-form-kathmandu.png")) && ok;
+    // Its report: the Sun Sign tab's first line names the offset used.
+    form->requestReading();
+    if (FrameWindow* kathmanduFrame = app.Frame(); kathmanduFrame != nullptr && messages.count == 0) {
+        auto* tabs = Control<QTabWidget>(kathmanduFrame, "SSTab1");
+        if (!tabs) return 1;
+        tabs->setCurrentIndex(0);
+        ok = Save(kathmanduFrame, folder, QStringLiteral("report-kathmandu.png")) && ok;
+        emit kathmanduFrame->backRequested();
+        QApplication::processEvents();
+    } else {
+        std::fprintf(stderr, "the Kathmandu reading did not open the report\n");
+        ok = false;
+    }
+    if (!FillSample(form, pune.front())) return 1;
 
     form->requestReading();
     FrameWindow* frame = app.Frame();

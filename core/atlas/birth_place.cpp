@@ -30,31 +30,16 @@ LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinute
             localMinutes % kMinutesPerHour};
 }
 
-std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const entry::ZoneRowChoice& chosen) {
-    std::vector<std::string> warnings;
-    if (const ZoneAgreement agreement = CheckZoneChoice(moment, chosen); !agreement.agrees) {
-        warnings.push_back(agreement.message);
-        if (!match.choice) warnings.push_back(match.message);
+PlaceZoneCheck ZoneCheckOf(const Place& place, const PlaceZoneState& state, const entry::BirthInput& birth) {
+    const ZoneMoment& moment = *state.Moment();
+    PlaceZoneCheck check{place, moment, MatchZoneRow(moment), CheckBirthZone(moment, birth.zone, birth.longitudeDeg),
+                         ZoneSummary(place.name, moment) + ".", false};
+    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
+    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
+        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
     }
-    if (auto twice = DoubleDaylightSavingWarning(chosen)) warnings.push_back(std::move(*twice));
-    return warnings;
-}
-
-PlaceZoneCheck ZoneCheckOf(const Place& place, ZoneMoment moment, ZoneRowMatch match, const entry::BirthZone& zone) {
-    std::vector<std::string> warnings;
-    PlaceZoneCheck check{place, std::move(moment), std::move(match), {}, {}, false};
-    check.agreement = CheckBirthZone(check.moment, zone);
-    check.message = ZoneSummary(place.name, check.moment) + ".";
-    check.message += " The reading uses " + ZoneText(zone, place.name);
-    if (std::holds_alternative<entry::ZoneRowChoice>(zone)) check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(zone));
     check.message += ".";
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) {
-        warnings = ZoneChoiceWarnings(check.moment, check.match, *row);
-    } else if (!check.agreement.agrees) {
-        warnings.push_back(check.agreement.message);
-    }
-    for (const std::string& warning : warnings) {
+    for (const std::string& warning : state.Line().warnings) {
         check.message += " " + warning;
         check.hasWarnings = true;
     }
@@ -71,11 +56,17 @@ std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth
         if (!chosen || (place.latitudeDeg == birth.latitudeDeg && place.longitudeDeg == birth.longitudeDeg)) chosen = &place;
     }
     if (!chosen) return std::nullopt;
-    auto looked = LookUpZoneMoment(chosen->timeZone, LocalMinuteOf(birth.localDate, birth.localMinutes));
-    if (std::holds_alternative<ZoneHistoryError>(looked)) return std::nullopt;
-    ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
-    ZoneRowMatch match = MatchZoneRow(moment);
-    return ZoneCheckOf(*chosen, std::move(moment), std::move(match), birth.zone);
+    // As ResolveBirthFlags did: the zone follows the place, and is set by
+    // hand only where the saved one differs.
+    Place located = *chosen;
+    located.longitudeDeg = birth.longitudeDeg;
+    located.latitudeDeg = birth.latitudeDeg;
+    PlaceZoneState state;
+    state.SetMoment(LocalMinuteOf(birth.localDate, birth.localMinutes));
+    state.ChoosePlace(located);
+    if (!state.Moment()) return std::nullopt;
+    if (!(state.Zone() == birth.zone)) state.SetZoneByHand(birth.zone);
+    return ZoneCheckOf(*chosen, state, birth);
 }
 
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
@@ -92,29 +83,42 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     birth.latitudeDeg = checked.latitudeDeg.value_or(place.latitudeDeg);
     birth.placeLabel = PlaceLabel(place);
 
-    auto looked = LookUpZoneMoment(place.timeZone, LocalMinuteOf(birth.localDate, birth.localMinutes));
-    if (const auto* error = std::get_if<ZoneHistoryError>(&looked)) return error->message;
-    ZoneMoment moment = std::move(std::get<ZoneMoment>(looked));
-    ZoneRowMatch match = MatchZoneRow(moment);
+    // The zone follows the place, as in the entry form, until a flag sets it.
+    Place located = place;
+    located.longitudeDeg = birth.longitudeDeg;
+    located.latitudeDeg = birth.latitudeDeg;
+    PlaceZoneState state;
+    state.SetMoment(LocalMinuteOf(birth.localDate, birth.localMinutes));
+    state.ChoosePlace(located);
+    if (!state.Moment()) return state.Line().summary;
+    const ZoneMoment& moment = *state.Moment();
 
     if (checked.zonePosition) {
         // A given row takes the database's box, except a row that already
         // names a daylight time: that would count daylight saving twice.
         const bool tick = checked.daylightSaving.value_or(moment.daylightAheadOfStandard &&
                                                           !RowNamesDaylightTime(*checked.zonePosition));
-        birth.zone = entry::ZoneRowChoice{*checked.zonePosition, tick};
-    } else if (!checked.utcOffsetSeconds) {
-        birth.zone = ZoneForMoment(moment, birth.longitudeDeg);
-        if (auto* row = std::get_if<entry::ZoneRowChoice>(&birth.zone); row && checked.daylightSaving) {
-            row->daylightSaving = *checked.daylightSaving;
-        } else if (!row && checked.daylightSaving && *checked.daylightSaving != moment.daylightAheadOfStandard) {
+        state.SetZoneByHand(entry::ZoneRowChoice{*checked.zonePosition, tick});
+    } else if (checked.utcOffsetSeconds) {
+        state.SetZoneByHand(birth.zone);
+    } else if (checked.daylightSaving) {
+        if (std::holds_alternative<entry::ZoneRowChoice>(state.Zone())) {
+            // A given box keeps the meaning of its hour: the row is the
+            // standard one the box is added to (Eastern Standard Time rather
+            // than Eastern Daylight Time, which the database's "EDT" names).
+            entry::ZoneRowChoice row = std::get<entry::ZoneRowChoice>(state.Zone());
+            if (const ZoneRowMatch standard = MatchZoneRow(moment, false); standard.choice) row = *standard.choice;
+            row.daylightSaving = *checked.daylightSaving;
+            state.SetZoneByHand(row);
+        } else if (*checked.daylightSaving != moment.daylightAheadOfStandard) {
             return std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} + " contradicts the time zone database (" +
                    ZoneSummary(place.name, moment) + ") and the time zone list has no row for that offset: give " +
                    "--zone or --utc-offset instead";
         }
     }
+    birth.zone = state.Zone();
 
-    PlaceZoneCheck check = ZoneCheckOf(place, std::move(moment), std::move(match), birth.zone);
+    PlaceZoneCheck check = ZoneCheckOf(place, state, birth);
     return PlacedBirth{std::move(birth), std::move(check)};
 }
 

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "atlas/place_zone_state.h"
 #include "atlas/places.h"
 #include "atlas/zone_history.h"
 #include "atlas/zone_match.h"
@@ -30,26 +31,14 @@ std::string LongitudeFlagText(double longitudeDeg);
 // database is asked for it.
 LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinutes);
 
-// What is wrong with a chosen zone for a moment of a place, in order: the
-// choice does not give the database's offset (CheckZoneChoice), the list has
-// no row for that offset (MatchZoneRow's message, only when the choice does
-// not agree), and daylight saving counted twice
-// (DoubleDaylightSavingWarning). Empty when nothing is wrong.
-std::vector<std::string> ZoneChoiceWarnings(const ZoneMoment& moment, const ZoneRowMatch& match,
-                                            const entry::ZoneRowChoice& chosen);
-
-// Why a place's zone cannot be looked up for a date that is not a calendar
-// date (31 April).
-inline constexpr std::string_view kNoSuchDateMessage =
-    "The date of birth does not exist, so the time zone database cannot be asked.";
-
 // The check of the zone a reading uses against the place's moment.
 struct PlaceZoneCheck {
     Place place;
     ZoneMoment moment;        // the place's zone at the birth's local date and time
     ZoneRowMatch match;       // the row and box that give the database's offset, if any
     ZoneAgreement agreement;  // the reading's zone against the moment
-    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each warning
+    std::string message;      // ZoneSummary, the zone used (ZoneText; a row with its offset), then each
+                              // warning of the place-and-zone state's line
     bool hasWarnings = false; // a warning was given
 };
 
@@ -58,9 +47,10 @@ struct PlacedBirth {
     std::optional<PlaceZoneCheck> zoneCheck;  // when a place was given
 };
 
-// The check of a zone against a place's moment: the agreement, the message
-// (ZoneSummary, the zone used, then each warning) and whether it warns.
-PlaceZoneCheck ZoneCheckOf(const Place& place, ZoneMoment moment, ZoneRowMatch match, const entry::BirthZone& zone);
+// The check of a birth's zone against its place's moment as the state holds
+// it (a moment is required): the agreement, the message (ZoneSummary, the
+// zone used, then the state's warnings) and whether it warns.
+PlaceZoneCheck ZoneCheckOf(const Place& place, const PlaceZoneState& state, const entry::BirthInput& birth);
 
 // The check a saved birth had when it was made from a place: its place label
 // looked up again in the atlas (the place of exactly that label, the one at
@@ -81,8 +71,10 @@ std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth
 // and the birthplace's own mean time where the database gives local mean
 // time. A given --zone takes the database's box unless --dst or --no-dst is
 // given or the row already names a daylight time. A given --dst or --no-dst
-// with a zone from the place is kept for a row (the check then says whether
-// they agree) and refused for an exact offset it contradicts. Refused, with a
+// with a zone from the place is kept for a row, the standard row the box's
+// hour is added to (MatchZoneRow without the abbreviation's row: Eastern
+// Standard Time, not Eastern Daylight Time); the check then says whether
+// they agree. It is refused for an exact offset it contradicts. Refused, with a
 // message ready to show: the flags' own refusals; no place matches; the tz
 // database cannot answer for the place's zone.
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);

@@ -2,30 +2,15 @@
 
 #include <utility>
 
-#include "atlas/birth_place.h"  // kNoSuchDateMessage
+#include "atlas/text_folding.h"
 #include "atlas/zone_match.h"
+#include "entry/utc_offset.h"
 
 namespace starwise::atlas {
-namespace {
-
-// The offset the reading should use at the moment: the birthplace's mean
-// time where the database gives local mean time, the database's otherwise.
-// A skipped or repeated local time accepts the offset on either side.
-bool AgreesWithMoment(const ZoneMoment& moment, double longitudeDeg, int chosenSeconds) {
-    const entry::BirthZone truth = ZoneForMoment(moment, longitudeDeg);
-    if (const auto* exact = std::get_if<entry::ExactOffset>(&truth);
-        exact && exact->source == entry::OffsetSource::LocalMeanTime) {
-        return chosenSeconds == exact->utcOffsetSeconds;
-    }
-    return chosenSeconds == moment.utcOffsetSeconds ||
-           (moment.kind != LocalTimeKind::Unique && chosenSeconds == moment.otherOffsetSeconds);
-}
-
-}  // namespace
-
 void PlaceZoneState::ChoosePlace(Place place) {
     place_ = std::move(place);
     follows_ = true;
+    placeNote_.clear();
     LookUp();
 }
 
@@ -35,13 +20,40 @@ void PlaceZoneState::ForgetPlace() {
     LookUp();
 }
 
+bool PlaceZoneState::CityTextEdited(std::string_view cityText) {
+    if (!place_ || FoldForSearch(cityText) == FoldForSearch(place_->name)) return false;
+    placeNote_ = "Not the chosen place any more: the coordinates, state and country of " + place_->name +
+                 " were cleared and the zone no longer follows it. Choose a place from the offers, or enter the "
+                 "coordinates.";
+    ForgetPlace();
+    return true;
+}
+
+void PlaceZoneState::SetZone(entry::BirthZone zone) {
+    zone_ = std::move(zone);
+    offsetMalformed_ = false;
+    const auto* exact = std::get_if<entry::ExactOffset>(&zone_);
+    offsetText_ = exact ? entry::UtcOffsetBoxText(exact->utcOffsetSeconds) : std::string{};
+}
+
+void PlaceZoneState::TypeExactOffset(std::string text) {
+    follows_ = false;
+    if (const std::optional<int> seconds = entry::ParseUtcOffsetSeconds(text)) {
+        zone_ = entry::ExactOffset{*seconds, entry::OffsetSource::Given};
+        offsetMalformed_ = false;
+    } else {
+        offsetMalformed_ = true;
+    }
+    offsetText_ = std::move(text);
+}
+
 void PlaceZoneState::SetMoment(std::optional<LocalMinute> local) {
     local_ = local;
     LookUp();
 }
 
 void PlaceZoneState::SetZoneByHand(entry::BirthZone zone) {
-    zone_ = std::move(zone);
+    SetZone(std::move(zone));
     follows_ = false;
 }
 
@@ -64,12 +76,25 @@ void PlaceZoneState::LookUp() {
         return;
     }
     moment_ = std::move(std::get<ZoneMoment>(looked));
-    if (follows_) zone_ = ZoneForMoment(*moment_, place_->longitudeDeg);
+    if (follows_) SetZone(ZoneForMoment(*moment_, place_->longitudeDeg));
+}
+
+void PlaceZoneState::CompleteBirth(entry::BirthInput& birth) const {
+    if (place_) birth.placeLabel = PlaceLabel(*place_);
+    auto* given = std::get_if<entry::ExactOffset>(&birth.zone);
+    const auto* held = std::get_if<entry::ExactOffset>(&zone_);
+    if (given && held && !offsetMalformed_ && given->utcOffsetSeconds == held->utcOffsetSeconds) {
+        given->source = held->source;
+    }
 }
 
 ZoneLine PlaceZoneState::Line() const {
     ZoneLine line;
-    const auto* row = std::get_if<entry::ZoneRowChoice>(&zone_);
+    if (offsetMalformed_) {
+        line.warnings.push_back("Type the exact UTC offset as +HH:MM or +HH:MM:SS, east of Greenwich positive: "
+                                "+05:45 for UTC+5:45.");
+    }
+    const auto* row = offsetMalformed_ ? nullptr : std::get_if<entry::ZoneRowChoice>(&zone_);
     if (row) {
         if (auto twice = DoubleDaylightSavingWarning(*row)) line.warnings.push_back(std::move(*twice));
     }
@@ -79,20 +104,18 @@ ZoneLine PlaceZoneState::Line() const {
         return line;
     }
     line.summary = ZoneSummary(place_->name, *moment_);
-    const std::optional<int> chosenSeconds = ZoneUtcOffsetSeconds(zone_);
-    if (chosenSeconds && AgreesWithMoment(*moment_, place_->longitudeDeg, *chosenSeconds)) {
+    const entry::BirthZone truth = ZoneForMoment(*moment_, place_->longitudeDeg);
+    if (offsetMalformed_) {
+        line.fix = truth;
+        line.fixText = "Use " + ZoneText(truth, place_->name);
+        return line;
+    }
+    const ZoneAgreement agreement = CheckBirthZone(*moment_, zone_, place_->longitudeDeg);
+    if (agreement.agrees) {
         if (!row) line.summary += "; the reading uses " + ZoneText(zone_, place_->name);
         return line;
     }
-    const entry::BirthZone truth = ZoneForMoment(*moment_, place_->longitudeDeg);
-    const int truthSeconds = *ZoneUtcOffsetSeconds(truth);
-    const std::string chosenText =
-        chosenSeconds ? ZoneText(zone_, place_->name) + " gives " + UtcOffsetText(*chosenSeconds) : "No zone is chosen";
-    line.warnings.insert(line.warnings.begin(),
-                         chosenText + ", but " + place_->name + " kept " + ZoneText(truth, place_->name) +
-                             (std::holds_alternative<entry::ZoneRowChoice>(truth) ? ", " + UtcOffsetText(truthSeconds)
-                                                                                    : std::string{}) +
-                             ", on " + LocalMinuteText(moment_->local) + ".");
+    line.warnings.insert(line.warnings.begin(), agreement.message);
     line.fix = truth;
     line.fixText = "Use " + ZoneText(truth, place_->name);
     return line;

@@ -8,6 +8,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "atlas/places.h"
@@ -17,6 +19,11 @@
 #include "entry/zones.h"
 
 namespace starwise::atlas {
+
+// Why a place's zone cannot be looked up for a date that is not a calendar
+// date (31 April).
+inline constexpr std::string_view kNoSuchDateMessage =
+    "The date of birth does not exist, so the time zone database cannot be asked.";
 
 // What is shown beside the zone.
 struct ZoneLine {
@@ -34,14 +41,25 @@ public:
     // the zone follows it from now on.
     void ChoosePlace(Place place);
     // The place's text no longer names the chosen place: the place and its
-    // moment are forgotten; the zone stays as it is.
+    // moment are forgotten; the zone stays as it is but no longer follows.
     void ForgetPlace();
+    // The City box's text was edited. When a place is chosen and the text no
+    // longer names it (compared as the atlas folds names: case, accents,
+    // punctuation), the place is forgotten and PlaceNote says so. Returns
+    // whether it was: the form then clears what the place filled in.
+    bool CityTextEdited(std::string_view cityText);
     // The date or time changed; nothing when the date does not exist
     // (31 April). A followed zone moves with the moment.
     void SetMoment(std::optional<LocalMinute> local);
     // The person set the zone, the tick or an exact offset by hand: the zone
     // no longer follows the place.
     void SetZoneByHand(entry::BirthZone zone);
+    // The exact-offset box was typed in: "+05:45", "-03:30:00" (see
+    // entry::ParseUtcOffsetSeconds). A well-formed text sets the offset by
+    // hand, as given; a malformed one (or none) leaves Zone() as it was,
+    // keeps the text and makes Line() say how to type it. Either way the
+    // exact offset is chosen and the zone no longer follows the place.
+    void TypeExactOffset(std::string text);
     // The one-click fix: the zone follows the place again.
     void UseFix();
 
@@ -49,12 +67,31 @@ public:
     const std::optional<ZoneMoment>& Moment() const { return moment_; }
     const entry::BirthZone& Zone() const { return zone_; }
     bool ZoneFollowsPlace() const { return follows_; }
+    // Whether the exact offset is chosen (well-formed or being typed) rather
+    // than a row of the list.
+    bool ExactOffsetChosen() const {
+        return offsetMalformed_ || std::holds_alternative<entry::ExactOffset>(zone_);
+    }
+    // What the exact-offset box shows: the text typed; the exact offset
+    // ("+05:45") when it came from the place or the fix; empty for a row.
+    const std::string& ExactOffsetText() const { return offsetText_; }
+    // Said beside the City box after CityTextEdited forgot a place; empty
+    // otherwise, and again once a place is chosen.
+    const std::string& PlaceNote() const { return placeNote_; }
 
     // The zone line for the current state.
     ZoneLine Line() const;
 
+    // Completes a birth built from the form's texts with what only this
+    // state knows: the chosen place's label ("Pune, Maharashtra, India"),
+    // and where an exact offset came from when it is the one the place
+    // filled in (the tz database, the birthplace's mean time); an offset
+    // typed or changed by hand stays as given.
+    void CompleteBirth(entry::BirthInput& birth) const;
+
 private:
     void LookUp();
+    void SetZone(entry::BirthZone zone);
 
     std::optional<Place> place_;
     std::optional<LocalMinute> local_;
@@ -62,6 +99,9 @@ private:
     std::string momentProblem_;           // why moment_ is empty while a place is chosen
     entry::BirthZone zone_ = entry::ZoneRowChoice{entry::kGreenwichZonePosition, false};  // as the form loads
     bool follows_ = false;
+    std::string offsetText_;       // see ExactOffsetText
+    bool offsetMalformed_ = false; // offsetText_ was typed and is not an offset
+    std::string placeNote_;
 };
 
 }  // namespace starwise::atlas

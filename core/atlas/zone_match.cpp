@@ -26,6 +26,17 @@ int RowUtcOffsetMinutes(int zonePosition) {
     return *entry::ZoneRowUtcOffsetSeconds({zonePosition, false}) / kSecondsPerMinute;
 }
 
+// The zone's abbreviation: its list text's second field, spaces trimmed
+// ("Indian Time, IST, +5.3" -> "IST").
+std::string_view RowAbbreviation(int zonePosition) {
+    std::string_view text = RowAt(zonePosition).listText;
+    text = text.substr(text.find(',') + 1);
+    text = text.substr(0, text.find(','));
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 bool RowNamesSeasonalTime(int zonePosition) {
     const std::string_view name = RowName(zonePosition);
     return name.find("Daylight") != std::string_view::npos || name.find("Summer") != std::string_view::npos ||
@@ -60,7 +71,13 @@ bool RowNamesDaylightTime(int zonePosition) {
     return IsListPosition(zonePosition) && RowName(zonePosition).find("Daylight") != std::string_view::npos;
 }
 
-ZoneRowMatch MatchZoneRow(const ZoneMoment& moment) {
+ZoneRowMatch MatchZoneRow(const ZoneMoment& moment, bool byAbbreviation) {
+    for (int position = 0; byAbbreviation && position < static_cast<int>(entry::kZoneCount); ++position) {
+        if (!moment.abbreviation.empty() && RowAbbreviation(position) == moment.abbreviation &&
+            RowUtcOffsetMinutes(position) * kSecondsPerMinute == moment.utcOffsetSeconds) {
+            return {entry::ZoneRowChoice{position, false}, ""};
+        }
+    }
     const bool tick = moment.daylightAheadOfStandard;
     const int wantedSeconds = moment.utcOffsetSeconds - (tick ? kDaylightSavingMinutes * kSecondsPerMinute : 0);
     std::optional<int> firstSeasonal;
@@ -98,34 +115,30 @@ std::string ZoneSummary(std::string_view placeName, const ZoneMoment& moment) {
     return summary;
 }
 
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen) {
-    const std::optional<int> chosenMinutes = ChoiceUtcOffsetMinutes(chosen);
-    if (!chosenMinutes) return {false, "No zone is chosen."};
-    const int chosenSeconds = *chosenMinutes * kSecondsPerMinute;
-    const bool agrees = chosenSeconds == moment.utcOffsetSeconds ||
-                        (moment.kind != LocalTimeKind::Unique && chosenSeconds == moment.otherOffsetSeconds);
-    if (agrees) return {true, ""};
-    return {false, ZoneChoiceText(chosen) + " gives " + UtcOffsetText(chosenSeconds) +
-                       ", but the time zone database gives " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
-                       DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
-}
-
 std::optional<std::string> DoubleDaylightSavingWarning(const entry::ZoneRowChoice& chosen) {
     if (!chosen.daylightSaving || !RowNamesDaylightTime(chosen.zonePosition)) return std::nullopt;
     return std::string{RowName(chosen.zonePosition)} +
            " already includes daylight saving; with the daylight-saving box ticked as well it is counted twice.";
 }
 
-ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone) {
-    if (const auto* row = std::get_if<entry::ZoneRowChoice>(&zone)) return CheckZoneChoice(moment, *row);
-    const auto& exact = std::get<entry::ExactOffset>(zone);
-    if (exact.source == entry::OffsetSource::LocalMeanTime && moment.abbreviation == "LMT") return {true, ""};
-    const bool agrees = exact.utcOffsetSeconds == moment.utcOffsetSeconds ||
-                        (moment.kind != LocalTimeKind::Unique && exact.utcOffsetSeconds == moment.otherOffsetSeconds);
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone, double longitudeDeg) {
+    const std::optional<int> chosenSeconds = ZoneUtcOffsetSeconds(zone);
+    if (!chosenSeconds) return {false, "No zone is chosen."};
+    const entry::BirthZone truth = ZoneForMoment(moment, longitudeDeg);
+    const auto* meanTime = std::get_if<entry::ExactOffset>(&truth);
+    const bool localMeanTime = meanTime != nullptr && meanTime->source == entry::OffsetSource::LocalMeanTime;
+    const bool agrees = localMeanTime ? *chosenSeconds == meanTime->utcOffsetSeconds
+                                      : *chosenSeconds == moment.utcOffsetSeconds ||
+                                            (moment.kind != LocalTimeKind::Unique &&
+                                             *chosenSeconds == moment.otherOffsetSeconds);
     if (agrees) return {true, ""};
-    return {false, ZoneText(zone) + " differs from the time zone database's " +
-                       UtcOffsetText(moment.utcOffsetSeconds) + " (" + DaylightSavingText(moment) + ") for " +
-                       ZoneAndTimeText(moment) + "."};
+    const std::string given = ZoneText(zone) + " gives " + UtcOffsetText(*chosenSeconds);
+    if (localMeanTime) {
+        return {false, given + ", but the time zone database gives local mean time for " + ZoneAndTimeText(moment) +
+                           ", and the birthplace's own is " + UtcOffsetText(meanTime->utcOffsetSeconds) + "."};
+    }
+    return {false, given + ", but the time zone database gives " + UtcOffsetText(moment.utcOffsetSeconds) + " (" +
+                       DaylightSavingText(moment) + ") for " + ZoneAndTimeText(moment) + "."};
 }
 
 std::optional<int> ZoneUtcOffsetSeconds(const entry::BirthZone& zone) {

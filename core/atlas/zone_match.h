@@ -34,7 +34,12 @@ struct ZoneRowMatch {
 
 // The zone choice that gives the moment's offset.
 //
-// The box is ticked exactly when the database says daylight saving is in
+// A row whose abbreviation is the database's ("BDST", "BST", "CET", "IST")
+// and whose own offset is the moment's names the time that was kept: it is
+// chosen, the first such in list order, with the box clear (a seasonal row
+// already holds its season), so London in July 1944 is British Double Summer
+// Time and New York in July 1974 Eastern Daylight Time. Otherwise the box is
+// ticked exactly when the database says daylight saving is in
 // force and puts the clocks ahead of standard time (moment's
 // daylightAheadOfStandard; Ireland's winter GMT, marked as negative daylight
 // saving, counts as standard time). The row is then one whose offset plus the
@@ -47,8 +52,9 @@ struct ZoneRowMatch {
 // No row fits an offset with seconds (local mean time), Nepal's UTC+5:45, or
 // a summer time whose standard offset has no row; the message then says so:
 // "The time zone list has no zone for UTC+5:45 (Asia/Kathmandu on 15 July
-// 1990 06:30)."
-ZoneRowMatch MatchZoneRow(const ZoneMoment& moment);
+// 1990 06:30)." With byAbbreviation false the abbreviation's row is not
+// looked for: for a box given by hand, whose hour keeps its meaning.
+ZoneRowMatch MatchZoneRow(const ZoneMoment& moment, bool byAbbreviation = true);
 
 // The zone a reading uses for a place's moment: MatchZoneRow's row and tick
 // when one fits; otherwise the database's exact offset (seconds included);
@@ -68,16 +74,15 @@ struct ZoneAgreement {
     std::string message;  // empty when the choice agrees
 };
 
-// Whether the chosen row and box give the moment's offset. For a skipped or
-// repeated local time both offsets around the transition are accepted.
-// A position outside the list never agrees.
-ZoneAgreement CheckZoneChoice(const ZoneMoment& moment, const entry::ZoneRowChoice& chosen);
-
-// The same for any zone of a birth: a row as CheckZoneChoice; an exact
-// offset agrees when it is the moment's (either one around a transition),
-// and the birthplace's mean time agrees wherever the database gives local
-// mean time.
-ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone);
+// Whether a birth's zone gives the offset the reading should use at the
+// moment: the database's offset (either one around a skipped or repeated
+// local time), or where the database gives local mean time, the birthplace's
+// own (ZoneForMoment, from longitudeDeg, east positive). A row position
+// outside the list never agrees. The message says what the zone gives and
+// what it should be: "Greenwich Mean Time without daylight saving gives
+// UTC+0, but the time zone database gives UTC-4 (daylight saving in force)
+// for America/New_York on 15 July 1974 12:00."
+ZoneAgreement CheckBirthZone(const ZoneMoment& moment, const entry::BirthZone& zone, double longitudeDeg);
 
 // The UTC offset a zone gives, in seconds, east positive: a row's stored
 // offset negated plus 3600 for the tick (entry::ZoneRowUtcOffsetSeconds), or

@@ -9,6 +9,7 @@
 #include "entry/form_input.h"
 #include "entry/key_filters.h"
 #include "entry/messages.h"
+#include "entry/utc_offset.h"
 #include "entry/validation.h"
 #include "entry/zones.h"
 
@@ -89,10 +90,6 @@ const CoordinateRule kLongitudeRule{"--lon", 'E', 'W', kLongitudeDegreesMaxLengt
 const CoordinateRule kLatitudeRule{"--lat", 'N', 'S', kCoordinateMaxLength, 89, messages::kLatitudeDegrees,
                                    messages::kLatitudeMinutes};
 
-constexpr int kSecondsPerMinute = 60;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kMaxOffsetSeconds = 16 * kSecondsPerHour;
-
 // The day lists offer 1..31 in every month; the form then refuses 29..31
 // February (29 in a common year) and the 31st of April, June, September and
 // November. Every fourth year is leap, exact for 1901..2050.
@@ -134,28 +131,6 @@ std::string BirthFlagsHelp() {
         help += line + "\n";
     }
     return help;
-}
-
-std::optional<int> ParseUtcOffset(std::string_view text) {
-    if (text.empty() || (text[0] != '+' && text[0] != '-')) return std::nullopt;
-    const int sign = text[0] == '-' ? -1 : 1;
-    text.remove_prefix(1);
-    // Hours of one or two digits, then minutes and seconds of two each.
-    const std::size_t colons = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
-    std::optional<std::array<int, 3>> fields;
-    if (colons == 1) {
-        if (const auto parts = NumberFields<2>(text, ':', {2, 2}); parts && text.size() - text.find(':') == 3) {
-            fields = std::array<int, 3>{(*parts)[0], (*parts)[1], 0};
-        }
-    } else if (colons == 2) {
-        if (text.size() - text.find(':') == 6) fields = NumberFields<3>(text, ':', {2, 2, 2});
-    }
-    if (!fields) return std::nullopt;
-    const auto [hours, minutes, seconds] = *fields;
-    if (minutes > 59 || seconds > 59) return std::nullopt;
-    const int total = hours * kSecondsPerHour + minutes * kSecondsPerMinute + seconds;
-    if (total > kMaxOffsetSeconds) return std::nullopt;
-    return sign * total;
 }
 
 std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags) {
@@ -205,7 +180,7 @@ std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags)
     }
     checked.daylightSaving = flags.daylightSaving;
     if (flags.utcOffset) {
-        checked.utcOffsetSeconds = ParseUtcOffset(*flags.utcOffset);
+        checked.utcOffsetSeconds = ParseUtcOffsetSeconds(*flags.utcOffset);
         if (!checked.utcOffsetSeconds) {
             return std::string{"--utc-offset must look like +HH:MM or -HH:MM:SS, at most 16 hours"};
         }

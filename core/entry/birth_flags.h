@@ -107,10 +107,6 @@ std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags)
 // or the given exact offset.
 BirthInput BirthInputOf(const CheckedFlags& checked);
 
-// Parses an offset "+HH:MM" or "-HH:MM:SS" (sign required, hours 0..16,
-// minutes and seconds 0..59, at most 16 hours) into seconds, east positive.
-std::optional<int> ParseUtcOffset(std::string_view text);
-
 // The flags of one case from its words (argv, or a batch line split by
 // SplitArguments): "--flag value", "--flag=value", "--dst" and "--no-dst".
 // Refuses a flag given twice, --dst with --no-dst, a flag without its

@@ -33,13 +33,18 @@ struct EntryFormValues {
     bool eastSelected = true;          // optLong(0) "East"
     bool southSelected = false;        // optLat(1) "South"
     bool daylightSaving = false;       // chkDST
-    int zonePosition = 29;             // cmbTimeZone
+    int zonePosition = 29;             // cmbTimeZone; kExactOffsetPosition for the exact offset
+    std::string utcOffsetText{};       // txtUtcOffset, "+05:45": read when the exact offset is chosen
     friend bool operator==(const EntryFormValues&, const EntryFormValues&) = default;
 };
 
+// The zone list's last entry, after the 71 zones: the exact UTC offset typed
+// in txtUtcOffset (or filled from the tz database) is used instead of a zone.
+inline constexpr int kExactOffsetPosition = 71;
+
 // Fields of the form that a message can send the focus to.
 enum class FormField {
-    None, Name, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes, City, State, Country
+    None, Name, LongitudeDegrees, LongitudeMinutes, LatitudeDegrees, LatitudeMinutes, City, State, Country, UtcOffset
 };
 
 enum class MessageIcon { Error, Information };

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "entry/messages.h"
+#include "entry/utc_offset.h"
 #include "entry/validation.h"
 #include "entry/zones.h"
 
@@ -65,8 +66,14 @@ std::variant<BirthInput, FormMessage> BirthInputOfForm(const EntryFormValues& fo
         const bool timeFits = hour && minute && *hour >= 0 && *hour <= 23 && *minute >= 0 && *minute <= 59;
         return timeFits ? messages::kFebruaryDate : messages::kCorrectTime;
     }
-    const ZoneRowChoice zone{form.zonePosition, form.daylightSaving};
-    if (!ZoneRowUtcOffsetSeconds(zone)) return messages::kChooseTimeZone;
+    BirthZone zone = ZoneRowChoice{form.zonePosition, form.daylightSaving};
+    if (form.zonePosition == kExactOffsetPosition) {
+        const std::optional<int> seconds = ParseUtcOffsetSeconds(form.utcOffsetText);
+        if (!seconds) return messages::kUtcOffset;  // ValidateEntryForm refuses it first
+        zone = ExactOffset{*seconds, OffsetSource::Given};
+    } else if (!ZoneRowUtcOffsetSeconds(std::get<ZoneRowChoice>(zone))) {
+        return messages::kChooseTimeZone;
+    }
 
     BirthInput birth;
     birth.name = form.nameText;

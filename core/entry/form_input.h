@@ -26,10 +26,12 @@ struct FormDateTime {
 std::optional<FormDateTime> FormDateTimeOf(const EntryFormValues& form);
 
 // The form's checks (ValidateEntryForm), then a name of at most
-// kNameMaxCharacters, a date and time (FormDateTimeOf) and a chosen zone row.
-// Coordinates are degrees + minutes / 60, west and south negative; the zone is
-// the row with the daylight-saving box. Returns the birth or the message
-// that refuses the form.
+// kNameMaxCharacters, a date and time (FormDateTimeOf) and a chosen zone row
+// or exact offset. Coordinates are degrees + minutes / 60, west and south
+// negative; the zone is the row with the daylight-saving box, or at
+// kExactOffsetPosition the offset of utcOffsetText as given (the entry window
+// names the tz database as its source when the place filled it in). Returns
+// the birth or the message that refuses the form.
 std::variant<BirthInput, FormMessage> BirthInputOfForm(const EntryFormValues& form);
 
 // Unicode code points of a UTF-8 text (bytes that do not start one are not

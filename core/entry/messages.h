@@ -24,6 +24,8 @@ inline constexpr FormMessage kNameTooLong{"Please Enter a Name of at Most 60 Let
 inline constexpr FormMessage kChooseTimeZone{"Please Choose a Time Zone", MessageIcon::Information, FormField::None};
 inline constexpr FormMessage kCorrectTime{"Please Enter Correct Hour Or Minute!", MessageIcon::Information,
                                           FormField::None};
+inline constexpr FormMessage kUtcOffset{"Please Enter The UTC Offset As +HH:MM Or +HH:MM:SS, Between -16:00 And +16:00",
+                                       MessageIcon::Error, FormField::UtcOffset};
 inline constexpr FormMessage kOnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None};
 inline constexpr FormMessage kOnlyLetters{"Please Enter only Letters", MessageIcon::Information, FormField::None};
 inline constexpr FormMessage kEnterCity{"Please Enter City", MessageIcon::Information, FormField::City};

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "entry/messages.h"
+#include "entry/utc_offset.h"
 
 namespace starwise::entry {
 namespace {
@@ -60,6 +61,9 @@ std::optional<FormMessage> ValidateEntryForm(const EntryFormValues& form) {
     if ((month == kApril || month == kJune || month == kSeptember || month == kNovember) &&
         form.dayPosition == kDay31) {
         return messages::kThirtyDayMonthDate;
+    }
+    if (form.zonePosition == kExactOffsetPosition && !ParseUtcOffsetSeconds(form.utcOffsetText)) {
+        return messages::kUtcOffset;
     }
     return std::nullopt;
 }

@@ -11,7 +11,8 @@
 namespace starwise::entry {
 
 // Runs the checks in order (name, longitude degrees and minutes, latitude
-// degrees and minutes, February, 31st of a thirty-day month) and returns the
+// degrees and minutes, February, 31st of a thirty-day month, the exact UTC
+// offset when it is chosen) and returns the
 // first failure's message, or nothing when the form may be captured.
 std::optional<FormMessage> ValidateEntryForm(const EntryFormValues& form);
 

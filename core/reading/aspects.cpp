@@ -17,17 +17,21 @@ Aspect AspectBetween(double longitudeIDeg, double longitudeJDeg) {
     return Aspect::None;
 }
 
+std::string PairName(const AspectPair& pair) {
+    return std::string{engine::kBodyNames[pair.ahead]} + "-" + std::string{engine::kBodyNames[pair.behind]};
+}
+
 AspectPairs FindAspects(const engine::NatalChart& chart) {
     AspectPairs pairs;
-    for (std::size_t i = 0; i < engine::kReadingBodies; ++i) {
-        for (std::size_t j = 0; j < engine::kReadingBodies; ++j) {
+    for (int i = 0; i < engine::kReadingBodies; ++i) {
+        for (int j = 0; j < engine::kReadingBodies; ++j) {
             if (i == j) continue;
-            const engine::ChartBody& first = chart.bodies[i];
-            const engine::ChartBody& second = chart.bodies[j];
-            const auto pairName = [&] { return std::string{first.name} + "-" + std::string{second.name}; };
-            switch (AspectBetween(first.longitudeDeg, second.longitudeDeg)) {
-                case Aspect::SemiSextile: pairs.semiSextile.push_back(pairName()); break;
-                case Aspect::Quincunx: pairs.quincunx.push_back(pairName()); break;
+            const Aspect aspect = AspectBetween(chart.bodies[static_cast<std::size_t>(i)].longitudeDeg,
+                                                chart.bodies[static_cast<std::size_t>(j)].longitudeDeg);
+            const AspectPair pair{static_cast<engine::Body>(i), static_cast<engine::Body>(j), aspect};
+            switch (aspect) {
+                case Aspect::SemiSextile: pairs.semiSextile.push_back(pair); break;
+                case Aspect::Quincunx: pairs.quincunx.push_back(pair); break;
                 case Aspect::None: break;
             }
         }
@@ -37,41 +41,31 @@ AspectPairs FindAspects(const engine::NatalChart& chart) {
 
 namespace {
 
-// The lines of one aspect list, each with its suffix and a line break, or
-// "Not Present".
-std::string AspectList(const std::vector<std::string>& pairs, std::string_view suffix) {
-    if (pairs.empty()) return std::string{content::kNotPresent};
-    std::string lines;
-    for (const std::string& pair : pairs) {
-        lines += pair;
-        lines += suffix;
-        lines += kLineBreak;
-    }
-    return lines;
+// One aspect list: a line per pair with its suffix, or "Not Present".
+ReportBlock AspectList(const std::vector<AspectPair>& pairs, std::string_view suffix) {
+    ReportBlock list{BlockKind::List, pairs.empty() ? std::string{content::kNotPresent} : std::string{}, {},
+                     BlockBreak::Paragraph};
+    for (const AspectPair& pair : pairs) list.items.push_back(PairName(pair) + std::string{suffix});
+    return list;
 }
 
-std::string Join(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (const std::string_view part : parts) text += part;
-    return text;
+ReportBlock Block(BlockKind kind, std::string_view text, BlockBreak after = BlockBreak::Paragraph) {
+    return {kind, std::string{text}, {}, after};
 }
 
 }  // namespace
 
-std::vector<ReportPiece> AspectSection(const AspectPairs& pairs) {
-    const std::string quincunx = AspectList(pairs.quincunx, content::kQuincunxSuffix);
-    const std::string semiSextile = AspectList(pairs.semiSextile, content::kSemiSextileSuffix);
-    const std::string_view br = kLineBreak;
+std::vector<ReportBlock> AspectSection(const AspectPairs& pairs) {
     return {
-        {PieceKind::SectionHeading, Join({content::kAspectHeading, br, br})},
-        {PieceKind::LeadIn, Join({content::kQuincunxLeadIn, br})},
-        {PieceKind::List, Join({quincunx, br, br})},
-        {PieceKind::LeadIn, std::string{content::kSignificanceLabel}},
-        {PieceKind::Paragraph, Join({content::kQuincunxSignificance, br, br})},
-        {PieceKind::LeadIn, Join({content::kSemiSextileLeadIn, br})},
-        {PieceKind::List, Join({semiSextile, br, br})},
-        {PieceKind::LeadIn, std::string{content::kSignificanceLabel}},
-        {PieceKind::Paragraph, Join({content::kSemiSextileSignificance, br, br})},
+        Block(BlockKind::SectionHeading, content::kAspectHeading),
+        Block(BlockKind::LeadIn, content::kQuincunxLeadIn, BlockBreak::Line),
+        AspectList(pairs.quincunx, content::kQuincunxSuffix),
+        Block(BlockKind::LeadIn, content::kSignificanceLabel, BlockBreak::RunsOn),
+        Block(BlockKind::Paragraph, content::kQuincunxSignificance),
+        Block(BlockKind::LeadIn, content::kSemiSextileLeadIn, BlockBreak::Line),
+        AspectList(pairs.semiSextile, content::kSemiSextileSuffix),
+        Block(BlockKind::LeadIn, content::kSignificanceLabel, BlockBreak::RunsOn),
+        Block(BlockKind::Paragraph, content::kSemiSextileSignificance),
     };
 }
 

@@ -9,47 +9,46 @@
 namespace starwise::reading {
 namespace {
 
-std::string WithBreaks(std::string_view text, int lineBreaks) {
-    std::string line{text};
-    for (int i = 0; i < lineBreaks; ++i) line += kLineBreak;
-    return line;
+BlockKind TitleKindOf(content::TitleAccent accent) {
+    return accent == content::TitleAccent::Primary ? BlockKind::BodyTitle : BlockKind::AlternateBodyTitle;
 }
 
-PieceKind TitleKindOf(content::TitleAccent accent) {
-    return accent == content::TitleAccent::Primary ? PieceKind::BodyTitle : PieceKind::AlternateBodyTitle;
+ReportBlock Block(BlockKind kind, std::string_view text, BlockBreak after = BlockBreak::Paragraph) {
+    return {kind, std::string{text}, {}, after};
 }
 
 }  // namespace
 
-std::vector<ReportPiece> HouseSection(const HousePlacement& placement) {
-    std::vector<ReportPiece> pieces;
+std::vector<ReportBlock> HouseSection(const HousePlacement& placement) {
+    std::vector<ReportBlock> blocks;
     const bool anyPlaced = placement.houseOccupied[3] || placement.houseOccupied[7] || placement.houseOccupied[11];
-    pieces.push_back({PieceKind::SectionHeading,
-                      WithBreaks(anyPlaced ? content::kPlanetsPresentHeading : content::kNoPlanetHeading, 2)});
+    blocks.push_back(
+        Block(BlockKind::SectionHeading, anyPlaced ? content::kPlanetsPresentHeading : content::kNoPlanetHeading));
 
     for (int body = 0; body < engine::kReadingBodies; ++body) {
         if (!placement.IsReported(body)) continue;
         const auto b = static_cast<std::size_t>(body);
         const content::BodyTextRow& row = content::kBodyTexts[b];
-        const PieceKind title = TitleKindOf(row.titleAccent);
+        const BlockKind title = TitleKindOf(row.titleAccent);
         std::string placementLine{row.placementTitle};
         placementLine += ' ';
         placementLine += placement.houseName[b];
-        pieces.push_back({title, WithBreaks(placementLine, 2)});
-        pieces.push_back({title, WithBreaks(row.characteristicsHeading, row.lineBreaksAfterHeading)});
-        pieces.push_back({PieceKind::Paragraph, WithBreaks(row.generalParagraph, 2)});
-        pieces.push_back({PieceKind::Paragraph, WithBreaks(placement.houseText[b], 2)});
+        blocks.push_back(Block(title, placementLine));
+        blocks.push_back(Block(title, row.characteristicsHeading,
+                               row.lineBreaksAfterHeading > 1 ? BlockBreak::Paragraph : BlockBreak::Line));
+        blocks.push_back(Block(BlockKind::Paragraph, row.generalParagraph));
+        blocks.push_back(Block(BlockKind::Paragraph, placement.houseText[b]));
     }
 
-    pieces.push_back({PieceKind::SectionHeading, WithBreaks(content::kMoreAboutHousesHeading, 2)});
+    blocks.push_back(Block(BlockKind::SectionHeading, content::kMoreAboutHousesHeading));
     for (const content::HouseRow& house : content::kHouses) {
         if (!placement.houseOccupied[static_cast<std::size_t>(house.house - 1)]) continue;
-        pieces.push_back({PieceKind::LeadIn, WithBreaks(house.heading, 1)});
-        pieces.push_back({PieceKind::Paragraph, WithBreaks(house.description, 2)});
-        pieces.push_back({PieceKind::LeadIn, std::string{content::kKeywordLabel}});
-        pieces.push_back({PieceKind::Paragraph, WithBreaks(house.keyword, 2)});
+        blocks.push_back(Block(BlockKind::LeadIn, house.heading, BlockBreak::Line));
+        blocks.push_back(Block(BlockKind::Paragraph, house.description));
+        blocks.push_back(Block(BlockKind::LeadIn, content::kKeywordLabel, BlockBreak::RunsOn));
+        blocks.push_back(Block(BlockKind::Paragraph, house.keyword));
     }
-    return pieces;
+    return blocks;
 }
 
 }  // namespace starwise::reading

@@ -5,11 +5,11 @@
 #include "reading/house_placement.h"
 #include <vector>
 
-#include "reading/report_piece.h"
+#include "reading/report_block.h"
 
 namespace starwise::reading {
 
-// The section's pieces for a placement.
-std::vector<ReportPiece> HouseSection(const HousePlacement& placement);
+// The section's blocks for a placement.
+std::vector<ReportBlock> HouseSection(const HousePlacement& placement);
 
 }  // namespace starwise::reading

@@ -1,15 +1,22 @@
 #include "reading/node_reading.h"
 
+#include <cmath>
+
 #include "engine/position_text.h"
 
 namespace starwise::reading {
 
-const content::NodeRow* NodeRowOf(double northNodeDeg) {
+engine::Result<const content::NodeRow*> NodeRowOf(double northNodeDeg) {
+    using Found = engine::Result<const content::NodeRow*>;
+    // The position texts' domain: |degrees| below one turn.
+    if (!(std::abs(northNodeDeg) < 360.0)) {
+        return Found::Failed(engine::Status::OutOfRange, "the north node's longitude has no position text");
+    }
     const std::string_view abbreviation = engine::SignAbbreviation(engine::WholeDegreesOf(northNodeDeg) / 30);
     for (const content::NodeRow& row : content::kNodeRows) {
-        if (row.test == abbreviation) return &row;
+        if (row.test == abbreviation) return Found::Of(&row);
     }
-    return nullptr;
+    return Found::Of(nullptr);
 }
 
 std::string NorthDescriptionOf(const content::NodeRow& row) {

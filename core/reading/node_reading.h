@@ -4,14 +4,15 @@
 #include <string>
 
 #include "content/node_texts.h"
+#include "engine/result.h"
 
 namespace starwise::reading {
 
 // Row of the node table for the north node's sign: the sign its position
 // text shows (floor of the longitude, truncated like the text), matched on
-// the row's three-letter abbreviation. nullptr when no row names that sign.
-// Throws std::domain_error for a longitude that has no position text.
-const content::NodeRow* NodeRowOf(double northNodeDeg);
+// the row's three-letter abbreviation; nullptr when no row names that sign.
+// Status OutOfRange for a longitude that has no position text.
+engine::Result<const content::NodeRow*> NodeRowOf(double northNodeDeg);
 
 // The descriptions as shown: the Leo row's two stored paragraphs joined.
 std::string NorthDescriptionOf(const content::NodeRow& row);

@@ -11,22 +11,53 @@
 namespace starwise::reading {
 namespace {
 
-// Runs one step; an exception skips the rest of it and is recorded by the
-// step's name. The step writes its part of the reading only at its end, so
-// a failed step leaves that part empty.
-template <typename Step>
-void RunStep(std::string_view name, std::vector<std::string_view>& failed, Step&& step) {
+// Thrown by Needed: a part the step needs is missing.
+struct MissingPart : std::logic_error {
+    MissingPart() : std::logic_error("a part it needs could not be worked out") {}
+};
+
+// Thrown by ValueOf: a result that failed, with its status.
+struct FailedResult : std::runtime_error {
+    FailedResult(engine::Status s, const std::string& detail) : std::runtime_error(detail), status(s) {}
+    engine::Status status;
+};
+
+// The value of a result that is Ok; ends the step with the result's status
+// otherwise.
+template <typename T>
+T ValueOf(engine::Result<T> result) {
+    if (!result.Ok()) throw FailedResult(result.status, result.detail);
+    return std::move(result.value);
+}
+
+// Runs one step; a failure skips the rest of it and is recorded with its
+// result's status, or the status its kind of exception stands for (the
+// engine's functions throw). The step writes its part of the
+// reading only at its end, so a failed step leaves that part empty.
+template <typename Work>
+void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
     try {
-        step();
-    } catch (const std::exception&) {
-        failed.push_back(name);
+        work();
+    } catch (const MissingPart& missing) {
+        failures.push_back({step, engine::Status::Missing, missing.what()});
+    } catch (const FailedResult& failed) {
+        failures.push_back({step, failed.status, failed.what()});
+    } catch (const std::out_of_range& e) {
+        failures.push_back({step, engine::Status::OutOfRange, e.what()});
+    } catch (const std::domain_error& e) {
+        failures.push_back({step, engine::Status::OutOfRange, e.what()});
+    } catch (const std::invalid_argument& e) {
+        failures.push_back({step, engine::Status::InvalidInput, e.what()});
+    } catch (const std::exception& e) {
+        failures.push_back({step, engine::Status::Internal, e.what()});
     }
 }
 
-// The value a step depends on; throws when an earlier step could not make it.
+// The value a step depends on; throws MissingPart when an earlier step
+// could not make it.
 template <typename T>
 const T& Needed(const std::optional<T>& value) {
-    if (!value) throw std::logic_error("an earlier step failed");
+    if (!value) throw MissingPart();
     return *value;
 }
 
@@ -38,19 +69,26 @@ std::optional<int> UtcOffsetSecondsOf(const entry::BirthZone& zone) {
 
 }  // namespace
 
-std::vector<ReportPiece> Reading::RunningText() const {
-    std::vector<ReportPiece> pieces = houseSection;
+bool Reading::Failed(Step step) const {
+    for (const StepFailure& failure : failures) {
+        if (failure.step == step) return true;
+    }
+    return false;
+}
+
+std::vector<ReportBlock> Reading::RunningText() const {
+    std::vector<ReportBlock> pieces = houseSection;
     pieces.insert(pieces.end(), aspectSection.begin(), aspectSection.end());
     pieces.insert(pieces.end(), voidOfCourseSection.begin(), voidOfCourseSection.end());
     return pieces;
 }
 
 std::string FailedStepsNotice(const Reading& reading) {
-    if (reading.failedSteps.empty()) return {};
+    if (reading.failures.empty()) return {};
     std::string notice = "Parts of this reading could not be worked out and are left empty (";
-    for (std::size_t i = 0; i < reading.failedSteps.size(); ++i) {
+    for (std::size_t i = 0; i < reading.failures.size(); ++i) {
         if (i > 0) notice += ", ";
-        notice += reading.failedSteps[i];
+        notice += StepName(reading.failures[i].step);
     }
     notice += ").";
     return notice;
@@ -59,51 +97,51 @@ std::string FailedStepsNotice(const Reading& reading) {
 Reading RunReading(const entry::BirthInput& birth) {
     Reading reading;
     reading.birth = birth;
-    std::vector<std::string_view>& failed = reading.failedSteps;
+    std::vector<StepFailure>& failed = reading.failures;
 
-    RunStep("zone", failed, [&] {
+    RunStep(Step::Zone, failed, [&] {
         reading.utcOffsetSeconds = UtcOffsetSecondsOf(birth.zone);
         if (!reading.utcOffsetSeconds) throw std::out_of_range("no time zone at that list position");
     });
     std::optional<engine::BirthMoment> moment;
-    RunStep("instant", failed, [&] {
+    RunStep(Step::Instant, failed, [&] {
         moment = engine::BirthMoment{birth.localDate, birth.localMinutes, Needed(reading.utcOffsetSeconds),
                                      birth.longitudeDeg, birth.latitudeDeg};
         reading.instant = engine::InstantOf(*moment);
     });
     std::optional<double> ascendantDeg;
     std::optional<double> moonDeg;
-    RunStep("ascendant", failed,
+    RunStep(Step::Ascendant, failed,
             [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), Needed(moment)); });
-    RunStep("moon", failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
-    RunStep("chart", failed, [&] {
+    RunStep(Step::Moon, failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
+    RunStep(Step::Chart, failed, [&] {
         reading.chart = engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg));
     });
 
-    RunStep("houses", failed, [&] {
+    RunStep(Step::Houses, failed, [&] {
         HousePlacement placement = PlaceBodies(Needed(reading.chart));
         reading.houseSection = HouseSection(placement);
         reading.houses = std::move(placement);
     });
-    RunStep("sun_sign", failed, [&] {
+    RunStep(Step::SunSign, failed, [&] {
         const auto sign = SunSignOf(static_cast<int>(unsigned{birth.localDate.month()}) - 1,
                                     static_cast<int>(unsigned{birth.localDate.day()}) - 1);
         if (!sign) return;
-        reading.sunSign = *sign;
+        reading.sunSign = sign;
         reading.sunSignProfile = SunSignProfileOf(*sign);
     });
-    RunStep("sun_cusp", failed, [&] {
-        if (!reading.sunSign.empty()) {
-            reading.sunCusp = SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, reading.sunSign);
+    RunStep(Step::SunCusp, failed, [&] {
+        if (reading.sunSign) {
+            reading.sunCusp = ValueOf(SunCuspOf(Needed(reading.chart).bodies[engine::kSun].longitudeDeg, *reading.sunSign));
         }
     });
-    RunStep("nodes", failed, [&] { reading.nodeRow = NodeRowOf(Needed(reading.chart).northNodeDeg); });
-    RunStep("aspects", failed, [&] {
+    RunStep(Step::Nodes, failed, [&] { reading.nodeRow = ValueOf(NodeRowOf(Needed(reading.chart).northNodeDeg)); });
+    RunStep(Step::Aspects, failed, [&] {
         AspectPairs pairs = FindAspects(Needed(reading.chart));
         reading.aspectSection = AspectSection(pairs);
         reading.aspects = std::move(pairs);
     });
-    RunStep("void_of_course", failed, [&] {
+    RunStep(Step::VoidOfCourse, failed, [&] {
         const engine::NatalChart& chart = Needed(reading.chart);
         std::vector<int> bodies = VoidOfCourseBodies(chart);
         reading.voidOfCourseSection = VoidOfCourseSection(chart, bodies);

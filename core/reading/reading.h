@@ -15,7 +15,8 @@
 #include "entry/birth_input.h"
 #include "reading/aspects.h"
 #include "reading/house_placement.h"
-#include "reading/report_piece.h"
+#include "reading/report_block.h"
+#include "reading/steps.h"
 #include "reading/sun_sign.h"
 
 namespace starwise::reading {
@@ -29,40 +30,42 @@ struct Reading {
     std::optional<engine::Instant> instant;
     std::optional<engine::NatalChart> chart;
 
-    // Sun sign by calendar date; empty when the date names none.
-    std::string sunSign;
+    // Sun sign by calendar date, 0 (Aries) .. 11 (Pisces); none when the
+    // date names none.
+    std::optional<int> sunSign;
     const content::SunSignProfileRow* sunSignProfile = nullptr;  // static table row, or none
     std::optional<SunCusp> sunCusp;  // the Sun at birth stands in a neighbour of the date's sign
 
     const content::NodeRow* nodeRow = nullptr;  // static table row of the north node's sign, or none
 
     std::optional<HousePlacement> houses;
-    std::vector<ReportPiece> houseSection;
+    std::vector<ReportBlock> houseSection;
 
     std::optional<AspectPairs> aspects;
-    std::vector<ReportPiece> aspectSection;
+    std::vector<ReportBlock> aspectSection;
 
     std::vector<int> voidOfCourseBodies;  // body numbers 0..9
-    std::vector<ReportPiece> voidOfCourseSection;
+    std::vector<ReportBlock> voidOfCourseSection;
 
     // Steps that failed, in order; each left its own part empty.
-    std::vector<std::string_view> failedSteps;
+    std::vector<StepFailure> failures;
+    bool Failed(Step step) const;
 
     // The running text of the report: houses, aspects, void of course.
-    std::vector<ReportPiece> RunningText() const;
+    std::vector<ReportBlock> RunningText() const;
 };
 
 // What a reader is told when steps failed: "Parts of this reading could not
 // be worked out and are left empty (zone, instant, ...)."; empty when none
-// failed.
+// failed. Every renderer tells it in these words.
 std::string FailedStepsNotice(const Reading& reading);
 
 // Takes the zone's UTC offset (a row with its box, or the exact offset),
 // computes the instant once, the chart, then the houses and their section, the Sun sign
 // and its profile, the node row, the aspects and the void-of-course bodies.
-// Each step runs on its own: an exception inside one is caught and recorded
-// by the step's name, its part stays empty, and the steps that do not need
-// it still run. Expects a birth built by one of the two adapters
+// Each step runs on its own: a failure inside one is recorded as a
+// StepFailure, its part stays empty, and the steps that do not need it
+// still run. Expects a birth built by one of the two adapters
 // (entry/form_input.h, entry/birth_flags.h).
 Reading RunReading(const entry::BirthInput& birth);
 

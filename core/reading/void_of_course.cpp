@@ -17,29 +17,23 @@ std::vector<int> VoidOfCourseBodies(const engine::NatalChart& chart) {
     return bodies;
 }
 
-std::vector<ReportPiece> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies) {
-    const std::string_view br = kLineBreak;
-    std::string text{content::kNatalMoonLabel};
-    text += chart.bodies[engine::kMoon].positionText;
-    text += br;
-    text += br;
-    text += content::kNatalMoonComment;
-    text += br;
-    text += br;
+std::vector<ReportBlock> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies) {
+    // The section is written in the lead-in's emphasis throughout; each
+    // body's heading is a title of the same look, kept with its paragraph.
+    const auto block = [](BlockKind kind, std::string_view text) {
+        return ReportBlock{kind, std::string{text}, {}, BlockBreak::Paragraph};
+    };
+    std::vector<ReportBlock> blocks{
+        block(BlockKind::SectionHeading, content::kVoidOfCourseHeading),
+        block(BlockKind::LeadIn, std::string{content::kNatalMoonLabel} + chart.bodies[engine::kMoon].positionText),
+        block(BlockKind::LeadIn, content::kNatalMoonComment),
+    };
     for (const int body : bodies) {
         const content::BodyTextRow& row = content::kBodyTexts[static_cast<std::size_t>(body)];
-        text += row.voidOfCourseHeading;
-        text += br;
-        text += br;
-        text += row.generalParagraph;
-        text += br;
-        text += br;
+        blocks.push_back(block(BlockKind::BodyTitle, row.voidOfCourseHeading));
+        blocks.push_back(block(BlockKind::LeadIn, row.generalParagraph));
     }
-    text += br;
-    std::string heading{content::kVoidOfCourseHeading};
-    heading += br;
-    heading += br;
-    return {{PieceKind::SectionHeading, std::move(heading)}, {PieceKind::LeadIn, std::move(text)}};
+    return blocks;
 }
 
 }  // namespace starwise::reading

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/natal_chart.h"
-#include "reading/report_piece.h"
+#include "reading/report_block.h"
 
 namespace starwise::reading {
 
@@ -13,8 +13,8 @@ namespace starwise::reading {
 // texts show them) are 27, 28 or 29, in body order.
 std::vector<int> VoidOfCourseBodies(const engine::NatalChart& chart);
 
-// The section: its heading, then the natal-Moon lines and one heading and
-// comment per void-of-course body.
-std::vector<ReportPiece> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies);
+// The section: its heading, the natal Moon's position and comment, then a
+// heading and a paragraph per void-of-course body.
+std::vector<ReportBlock> VoidOfCourseSection(const engine::NatalChart& chart, const std::vector<int>& bodies);
 
 }  // namespace starwise::reading

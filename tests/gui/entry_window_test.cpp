@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "gui/filtered_line_edit.h"
+#include "atlas/zone_match.h"
 #include "gui/entry_window.h"
 #include "gui_test_support.h"
 #include "starwise/version.h"
@@ -117,6 +118,13 @@ QString ZoneState(const Fixture& f) {
            (fix->isVisibleTo(f.form.get()) ? " | " + fix->text() : "");
 }
 
+// The zone of the birth the form hands to the reading, in words.
+QString UsedZone(const Fixture& f) {
+    const auto birth = f.form->Birth();
+    const auto* input = std::get_if<starwise::entry::BirthInput>(&birth);
+    return input ? QString::fromStdString(starwise::atlas::ZoneText(input->zone)) : QStringLiteral("(refused)");
+}
+
 }  // namespace
 
 class EntryWindowTest : public QObject {
@@ -134,6 +142,11 @@ private slots:
     void zoneFollowsThePlaceUntilSetByHand();
     void disagreementAndItsOneClickFix();
     void daylightSavingCountedTwice();
+    void zoneFromThePlace_data();
+    void zoneFromThePlace();
+    void typedExactOffset();
+    void typedCityForgetsThePlace();
+    void enterKey();
     void fitsTheScreen_data();
     void fitsTheScreen();
     void formInsideThisScreen();
@@ -166,8 +179,9 @@ void EntryWindowTest::loadStateInTabOrder() {
         "cmdBrowser Click Here To Find Latitude && Longitude",
         "cmdRashi Get My Starwise Reading",
         "txtLonD '', at most 3",
-        "cmbTimeZone 71 items Alaska/Hawaii Daylight Time,AHDT,-9.0 .. Yukon War Time,YWT,-8.0, shows #29 "
+        "cmbTimeZone 72 items Alaska/Hawaii Daylight Time,AHDT,-9.0 .. Exact UTC offset, shows #29 "
         "Greenwich Mean Time,GMT,0.0",
+        "txtUtcOffset '', at most 32767",
         "txtName '', at most 32767"};
     QStringList shown;
     QWidget* widget = f.Get("txtName");
@@ -189,8 +203,7 @@ void EntryWindowTest::filters_data() {
     QTest::addColumn<QString>("message");  // empty: none
     QTest::newRow("typed name: capitalised, space kept") << "txtName" << "" << "type" << "Mary ann" << "MARY ANN" << "";
     QTest::newRow("typed name: a digit refused") << "txtName" << "" << "type" << "a1" << "A" << kLetters;
-    QTest::newRow("typed name: Enter silent, Backspace deletes") << "txtName"
-        << "" << "type" << "abc\r\b" << "AB" << "";
+    QTest::newRow("typed name: Backspace deletes") << "txtName" << "" << "type" << "abc\b" << "AB" << "";
     QTest::newRow("typed coordinate: three at most, Backspace") << "txtLonD" << "" << "type" << "1234\b" << "12" << "";
     QTest::newRow("typed coordinate: a letter refused") << "txtLatD" << "" << "type" << "1a8" << "18" << kNumbers;
     QTest::newRow("typed coordinate: Enter refused") << "txtLatM" << "" << "type" << "5\r" << "5" << kNumbers;
@@ -360,10 +373,13 @@ void EntryWindowTest::zoneFollowsThePlaceUntilSetByHand() {
     const QString est = QStringLiteral("Eastern Standard Time,EST,-5.0");
     QVERIFY(ZoneState(f).startsWith(est + " [ ] | New York, 15 January 1980 12:00: UTC-5, no daylight saving"));
     PickMoment(f, "07-15-1980 12:00");
-    QVERIFY2(ZoneState(f).startsWith(est + " [x] | New York, 15 July 1980 12:00: UTC-4, daylight saving in force"),
+    // The database's abbreviation, EDT, names a row.
+    QVERIFY2(ZoneState(f).startsWith("Eastern Daylight Time,EDT,-4.0 [ ] | New York, 15 July 1980 12:00: UTC-4, "
+                                     "daylight saving in force"),
              qPrintable(ZoneState(f)));
     // The zone set by hand: the next date no longer moves zone or box.
     QVERIFY(PickZone(f, "Central Standard"));
+    QTest::mouseClick(f.Get<QCheckBox>("chkDST"), Qt::LeftButton);
     PickMoment(f, "01-16-1980 12:00");
     QVERIFY2(ZoneState(f).startsWith("Central Standard Time,CST,-6.0 [x] | New York, 16 January 1980 12:00: UTC-5"),
              qPrintable(ZoneState(f)));
@@ -376,8 +392,8 @@ void EntryWindowTest::disagreementAndItsOneClickFix() {
     QVERIFY(PickZone(f, "Greenwich"));
     QCOMPARE(ZoneState(f), QStringLiteral(
         "Greenwich Mean Time,GMT,0.0 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving\n"
-        "Greenwich Mean Time without daylight saving gives UTC+0, but the time zone database gives UTC+5:30 (no "
-        "daylight saving) for Asia/Kolkata on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
+        "Greenwich Mean Time without daylight saving gives UTC+0, but Pune kept Indian Time without daylight saving, "
+        "UTC+5:30, on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
     QTest::mouseClick(f.Get<QPushButton>("cmdUseSuggestedZone"), Qt::LeftButton);
     QCOMPARE(ZoneState(f), QStringLiteral("Indian Time, IST, +5.3 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no "
                                           "daylight saving"));
@@ -392,6 +408,137 @@ void EntryWindowTest::daylightSavingCountedTwice() {
     QCOMPARE(ZoneState(f), QStringLiteral("Eastern Daylight Time,EDT,-4.0 [x] | Eastern Daylight Time already "
                                           "includes daylight saving; with the daylight-saving box ticked as well "
                                           "it is counted twice."));
+}
+
+void EntryWindowTest::zoneFromThePlace_data() {
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("offer");
+    QTest::addColumn<QString>("zone");    // ZoneState, then the exact offset box
+    QTest::addColumn<QString>("used");    // the zone of the birth handed to the reading
+    // tz database: Asia/Kathmandu +5:45 from 1986; Europe/London BDST (+2) in
+    // summer 1944 and BST (+1) all year 1968-1971.
+    QTest::newRow("Kathmandu 1990: exact offset, nothing chosen by hand")
+        << "05-01-1990 12:00" << "Kathmandu" << "Kathmandu, Bagmati Province, Nepal"
+        << "Exact UTC offset [ ] | Kathmandu, 1 May 1990 12:00: UTC+5:45, no daylight saving; the reading uses "
+           "UTC+5:45 from the time zone database | +05:45"
+        << "UTC+5:45 from the time zone database";
+    QTest::newRow("London July 1944: the row the abbreviation names")
+        << "07-15-1944 12:00" << "London" << "London, England, United Kingdom"
+        << "British Double Summer Time,BDST,+2.0 [ ] | London, 15 July 1944 12:00: UTC+2, daylight saving in force | "
+        << "British Double Summer Time without daylight saving";
+}
+
+void EntryWindowTest::zoneFromThePlace() {
+    QFETCH(QString, moment);
+    QFETCH(QString, typed);
+    QFETCH(QString, offer);
+    QFETCH(QString, zone);
+    QFETCH(QString, used);
+    Fixture f;
+    PickMoment(f, moment);
+    QVERIFY(ChooseFirstOffer(f, typed, offer));
+    QCOMPARE(ZoneState(f) + " | " + f.Get<QLineEdit>("txtUtcOffset")->text(), zone);
+    QCOMPARE(f.Get<QCheckBox>("chkDST")->isEnabled(), !zone.startsWith(QLatin1String("Exact")));
+    FocusAndType(f.Get("txtName"), QStringLiteral("Asha"));
+    QSignalSpy reading(f.form.get(), &EntryWindow::readingRequested);
+    QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(reading.count(), 1);
+    QCOMPARE(f.messages.shown, QStringList{});
+    QCOMPARE(UsedZone(f), used);
+}
+
+void EntryWindowTest::typedExactOffset() {
+    Fixture f;
+    for (const auto& [name, text] : {std::pair{"txtName", "Asha"}, {"txtLonD", "85"}, {"txtLonM", "19"},
+                                     {"txtLatD", "27"}, {"txtLatM", "42"}}) {
+        FocusAndType(f.Get(QString::fromLatin1(name)), QString::fromLatin1(text));
+    }
+    QSignalSpy reading(f.form.get(), &EntryWindow::readingRequested);
+    // Typing in the box chooses the exact offset; half typed it is refused.
+    FocusAndType(f.Get("txtUtcOffset"), QStringLiteral("+5:4"));
+    QCOMPARE(f.Get<QComboBox>("cmbTimeZone")->currentText(), QStringLiteral("Exact UTC offset"));
+    QVERIFY2(ZoneState(f).contains(QLatin1String("+HH:MM or +HH:MM:SS")), qPrintable(ZoneState(f)));
+    QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(f.messages.shown, QStringList{QStringLiteral("error|Please Enter The UTC Offset As +HH:MM Or "
+                                                           "+HH:MM:SS, Between -16:00 And +16:00")});
+    QCOMPARE(FocusName(f.form.get()), QStringLiteral("txtUtcOffset"));
+    QCOMPARE(reading.count(), 0);
+    Type(f.Get("txtUtcOffset"), QStringLiteral("5"));
+    QCOMPARE(f.form->Values().utcOffsetText, std::string{"+5:45"});
+    QCOMPARE(ZoneState(f), QStringLiteral("Exact UTC offset [ ] | "));
+    QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(reading.count(), 1);
+    QCOMPARE(UsedZone(f), QStringLiteral("UTC+5:45 as given"));
+    // A row chosen again empties the box.
+    QVERIFY(PickZone(f, "Indian"));
+    QCOMPARE(f.Get<QLineEdit>("txtUtcOffset")->text(), QString());
+}
+
+void EntryWindowTest::typedCityForgetsThePlace() {
+    Fixture f;
+    PickMoment(f, "07-15-1980 06:30");
+    // Where the controls below the zone line are, and the window's size.
+    const QStringList below{"txtLonD", "txtLatD", "txtMCity", "cmdBrowser", "cmdRashi", "lblCobrand"};
+    const auto layout = [&] {
+        QStringList at{QStringLiteral("window %1x%2").arg(f.form->width()).arg(f.form->height())};
+        for (const QString& name : below) {
+            const QPoint point = f.Get(name)->mapTo(f.form.get(), QPoint(0, 0));
+            at << QStringLiteral("%1 %2,%3").arg(name).arg(point.x()).arg(point.y());
+        }
+        return at;
+    };
+    const QStringList before = layout();
+    QVERIFY(ChooseFirstOffer(f, "Pune", "Pune, Maharashtra, India"));
+    QVERIFY(PickZone(f, "Greenwich"));  // a warning of two lines and the fix
+    QVERIFY(f.Get<QPushButton>("cmdUseSuggestedZone")->isVisibleTo(f.form.get()));
+    QCOMPARE(layout(), before);
+
+    auto* city = f.Get<QLineEdit>("txtMCity");
+    city->selectAll();
+    FocusAndType(city, QStringLiteral("Toronto"));
+    QAbstractItemView* popup = f.Get<QCompleter>("cityCompleter")->popup();
+    if (popup->isVisible()) QTest::keyClick(popup, Qt::Key_Escape);
+    QStringList cleared;
+    for (const char* name : {"txtMState", "txtMCountry", "txtLonD", "txtLonM", "txtLatD", "txtLatM"}) {
+        cleared << f.Get<QLineEdit>(QString::fromLatin1(name))->text();
+    }
+    QCOMPARE(cleared, QStringList(6, QString()));
+    QVERIFY(f.Get<QLabel>("lblPlaceCheck")->text().contains(QLatin1String("coordinates, state and country of Pune")));
+    QCOMPARE(ZoneState(f), QStringLiteral("Greenwich Mean Time,GMT,0.0 [ ] | "));
+    QCOMPARE(layout(), before);
+    FocusAndType(f.Get("txtName"), QStringLiteral("Asha"));
+    QSignalSpy reading(f.form.get(), &EntryWindow::readingRequested);
+    QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(reading.count(), 0);
+    QCOMPARE(f.messages.shown,
+             QStringList{QStringLiteral("error|Please Enter Value Between 0 And 179 in the Degree of Longitude")});
+}
+
+void EntryWindowTest::enterKey() {
+    Fixture f;
+    PickMoment(f, "07-15-1980 06:30");
+    FocusAndType(f.Get("txtName"), QStringLiteral("Asha"));
+    // Enter in the open offers chooses the first.
+    FocusAndType(f.Get("txtMCity"), QStringLiteral("Pune"));
+    QAbstractItemView* popup = f.Get<QCompleter>("cityCompleter")->popup();
+    QVERIFY(QTest::qWaitFor([popup] { return popup->isVisible(); }, 5000));
+    QTest::keyClick(popup, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(f.Get<QLineEdit>("txtLonD")->text(), QStringLiteral("73"));
+    QSignalSpy reading(f.form.get(), &EntryWindow::readingRequested);
+    QCOMPARE(reading.count(), 0);
+    // Enter on the lookup button is that button's; elsewhere it is the reading's.
+    QTest::keyClick(f.Get("cmdBrowser"), Qt::Key_Return);
+    QCOMPARE(f.browser.opened.size(), 1);
+    QCOMPARE(reading.count(), 0);
+    for (const char* name : {"txtMCity", "cboYear", "chkDST", "cmdRashi"}) {
+        QWidget* control = f.Get(QString::fromLatin1(name));
+        control->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control, Qt::Key_Return);
+    }
+    QCOMPARE(reading.count(), 4);
+    QCOMPARE(f.messages.shown, QStringList{});
 }
 
 // Each screen in a process of its own (the offscreen platform reads its

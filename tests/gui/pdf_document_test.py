@@ -24,6 +24,11 @@ BIRTHS = [  # (what it covers, flags)
                                                 "--lon", "74:00W", "--lat", "40:43N", "--name", "ROSA"]),
     ("Reykjavik: far north, no name", ["--date=2001-01-01", "--time=23:59", "--zone=29",
                                        "--lon=21:56W", "--lat=64:09N"]),
+    # Laid out plainly, page 3 would end with the aspects' heading; the name
+    # is too long for the footer beside the page number.
+    ("Laos: a heading at a page's foot, a long name",
+     ["--date", "1986-02-26", "--time", "23:25", "--zone", "59", "--lon", "102:47E", "--lat", "20:10N",
+      "--name", "WILHELMINA MAXIMILIANA WOLKOWSKA MAMMERSMANN MOMMSEN WARHOLM"]),
 ]
 REFUSED = [  # (what it covers, flags after --pdf FILE)
     ("month 13", ["--date", "1980-13-15", "--time", "06:30", "--zone", "34", "--lon", "73:51E", "--lat", "18:31N"]),
@@ -39,6 +44,8 @@ REFUSED = [  # (what it covers, flags after --pdf FILE)
 SIGN_GLYPHS = [chr(code) for code in range(0x2648, 0x2654)]
 PAGES_AT_LEAST, PAGES_BELOW = 2, 15
 FOOTER = re.compile(r"^Starwise reading for .*Page \d+ of \d+$", re.MULTILINE)
+PART_HEADINGS = {"Sun Sign", "Karma Profile", "Planets in House", "North Node", "South Node", "Positive Traits",
+                 "Negative Traits", "Positions at Birth"}
 
 failures = []
 
@@ -93,13 +100,32 @@ def check_birth(starwise, cli, folder, label, flags):
     missing = find_in_order(tokens(pdf_text(pdf)), expected)
     check(missing is None, f"{label}: missing or out of order in the PDF: {missing!r}")
 
-    first_page = pdf_text(pdf, "-f", "1", "-l", "1")
     reading = json.loads(run([cli, "--json", *flags]).stdout)
+    check_page_ends(pdf, pages, reading, label)
+
+    first_page = pdf_text(pdf, "-f", "1", "-l", "1")
     wheel = SIGN_GLYPHS + ["Asc"] + [b["position"] for b in reading["bodies"][:10]]
     wheel += [reading["north_node"], reading["south_node"]]
     words = first_page.split()
     absent = [text for text in wheel if not (text in words or (" " in text and text in first_page))]
     check(not absent, f"{label}: not on page 1: {absent}")
+
+
+def check_page_ends(pdf, pages, reading, label):
+    """No page ends with a heading, and each footer ends with its whole page number."""
+    headings = set(PART_HEADINGS)
+    for piece in reading["report"]:
+        if piece.get("control") == "RTBHouseDesc" and piece["colour"] != "black":
+            lines = [line.strip() for line in piece["text"].split("\r\n") if line.strip()]
+            headings.update(line for line in lines if len(line) < 80 and not line.endswith(":"))
+    for page in range(1, pages + 1):
+        raw = run(["pdftotext", "-raw", "-f", str(page), "-l", str(page), pdf, "-"]).stdout
+        lines = [line.strip() for line in raw.splitlines() if line.strip()]
+        footer = [line for line in lines if line.startswith("Starwise reading for")]
+        check(len(footer) == 1 and footer[0].endswith(f"Page {page} of {pages}"),
+              f"{label}: page {page} footer {footer!r}")
+        body = [line for line in lines if not line.startswith("Starwise reading for")]
+        check(not body or body[-1] not in headings, f"{label}: page {page} ends with the heading {body[-1]!r}")
 
 
 def check_refused(starwise, cli, folder, label, flags):

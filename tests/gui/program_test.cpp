@@ -24,6 +24,7 @@
 #include "gui/report_window.h"
 #include "reading/node_reading.h"
 #include "entry/form_input.h"
+#include "reading/birth_header.h"
 #include "reading/reading.h"
 #include "reading/sun_sign.h"
 #include "gui/application.h"
@@ -106,25 +107,27 @@ QStringList ShownRuns(const QTextDocument& document) {
     return runs;
 }
 
-// The running text as it should show: each kind's weight and colour, CR LF
-// a line break, a heading's size holding for what follows (8.25 points
+// The running text as it should show: each kind's weight and colour, the
+// blocks as plain text with "\n" breaks, a heading's size holding for what follows (8.25 points
 // before the first), every size times the report's scale.
-QStringList ExpectedRuns(const std::vector<reading::ReportPiece>& pieces, double scale) {
-    struct Look { reading::PieceKind kind; bool bold; const char* colour; double size; };
+QStringList ExpectedRuns(const std::vector<reading::ReportBlock>& pieces, double scale) {
+    struct Look { reading::BlockKind kind; bool bold; const char* colour; double size; };
     const Look kLooks[] = {
-        {reading::PieceKind::SectionHeading, true, "#008000", 11}, {reading::PieceKind::BodyTitle, true, "#800000", 0},
-        {reading::PieceKind::AlternateBodyTitle, true, "#0000ff", 0}, {reading::PieceKind::LeadIn, true, "#800000", 0},
-        {reading::PieceKind::List, true, "#000000", 0}, {reading::PieceKind::Paragraph, false, "#000000", 0},
+        {reading::BlockKind::SectionHeading, true, "#008000", 11}, {reading::BlockKind::BodyTitle, true, "#800000", 0},
+        {reading::BlockKind::AlternateBodyTitle, true, "#0000ff", 0}, {reading::BlockKind::LeadIn, true, "#800000", 0},
+        {reading::BlockKind::List, true, "#000000", 0}, {reading::BlockKind::Paragraph, false, "#000000", 0},
     };
     QStringList runs;
     QString open;
     double size = 8.25;
-    for (const reading::ReportPiece& piece : pieces) {
+    for (const reading::ReportBlock& piece : pieces) {
         const Look& look = *std::find_if(std::begin(kLooks), std::end(kLooks),
                                          [&](const Look& l) { return l.kind == piece.kind; });
         if (look.size > 0) size = look.size;
         const QString key = Format(look.bold, look.colour, size * scale);
-        const QString text = QString::fromStdString(piece.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        std::string plain;
+        reading::AppendPlainText(piece, "\n", plain);
+        const QString text = QString::fromStdString(plain);
         for (const QChar c : text) Add(runs, open, c, key);
     }
     return runs;
@@ -140,12 +143,13 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 
 // The frame shows exactly the core's reading of the form as it stands.
 void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
-    const reading::Reading r = reading::RunReading(std::get<entry::BirthInput>(entry::BirthInputOfForm(form->Values())));
-    QVERIFY2(r.failedSteps.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
+    const reading::Reading r = reading::RunReading(std::get<entry::BirthInput>(form->Birth()));
+    QVERIFY2(r.failures.empty() && r.sunSignProfile && r.nodeRow, "a whole reading");
     const content::SunSignProfileRow& profile = *r.sunSignProfile;
     const content::NodeRow& node = *r.nodeRow;
     const std::pair<const char*, QString> kShown[] = {
-        {"lblSunSign", Q(r.sunSign)},
+        {"lblBirth", Q(reading::BirthHeaderText(r.birth))},
+        {"lblSunSign", Q(reading::SignName(*r.sunSign))},
         {"lblSunSignElement", Q(profile.element)},
         {"lblSunSignNumber", Q(profile.luckyNumber)},
         {"lblSunSignDay", Q(profile.luckyDay)},
@@ -161,6 +165,11 @@ void CheckReport(const FrameWindow* frame, const EntryWindow* form) {
         {"txtSouthDesc", Q(reading::SouthDescriptionOf(node))},
     };
     for (const auto& [control, text] : kShown) QCOMPARE(ShownIn(frame, control), text);
+    // Whose reading it is: the name in the titles of the frame and the report.
+    const QWidget* report = frame->Report();
+    for (const QWidget* window : {static_cast<const QWidget*>(frame), report}) {
+        QVERIFY2(window->windowTitle().startsWith(Q(r.birth.name) + " - "), qPrintable(window->windowTitle()));
+    }
     QCOMPARE(Find<QGroupBox>(frame, "Frame4")->title(),
              r.sunCusp ? Q(reading::SunCuspLine(*r.sunCusp)) : QString());
     const auto* box = Find<QTextEdit>(frame, "RTBHouseDesc");

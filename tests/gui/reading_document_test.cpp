@@ -15,9 +15,11 @@
 #include "entry/birth_flags.h"
 #include "gui/document_dialogs.h"
 #include "gui/frame_window.h"
-#include "gui/reading_document.h"
+#include "gui/reading_files.h"
+#include "gui/reading_html.h"
 #include "gui/reading_wheel.h"
 #include "gui_test_support.h"
+#include "reading/birth_header.h"
 #include "reading/node_reading.h"
 #include "reading/sun_sign.h"
 
@@ -45,7 +47,9 @@ QString Words(QString text) { return text.replace(QStringLiteral("\r\n"), QStrin
 
 // The report's texts in the order the document must hold them.
 QStringList ExpectedTexts(const reading::Reading& r) {
-    QStringList texts{QStringLiteral("Sun Sign"), Q(r.sunSign)};
+    // Whose reading it is comes first, with the zone used.
+    QStringList texts{Q(reading::BirthHeaderText(r.birth)), QStringLiteral("Sun Sign"),
+                      Q(reading::SignName(*r.sunSign))};
     if (r.sunCusp) texts << Q(reading::SunCuspLine(*r.sunCusp));
     texts << Q(r.sunSignProfile->element) << Q(r.sunSignProfile->birthStone) << Q(r.sunSignProfile->luckyNumber)
           << Q(r.sunSignProfile->luckyDay) << Q(r.sunSignProfile->compatibleSigns)
@@ -53,8 +57,9 @@ QStringList ExpectedTexts(const reading::Reading& r) {
           << QStringLiteral("Karma Profile") << Q(r.nodeRow->northSign) << Q(r.nodeRow->northKeywords)
           << Q(reading::NorthDescriptionOf(*r.nodeRow)) << Q(r.nodeRow->southSign) << Q(r.nodeRow->southKeywords)
           << Q(reading::SouthDescriptionOf(*r.nodeRow)) << QStringLiteral("Planets in House");
-    for (const reading::ReportPiece& piece : r.RunningText()) {
-        if (!Words(Q(piece.text)).isEmpty()) texts << Q(piece.text);
+    for (const reading::ReportBlock& block : r.RunningText()) {
+        if (!Words(Q(block.text)).isEmpty()) texts << Q(block.text);
+        for (const std::string& item : block.items) texts << Q(item);
     }
     for (QString& text : texts) text = Words(text);
     return texts;
@@ -106,6 +111,7 @@ private slots:
     void wheelHoldsTheReadingsPoints();
     void htmlIsOneWellFormedFileInTheReportsOrder_data();
     void htmlIsOneWellFormedFileInTheReportsOrder();
+    void htmlOfAFailedStepLeavesItsPartEmpty();
     void fileMenuSavesAndPrints_data();
     void fileMenuSavesAndPrints();
 };
@@ -140,8 +146,8 @@ void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
     }
     // Each line joins the two bodies its pair names, of its kind, in order.
     QStringList pairs;
-    for (const std::string& pair : r.aspects->quincunx) pairs << "quincunx " + Q(pair);
-    for (const std::string& pair : r.aspects->semiSextile) pairs << "semi-sextile " + Q(pair);
+    for (const reading::AspectPair& pair : r.aspects->quincunx) pairs << "quincunx " + Q(reading::PairName(pair));
+    for (const reading::AspectPair& pair : r.aspects->semiSextile) pairs << "semi-sextile " + Q(reading::PairName(pair));
     QStringList lines;
     for (const WheelAspect& line : wheel->aspects) {
         lines << (line.kind == WheelAspect::Quincunx ? "quincunx " : "semi-sextile ") +
@@ -158,6 +164,7 @@ void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("Pune") << kPune << "ASHA KULKARNI";
     QTest::newRow("on the cusp, a name to escape") << kCusp << "O'NEIL <&> \"CO\"";
+    QTest::newRow("far north, a name of argument markers") << kNorth << "EINAR %1 %2 %3";
 }
 
 void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder() {
@@ -173,6 +180,7 @@ void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder() {
 
     QXmlStreamReader xml(&file);
     QString text;
+    QString title;
     int svgs = 0;
     QStringList sources;
     while (!xml.atEnd()) {
@@ -181,16 +189,34 @@ void ReadingDocumentTest::htmlIsOneWellFormedFileInTheReportsOrder() {
         if (xml.isStartElement() && xml.name() == QLatin1String("img")) {
             sources << xml.attributes().value(QLatin1String("src")).toString().left(26);
         }
+        if (xml.isStartElement() && xml.name() == QLatin1String("title") && title.isEmpty()) title = xml.readElementText();
         if (xml.isStartElement() && xml.name() == QLatin1String("br")) text += ' ';
         if (xml.isCharacters()) text += xml.text();
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString() + QStringLiteral(" at line %1").arg(xml.lineNumber())));
     QCOMPARE(svgs, 1);  // the wheel, inline
     QCOMPARE(sources, QStringList{QStringLiteral("data:image/svg+xml;base64,")});  // the sign picture, inline
+    QCOMPARE(title, QStringLiteral("Starwise Reading: ") + name);
     text = Words(text);
     QVERIFY2(text.contains(name), qPrintable(text.left(200)));
     const QString missing = FirstMissing(text, ExpectedTexts(r));
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing or out of order: ") + missing.left(120)));
+}
+
+// The nodes step failed: the Karma Profile's fields are empty, no other
+// text stands in for them, and the document tells the failure.
+void ReadingDocumentTest::htmlOfAFailedStepLeavesItsPartEmpty() {
+    reading::Reading r = ReadingOf(kPune);
+    QVERIFY(r.nodeRow != nullptr);
+    const QString keywords = Q(r.nodeRow->northKeywords);
+    const QString description = Q(reading::SouthDescriptionOf(*r.nodeRow)).left(60);
+    r.nodeRow = nullptr;
+    r.failures.push_back({reading::Step::Nodes, engine::Status::Internal, "stand-in failure"});
+    const QString html = ReadingHtml(r, FigureMarkup::Placeholders);
+    QVERIFY2(!html.contains(keywords), qPrintable(keywords));
+    QVERIFY2(!html.contains(description.toHtmlEscaped()), qPrintable(description));
+    QVERIFY2(!html.contains(QStringLiteral("lbl")), "a control's name in the document");
+    QVERIFY2(html.contains(Q(reading::FailedStepsNotice(r))), "the failure is not told");
 }
 
 void ReadingDocumentTest::fileMenuSavesAndPrints_data() {

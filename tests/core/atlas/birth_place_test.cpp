@@ -66,10 +66,12 @@ TEST(ResolveBirthFlags, ThePlaceSuppliesWhatIsNotGiven) {
     } cases[] = {
         {"--date 1980-07-15 --time 06:30 --place Pune", "73.8554 18.5196 row 34 0 1"},
         {"--date 1980-01-15 --time 06:30 --place 'new york'", "-74.0060 40.7143 row 27 0 1"},
-        {"--date 2000-01-15 --time 12:00 --place Sydney", "151.2073 -33.8678 row 8 1 1"},  // southern summer
+        {"--date 2000-01-15 --time 12:00 --place Sydney", "151.2073 -33.8678 row 7 0 1"},  // AEDT names a row
         {"--date 1980-07-15 --time 06:30 --place 'New York' --zone 29", "-74.0060 40.7143 row 29 1 0"},
-        {"--date 1980-07-15 --time 06:30 --place 'New York' --lon 10:30E --lat 1:00S", "10.5000 -1.0000 row 27 1 1"},
+        {"--date 1980-07-15 --time 06:30 --place 'New York' --lon 10:30E --lat 1:00S", "10.5000 -1.0000 row 24 0 1"},  // EDT
+        // A given box keeps its hour: added to Eastern Standard Time.
         {"--date 1980-07-15 --time 06:30 --place 'New York' --no-dst", "-74.0060 40.7143 row 27 0 0"},
+        {"--date 1980-07-15 --time 06:30 --place 'New York' --dst", "-74.0060 40.7143 row 27 1 1"},
         {"--date 2000-07-15 --time 06:30 --place Kathmandu --zone 34", "85.3206 27.7017 row 34 0 0"},
         {"--date 1980-07-15 --time 06:30 --zone 29 --lon 0:00E --lat 0:00N", "0.0000 0.0000 row 29 0 -"},
         {"--date 1980-07-15 --time 06:30 --utc-offset -04:56:02 --lon 0:00E --lat 0:00N",
@@ -136,20 +138,6 @@ TEST(ResolveBirthFlags, NamedBirthsAtTheDatabasesInstant) {
         EXPECT_EQ(ZoneSourceName(placed.birth.zone), c.source) << c.line;
         EXPECT_TRUE(placed.zoneCheck && placed.zoneCheck->agreement.agrees) << c.line;
     }
-}
-
-TEST(ZoneChoiceWarnings, DisagreementNoRowAndDoubleDaylightSavingInOrder) {
-    const auto looked = LookUpZoneMoment("Asia/Kathmandu", {2000, 7, 15, 6, 30});
-    ASSERT_TRUE(std::holds_alternative<ZoneMoment>(looked));
-    const ZoneMoment& moment = std::get<ZoneMoment>(looked);
-    const ZoneRowMatch match = MatchZoneRow(moment);
-    const int edt = entry::ZonePositionOfText("Eastern Daylight Time,EDT,-4.0");
-    const auto warnings = ZoneChoiceWarnings(moment, match, {edt, true});
-    ASSERT_EQ(warnings.size(), 3U);
-    EXPECT_NE(warnings[0].find("gives UTC-3, but the time zone database gives UTC+5:45"), std::string::npos)
-        << warnings[0];
-    EXPECT_EQ(warnings[1], match.message);
-    EXPECT_EQ(warnings[2], *DoubleDaylightSavingWarning({edt, true}));
 }
 
 }  // namespace

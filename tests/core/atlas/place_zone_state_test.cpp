@@ -81,5 +81,64 @@ TEST(PlaceZoneState, ForgettingThePlaceKeepsTheZoneAndClearsTheLine) {
     EXPECT_EQ(state.Line().summary, std::string{"The date of birth does not exist, so the time zone database cannot be asked."});
 }
 
+TEST(PlaceZoneState, ACityTextThatIsNotThePlaceForgetsIt) {
+    const struct {
+        const char* typed;
+        bool forgotten;
+    } cases[] = {{"Kathmandu", false}, {"kathmandu ", false}, {"Kathmand", true}, {"Toronto", true}};
+    for (const auto& c : cases) {
+        PlaceZoneState state;
+        state.SetMoment(LocalMinute{1990, 5, 1, 12, 0});
+        state.ChoosePlace(kKathmandu);
+        EXPECT_EQ(state.CityTextEdited(c.typed), c.forgotten) << c.typed;
+        EXPECT_EQ(state.ChosenPlace().has_value(), !c.forgotten) << c.typed;
+        EXPECT_EQ(state.PlaceNote().empty(), !c.forgotten) << c.typed << ": " << state.PlaceNote();
+        EXPECT_EQ(state.Line().summary.empty(), c.forgotten) << c.typed;
+        EXPECT_FALSE(state.ZoneFollowsPlace() && c.forgotten) << c.typed;
+    }
+    PlaceZoneState state;
+    state.ChoosePlace(kKathmandu);
+    state.CityTextEdited("Toronto");
+    EXPECT_FALSE(state.CityTextEdited("Toront"));  // nothing left to forget
+    state.ChoosePlace(kNewYork);
+    EXPECT_TRUE(state.PlaceNote().empty());
+}
+
+TEST(PlaceZoneState, TheExactOffsetBoxIsFilledByThePlaceAndTyped) {
+    PlaceZoneState state;
+    state.SetMoment(LocalMinute{1990, 5, 1, 12, 0});
+    state.ChoosePlace(kKathmandu);
+    EXPECT_TRUE(state.ExactOffsetChosen());
+    EXPECT_EQ(state.ExactOffsetText(), "+05:45");
+
+    state.TypeExactOffset("+05:3");  // half typed: the zone stays, the line says how to type it
+    EXPECT_TRUE(state.ExactOffsetChosen());
+    EXPECT_FALSE(state.ZoneFollowsPlace());
+    EXPECT_EQ(state.ExactOffsetText(), "+05:3");
+    EXPECT_EQ(OffsetOf(state.Zone()), 5 * 3600 + 45 * 60);
+    ZoneLine line = state.Line();
+    ASSERT_EQ(line.warnings.size(), 1u);
+    EXPECT_TRUE(Contains(line.warnings[0], "+HH:MM or +HH:MM:SS")) << line.warnings[0];
+    EXPECT_EQ(line.fixText, "Use UTC+5:45 from the time zone database");
+
+    state.TypeExactOffset("+05:30");
+    EXPECT_EQ(state.Zone(), (entry::BirthZone{entry::ExactOffset{5 * 3600 + 30 * 60, entry::OffsetSource::Given}}));
+    EXPECT_EQ(state.ExactOffsetText(), "+05:30");
+
+    entry::BirthInput typed;  // as the form's adapter reads the boxes
+    typed.zone = entry::ExactOffset{5 * 3600 + 30 * 60, entry::OffsetSource::Given};
+    state.CompleteBirth(typed);
+    EXPECT_EQ(typed.placeLabel, "Kathmandu, Bagmati Province, Nepal");
+    EXPECT_EQ(std::get<entry::ExactOffset>(typed.zone).source, entry::OffsetSource::Given);
+    state.UseFix();
+    typed.zone = entry::ExactOffset{5 * 3600 + 45 * 60, entry::OffsetSource::Given};
+    state.CompleteBirth(typed);
+    EXPECT_EQ(std::get<entry::ExactOffset>(typed.zone).source, entry::OffsetSource::TimeZoneDatabase);
+
+    state.SetZoneByHand(entry::ZoneRowChoice{entry::kGreenwichZonePosition, false});
+    EXPECT_FALSE(state.ExactOffsetChosen());
+    EXPECT_EQ(state.ExactOffsetText(), "");
+}
+
 }  // namespace
 }  // namespace starwise::atlas

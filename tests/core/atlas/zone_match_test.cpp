@@ -31,14 +31,17 @@ TEST(MatchZoneRow, RowAndBoxGiveTheTzOffset) {
     const MatchCase cases[] = {
         {"Asia/Kolkata", {1980, 7, 15, 6, 30}, "Indian Time, IST, +5.3", false, nullptr},
         {"Asia/Kolkata", {1943, 7, 1, 12, 0}, "Indian Time, IST, +5.3", true, nullptr},
-        {"Europe/London", {1980, 7, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", true, nullptr},
-        {"Europe/London", {1944, 6, 1, 12, 0}, "Central European Time,CET,+1.0", true, nullptr},
+        // The database's abbreviation names the row: BST, BDST, EDT, AEDT, HWT.
+        {"Europe/London", {1980, 7, 15, 12, 0}, "British Summer Time,BST,+1.0", false, nullptr},
+        {"Europe/London", {1944, 7, 15, 12, 0}, "British Double Summer Time,BDST,+2.0", false, nullptr},
+        {"Europe/London", {1969, 1, 15, 12, 0}, "British Summer Time,BST,+1.0", false, nullptr},  // standard +1
+        {"Europe/Paris", {1980, 7, 15, 12, 0}, "Central European Time,CET,+1.0", true, nullptr},  // CEST: no row
         {"Europe/Dublin", {2000, 1, 15, 12, 0}, "Greenwich Mean Time,GMT,0.0", false, nullptr},
         {"America/New_York", {1980, 1, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", false, nullptr},
-        {"America/New_York", {1980, 7, 15, 12, 0}, "Eastern Standard Time,EST,-5.0", true, nullptr},
+        {"America/New_York", {1980, 7, 15, 12, 0}, "Eastern Daylight Time,EDT,-4.0", false, nullptr},
         {"America/New_York", {2021, 3, 14, 2, 30}, "Eastern Standard Time,EST,-5.0", false, nullptr},
-        {"Australia/Sydney", {2000, 1, 15, 12, 0}, "Australian Eastern Standard Time,AEST,+10.0", true, nullptr},
-        {"Pacific/Honolulu", {1944, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", true, nullptr},
+        {"Australia/Sydney", {2000, 1, 15, 12, 0}, "Australian Eastern Daylight Time,AEDT,+11.0", false, nullptr},
+        {"Pacific/Honolulu", {1944, 7, 1, 12, 0}, "Hawaiian War Time,HWT,-9.5", false, nullptr},
         {"Pacific/Honolulu", {1946, 7, 1, 12, 0}, "Hawaiian Standard Time,HST,-10.5", false, nullptr},
         {"Pacific/Honolulu", {1950, 7, 1, 12, 0}, "Alaska/Hawaii Standard Time,AHST,-10.0", false, nullptr},
         {"Asia/Kathmandu", {2000, 7, 15, 6, 30}, nullptr, false, "UTC+5:45 (Asia/Kathmandu on 15 July 2000 06:30)"},
@@ -60,12 +63,12 @@ TEST(MatchZoneRow, RowAndBoxGiveTheTzOffset) {
                   std::string_view{c.rowText}) << input;
         EXPECT_EQ(match.choice->daylightSaving, c.tick) << input;
         // What is suggested agrees with the database and never counts daylight saving twice.
-        EXPECT_TRUE(CheckZoneChoice(moment, *match.choice).agrees) << input;
+        EXPECT_TRUE(CheckBirthZone(moment, *match.choice, 0.0).agrees) << input;
         EXPECT_FALSE(DoubleDaylightSavingWarning(*match.choice).has_value()) << input;
     }
 }
 
-TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
+TEST(CheckBirthZone, AcceptsEveryRowAndBoxWithTheOffsetOnly) {
     const ZoneMoment newYorkJuly = MomentOf("America/New_York", {1980, 7, 15, 12, 0});
     const ZoneMoment fallBack = MomentOf("America/New_York", {2021, 11, 7, 1, 30});
     const int edt = Row("Eastern Daylight Time,EDT,-4.0");
@@ -81,12 +84,12 @@ TEST(CheckZoneChoice, AcceptsEveryPairWithTheOffsetOnly) {
         {&fallBack, {est, false}, true},     {&fallBack, {Row("Central Standard Time,CST,-6.0"), false}, false},
     };
     for (const auto& c : cases) {
-        const ZoneAgreement agreement = CheckZoneChoice(*c.moment, c.choice);
+        const ZoneAgreement agreement = CheckBirthZone(*c.moment, c.choice, -74.0);
         EXPECT_EQ(agreement.agrees, c.agrees) << LocalMinuteText(c.moment->local) << " row " << c.choice.zonePosition
                                               << " tick " << c.choice.daylightSaving << ": " << agreement.message;
         EXPECT_EQ(agreement.message.empty(), c.agrees) << agreement.message;
     }
-    EXPECT_EQ(CheckZoneChoice(newYorkJuly, {est, false}).message,
+    EXPECT_EQ(CheckBirthZone(newYorkJuly, entry::ZoneRowChoice{est, false}, -74.0).message,
               "Eastern Standard Time without daylight saving gives UTC-5, but the time zone database gives UTC-4 "
               "(daylight saving in force) for America/New_York on 15 July 1980 12:00.");
 }
@@ -140,17 +143,20 @@ TEST(ZoneForMoment, RowExactOffsetOrTheBirthplacesMeanTime) {
          "local mean time of Ulm, UTC-0:39:58"},
         {&kathmandu, 85.32, entry::ExactOffset{20700, entry::OffsetSource::TimeZoneDatabase},
          "UTC+5:45 from the time zone database"},
-        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Standard Time,EST,-5.0"), true},
-         "Eastern Standard Time with daylight saving"},
+        {&newYork, -74.0, entry::ZoneRowChoice{Row("Eastern Daylight Time,EDT,-4.0"), false},
+         "Eastern Daylight Time without daylight saving"},
     };
     for (const auto& c : cases) {
         const entry::BirthZone zone = ZoneForMoment(*c.moment, c.longitudeDeg);
         EXPECT_EQ(zone, c.zone) << c.words;
         EXPECT_EQ(ZoneText(zone, "Ulm"), c.words);
-        EXPECT_TRUE(CheckBirthZone(*c.moment, zone).agrees) << c.words;
+        EXPECT_TRUE(CheckBirthZone(*c.moment, zone, c.longitudeDeg).agrees) << c.words;
     }
     EXPECT_EQ(ZoneText(entry::ExactOffset{20700, entry::OffsetSource::Given}), "UTC+5:45 as given");
-    EXPECT_FALSE(CheckBirthZone(kathmandu, entry::ExactOffset{19800, entry::OffsetSource::Given}).agrees);
+    EXPECT_FALSE(CheckBirthZone(kathmandu, entry::ExactOffset{19800, entry::OffsetSource::Given}, 85.32).agrees);
+    // Where the database gives local mean time, the reference city's is not the birthplace's.
+    EXPECT_FALSE(CheckBirthZone(berlin1890, entry::ExactOffset{berlin1890.utcOffsetSeconds, entry::OffsetSource::Given},
+                                9.99).agrees);
 }
 
 }  // namespace

@@ -11,19 +11,6 @@
 namespace starwise::entry {
 namespace {
 
-TEST(ParseUtcOffset, SignedHoursMinutesAndSeconds) {
-    const struct {
-        const char* text;
-        std::optional<int> seconds;
-    } cases[] = {
-        {"+05:45", 20700},      {"+5:45", 20700},        {"-04:56:02", -17762}, {"+00:19:32", 1172},
-        {"+16:00", 57600},      {"-16:00", -57600},      {"+16:00:01", std::nullopt}, {"05:45", std::nullopt},
-        {"+05:5", std::nullopt}, {"+05:45:0", std::nullopt}, {"+05:60", std::nullopt}, {"+05:45:60", std::nullopt},
-        {"+", std::nullopt},     {"+05:45:00:00", std::nullopt}, {"+123:00", std::nullopt}, {"+05-45", std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ParseUtcOffset(c.text), c.seconds) << c.text;
-}
-
 TEST(CaseFlagsOf, RefusesWhatTheSingleCommandRefuses) {
     const struct {
         std::vector<std::string> words;

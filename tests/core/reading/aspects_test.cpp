@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "reading/aspects.h"
-#include "report_pieces.h"
+#include "report_blocks.h"
 
 namespace {
 
@@ -67,8 +67,13 @@ TEST(FindAspects, EachPairOnceInOrderOfTheFirstThenTheSecondBody) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
         const reading::AspectPairs pairs = reading::FindAspects(ChartOf(c.longitudes));
-        EXPECT_EQ(pairs.quincunx, c.quincunx);
-        EXPECT_EQ(pairs.semiSextile, c.semi);
+        const auto names = [](const std::vector<reading::AspectPair>& found) {
+            Lines shown;
+            for (const reading::AspectPair& pair : found) shown.push_back(reading::PairName(pair));
+            return shown;
+        };
+        EXPECT_EQ(names(pairs.quincunx), c.quincunx);
+        EXPECT_EQ(names(pairs.semiSextile), c.semi);
     }
 }
 

@@ -11,7 +11,7 @@
 #include "content/body_texts.h"
 #include "content/house_texts.h"
 #include "reading/house_section.h"
-#include "report_pieces.h"
+#include "report_blocks.h"
 #include "test_support.h"
 
 namespace {
@@ -42,7 +42,7 @@ TEST(HouseSection, NoBodyInAReportedHouseWritesOnlyTheTwoHeadings) {
 // Title kinds alternate from the Sun's; only Venus has two line breaks
 // after its heading; the twelfth house's name has two spaces.
 TEST(HouseSection, PlacementTitleAndCharacteristicsHeadingOfEachBody) {
-    struct Case { int body; std::string_view at, title; reading::PieceKind style; std::string_view breaks; };
+    struct Case { int body; std::string_view at, title; reading::BlockKind style; std::string_view breaks; };
     const Case kCases[] = {
         {0, "10 Can 00", "Sun In Fourth House", kTitle, "\r\n"},
         {1, "10 Sco 00", "Moon In Eighth House", kAltTitle, "\r\n"},
@@ -73,7 +73,7 @@ TEST(HouseSection, GroupsByBodyThenDescribesEachOccupiedHouseOnce) {
         for (int i = 0; i < breaks; ++i) line += "\r\n";
         return line;
     };
-    const auto body = [&](int b, std::string_view title, reading::PieceKind style, std::string_view text) {
+    const auto body = [&](int b, std::string_view title, reading::BlockKind style, std::string_view text) {
         const content::BodyTextRow& row = content::kBodyTexts[b];
         return Lines{Show(style, br(title, 2)), Show(style, br(row.characteristicsHeading, 1)),
                      Show(kParagraph, br(row.generalParagraph, 2)), Show(kParagraph, br(text, 2))};

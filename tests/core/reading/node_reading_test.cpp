@@ -24,7 +24,9 @@ TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << "north node " << c.northNodeDeg);
-        const starwise::content::NodeRow* row = NodeRowOf(c.northNodeDeg);
+        const auto found = NodeRowOf(c.northNodeDeg);
+        ASSERT_TRUE(found.Ok()) << found.detail;
+        const starwise::content::NodeRow* row = found.value;
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->northSign, c.north);
         if (!c.northKeywords.empty()) {
@@ -32,11 +34,15 @@ TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
         }
         EXPECT_EQ(row->southSign, c.south);
     }
-    EXPECT_THROW(NodeRowOf(std::nan("")), std::domain_error);
+    for (const double outside : {std::nan(""), 360.0, -360.0}) {
+        const auto found = NodeRowOf(outside);
+        EXPECT_EQ(found.status, starwise::engine::Status::OutOfRange) << outside;
+        EXPECT_EQ(found.value, nullptr) << outside;
+    }
 }
 
 TEST(NodeRowOf, LeoDescriptionsJoinTwoParagraphsWithNoSpace) {
-    const starwise::content::NodeRow& leo = *NodeRowOf(132.5);
+    const starwise::content::NodeRow& leo = *NodeRowOf(132.5).value;
     struct Case { const char* which; std::string text; std::string_view join; };
     const Case kCases[] = {
         {"north", NorthDescriptionOf(leo), "dealing with others.Never jump out"},

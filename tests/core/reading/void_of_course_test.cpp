@@ -1,5 +1,5 @@
 // Natal Moon and void of course: which bodies stand in the last three whole
-// degrees of their sign, and the two styled pieces of the section.
+// degrees of their sign, and the blocks of the section.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -10,7 +10,7 @@
 
 #include "content/body_texts.h"
 #include "reading/void_of_course.h"
-#include "report_pieces.h"
+#include "report_blocks.h"
 #include "test_support.h"
 
 namespace {
@@ -47,26 +47,29 @@ TEST(VoidOfCourseBodies, LastThreeWholeDegreesInBodyOrder) {
     }
 }
 
-TEST(VoidOfCourseSection, HeadingThenNatalMoonAndEachBody) {
+TEST(VoidOfCourseSection, HeadingThenNatalMoonThenEachBodysHeadingAndParagraph) {
     const std::string moonComment =
         "The Moon is the symbol of feelings and emotions. You may have issues with family and friends, especially "
         "women. You will feel aloof and left out from your family.\r\n\r\n";
-    const std::string marsBlock =
-        "Mars Is In Void Of Course\r\n\r\nThis is where your assertiveness and power will lie. But, depending which "
-        "house all this extra force of power, anger and assertiveness lies can cause problems for you.\r\n\r\n";
-    const std::string moonBlock = "The Moon Is In Void Of Course\r\n\r\n" +
-                                  std::string{content::kBodyTexts[engine::kMoon].generalParagraph} + "\r\n\r\n";
-    struct Case { const char* label; engine::NatalChart chart; std::string body; };
+    const std::vector<std::string> mars{
+        Show(kTitle, "Mars Is In Void Of Course\r\n\r\n"),
+        Show(kLeadIn, "This is where your assertiveness and power will lie. But, depending which house all this "
+                      "extra force of power, anger and assertiveness lies can cause problems for you.\r\n\r\n")};
+    const std::vector<std::string> moon{
+        Show(kTitle, "The Moon Is In Void Of Course\r\n\r\n"),
+        Show(kLeadIn, std::string{content::kBodyTexts[engine::kMoon].generalParagraph} + "\r\n\r\n")};
+    struct Case { const char* label; engine::NatalChart chart; std::string moonAt; std::vector<std::string> bodies; };
     const Case kCases[] = {
-        {"no body in the last three degrees", ChartWith({{engine::kMoon, "03 Can 41"}}),
-         "Position of Natal Moon :- 03 Can 41\r\n\r\n" + moonComment + "\r\n"},
+        {"no body in the last three degrees", ChartWith({{engine::kMoon, "03 Can 41"}}), "03 Can 41", {}},
         {"Moon 28 Tau 10 and Mars 27 Gem 00", ChartWith({{engine::kMars, "27 Gem 00"}, {engine::kMoon, "28 Tau 10"}}),
-         "Position of Natal Moon :- 28 Tau 10\r\n\r\n" + moonComment + moonBlock + marsBlock + "\r\n"},
+         "28 Tau 10", [&] { std::vector<std::string> both = moon; both.insert(both.end(), mars.begin(), mars.end()); return both; }()},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
-        const std::vector<std::string> expected{
-            Show(kHeading, "Void of Course of Other Planets in your chart \r\n\r\n"), Show(kLeadIn, c.body)};
+        std::vector<std::string> expected{Show(kHeading, "Void of Course of Other Planets in your chart \r\n\r\n"),
+                                          Show(kLeadIn, "Position of Natal Moon :- " + c.moonAt + "\r\n\r\n"),
+                                          Show(kLeadIn, moonComment)};
+        expected.insert(expected.end(), c.bodies.begin(), c.bodies.end());
         EXPECT_EQ(ShowAll(reading::VoidOfCourseSection(c.chart, reading::VoidOfCourseBodies(c.chart))), expected);
     }
 }
