@@ -36,7 +36,8 @@ using namespace starwise::gui::testing;
 
 namespace {
 
-const QString kLetters = QStringLiteral("information|Please Enter only Letters");
+// The name box refuses quietly: its hint beside the box, no message box.
+const QString kLetters = QStringLiteral("hint|Please Enter only Letters");
 const QString kNumbers = QStringLiteral("error|Only Numbers Are Accepted");
 
 struct Fixture {
@@ -203,6 +204,14 @@ void EntryWindowTest::filters_data() {
     QTest::addColumn<QString>("message");  // empty: none
     QTest::newRow("typed name: capitalised, space kept") << "txtName" << "" << "type" << "Mary ann" << "MARY ANN" << "";
     QTest::newRow("typed name: a digit refused") << "txtName" << "" << "type" << "a1" << "A" << kLetters;
+    QTest::newRow("typed name: accents, hyphen, apostrophe") << "txtName"
+        << "" << "type" << QString::fromUtf8("Jo\u00e3o Mary-Jane O'Brien")
+        << QString::fromUtf8("JO\u00c3O MARY-JANE O'BRIEN") << "";
+    QTest::newRow("typed name: typing goes on after a refusal") << "txtName"
+        << "" << "type" << QString::fromUtf8("Jo\u00e3o 2Silva") << QString::fromUtf8("JO\u00c3O SILVA") << "";
+    QTest::newRow("typed name: other scripts") << "txtName"
+        << "" << "type" << QString::fromUtf8("\u0436\u0435\u043d\u044f \u5f20\u4f1f")
+        << QString::fromUtf8("\u0416\u0415\u041d\u042f \u5f20\u4f1f") << "";
     QTest::newRow("typed name: Backspace deletes") << "txtName" << "" << "type" << "abc\b" << "AB" << "";
     QTest::newRow("typed coordinate: three at most, Backspace") << "txtLonD" << "" << "type" << "1234\b" << "12" << "";
     QTest::newRow("typed coordinate: a letter refused") << "txtLatD" << "" << "type" << "1a8" << "18" << kNumbers;
@@ -218,6 +227,8 @@ void EntryWindowTest::filters_data() {
     QTest::newRow("context menu coordinate: refused") << "txtLatM" << "" << "context-menu" << "3O" << "" << kNumbers;
     QTest::newRow("drop coordinate: digits") << "txtLonD" << "" << "drop" << "77" << "77" << "";
     QTest::newRow("drop name: refused") << "txtName" << "" << "drop" << "r2d2" << "" << kLetters;
+    QTest::newRow("drop name: accented") << "txtName"
+        << "" << "drop" << QString::fromUtf8("Ren\u00e9e") << QString::fromUtf8("REN\u00c9E") << "";
     QTest::newRow("input method name: capitalised") << "txtName" << "" << "input-method" << "mira" << "MIRA" << "";
 }
 
@@ -260,7 +271,12 @@ void EntryWindowTest::filters() {
         QApplication::sendEvent(edit, &commit);
     }
     QCOMPARE(edit->text(), text);
-    QCOMPARE(f.messages.shown, message.isEmpty() ? QStringList{} : QStringList{message});
+    QStringList shown = f.messages.shown;
+    if (const auto* hint = f.Get<QLabel>(QStringLiteral("lblNameHint")); hint && !hint->text().isEmpty()) {
+        shown << QStringLiteral("hint|") + hint->text();
+    }
+    QCOMPARE(shown, message.isEmpty() ? QStringList{} : QStringList{message});
+    if (way == QLatin1String("type")) QCOMPARE(QApplication::focusWidget(), edit);  // keys keep landing here
 }
 
 void EntryWindowTest::validation_data() {
@@ -386,8 +402,8 @@ void EntryWindowTest::disagreementAndItsOneClickFix() {
     QVERIFY(PickZone(f, "Greenwich"));
     QCOMPARE(ZoneState(f), QStringLiteral(
         "Greenwich Mean Time,GMT,0.0 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no daylight saving\n"
-        "Greenwich Mean Time without daylight saving gives UTC+0, but Pune kept Indian Time without daylight saving, "
-        "UTC+5:30, on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
+        "Greenwich Mean Time without daylight saving gives UTC+0, but the time zone database gives UTC+5:30 (no "
+        "daylight saving) for Asia/Kolkata on 15 July 1980 06:30. | Use Indian Time without daylight saving"));
     QTest::mouseClick(f.Get<QPushButton>("cmdUseSuggestedZone"), Qt::LeftButton);
     QCOMPARE(ZoneState(f), QStringLiteral("Indian Time, IST, +5.3 [ ] | Pune, 15 July 1980 06:30: UTC+5:30, no "
                                           "daylight saving"));

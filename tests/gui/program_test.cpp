@@ -197,6 +197,9 @@ private slots:
     void frameLayoutFollowsTheScreen();
     void reportScaleFitsTheWorkspace_data();
     void reportScaleFitsTheWorkspace();
+    void frameKeysChangeTabsAndZoom_data();
+    void frameKeysChangeTabsAndZoom();
+    void tabReachesBackAndExitWithARing();
 };
 
 void ProgramTest::readingFromButtonToReport_data() {
@@ -225,19 +228,22 @@ void ProgramTest::readingFromButtonToReport() {
 }
 
 void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty_data() {
-    QTest::addColumn<bool>("byMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File > Back") << true;
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Back button") << "button";
+    QTest::newRow("File > Back") << "menu";
+    QTest::newRow("Esc") << "key";
 }
 
 void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
-    QFETCH(bool, byMenu);
+    QFETCH(QString, way);
     Program p;
     QPointer<FrameWindow> first = p.Read(kPune);
     QVERIFY(first);
     const QString entered = FormText(p.Form());
-    if (byMenu) {
+    if (way == QLatin1String("menu")) {
         QVERIFY(ClickMenuItem(first.data(), "mnuBack"));
+    } else if (way == QLatin1String("key")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     } else {
         QTest::mouseClick(Find<QPushButton>(first.data(), "cmdBack"), Qt::LeftButton);
     }
@@ -256,8 +262,8 @@ void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
 
 void ProgramTest::everyWayOutEndsTheProgram_data() {
     QTest::addColumn<QString>("way");
-    for (const char* way : {"frame Exit button", "frame File > Exit menu", "frame close box", "form close box",
-                             "form File > Exit menu"}) {
+    for (const char* way : {"frame Exit button", "frame File > Exit menu", "frame Ctrl+Q key", "frame close box",
+                             "form close box", "form File > Exit menu"}) {
         QTest::newRow(way) << QString::fromLatin1(way);
     }
 }
@@ -277,6 +283,8 @@ void ProgramTest::everyWayOutEndsTheProgram() {
         QTest::mouseClick(Find<QPushButton>(window, "cmdMdiExit"), Qt::LeftButton);
     } else if (way.endsWith(QLatin1String("menu"))) {
         QVERIFY(ClickMenuItem(window, "mnuExit"));
+    } else if (way.endsWith(QLatin1String("key"))) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
     } else {
         QVERIFY(window->close());
     }
@@ -310,6 +318,12 @@ void ProgramTest::aboutBoxBlocksBothWindows() {
         auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         if (about == nullptr) return;
         failure = about->windowModality() == Qt::ApplicationModal ? QString() : QStringLiteral("not application modal");
+        // The atlas's attribution and licence, the tz database, the program's licence.
+        const QString sources = Find<QLabel>(about, "lblSources")->text();
+        for (const char* named : {"GeoNames", "CC BY 4.0", "creativecommons.org/licenses/by/4.0", "tz database",
+                                  "Expat"}) {
+            if (!sources.contains(QLatin1String(named))) failure = QStringLiteral("sources do not name ") + named;
+        }
         // A click on the window behind goes nowhere while the box is up.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
         QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
@@ -449,6 +463,69 @@ void ProgramTest::reportScaleFitsTheWorkspace() {
     const double actual = ReportScaleFor(workspace, QSize(2, 24), QSize(1000, 567), 8);
     QVERIFY2(std::abs(actual - scale) < kScaleTolerance,
              qPrintable(QStringLiteral("expected %1, got %2").arg(scale, 0, 'g', 15).arg(actual, 0, 'g', 15)));
+}
+
+void ProgramTest::frameKeysChangeTabsAndZoom_data() {
+    QTest::addColumn<QString>("keys");    // one key chord after another, as QKeySequence spells them
+    QTest::addColumn<QString>("shown");   // the tab on show after each: 0 Sun Sign, 1 Starwise, 2 Chart
+    QTest::addColumn<QString>("zoomed");  // the scale after each: + larger, - smaller, = unchanged
+    // The report opens on tab 1.
+    QTest::newRow("Ctrl+Tab round the end") << "Ctrl+Tab Ctrl+Tab" << "2 0" << "= =";
+    QTest::newRow("Ctrl+Shift+Tab") << "Ctrl+Shift+Tab Ctrl+Shift+Tab" << "0 2" << "= =";
+    QTest::newRow("Ctrl+PgDown, Ctrl+PgUp") << "Ctrl+PgDown Ctrl+PgUp Ctrl+PgUp" << "2 1 0" << "= = =";
+    QTest::newRow("zoom in, out and back") << "Ctrl++ Ctrl++ Ctrl+- Ctrl+0" << "1 1 1 1" << "+ + - -";
+    QTest::newRow("zoom out stops at readable") << "Ctrl+- Ctrl+- Ctrl+-" << "1 1 1" << "- - =";
+}
+
+void ProgramTest::frameKeysChangeTabsAndZoom() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, zoomed);
+    Program p;
+    FrameWindow* frame = p.Read(kPune);
+    QVERIFY(frame);
+    frame->resize(1920, 1080);  // room for two steps out before the text would be below 9 points
+    QApplication::processEvents();
+    auto* tabs = Find<QTabWidget>(frame, "SSTab1");
+    Find<QWidget>(frame, "RTBHouseDesc")->setFocus(Qt::TabFocusReason);
+    const QStringList chords = keys.split(QLatin1Char(' '));
+    QStringList tabsShown;
+    QStringList scales;
+    double before = frame->ReportScale();
+    for (const QString& chord : chords) {
+        const QKeyCombination key = QKeySequence(chord)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        tabsShown << QString::number(tabs->currentIndex());
+        const double after = frame->ReportScale();
+        scales << (after > before ? "+" : after < before ? "-" : "=");
+        before = after;
+    }
+    QCOMPARE(tabsShown.join(QLatin1Char(' ')), shown);
+    QCOMPARE(scales.join(QLatin1Char(' ')), zoomed);
+    constexpr double kScaleTolerance = 1e-9;
+    QVERIFY(frame->ReportScale() >= frame->ReadableScale() - kScaleTolerance);
+    QCOMPARE(frame->Report()->Scale(), frame->ReportScale());
+}
+
+void ProgramTest::tabReachesBackAndExitWithARing() {
+    Program p;
+    FrameWindow* frame = p.Read(kPune);
+    QVERIFY(frame);
+    QStringList reached;
+    for (int press = 0; press < 40 && reached.size() < 2; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        const QString name = focused->objectName();
+        if ((name == "cmdBack" || name == "cmdMdiExit") && !reached.contains(name)) {
+            reached << name;
+            const auto* ring = Find<QWidget>(frame, "focusRing");
+            QVERIFY2(ring->isVisible() && ring->parentWidget() == focused->parentWidget(), qPrintable(name));
+            QVERIFY2(ring->geometry().contains(focused->geometry()), qPrintable(name));
+        }
+    }
+    reached.sort();
+    QCOMPARE(reached, (QStringList{"cmdBack", "cmdMdiExit"}));
 }
 
 QTEST_MAIN(ProgramTest)
