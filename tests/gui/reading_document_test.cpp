@@ -122,7 +122,6 @@ class ReadingDocumentTest : public QObject {
 
 private slots:
     void initTestCase();
-    void wheelHoldsTheReadingsPoints_data();
     void wheelHoldsTheReadingsPoints();
     void htmlIsOneWellFormedFileInTheReportsOrder_data();
     void htmlIsOneWellFormedFileInTheReportsOrder();
@@ -140,16 +139,10 @@ void ReadingDocumentTest::initTestCase() {
     QSettings().clear();
 }
 
-void ReadingDocumentTest::wheelHoldsTheReadingsPoints_data() {
-    QTest::addColumn<QString>("flags");
-    QTest::newRow("Pune") << kPune;
-    QTest::newRow("on the cusp") << kCusp;
-    QTest::newRow("far north") << kNorth;
-}
-
+// The wheel copies the reading's points and pairs whatever the birth: one
+// birth with aspects of both kinds.
 void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
-    QFETCH(QString, flags);
-    const reading::Reading r = ReadingOf(qPrintable(flags));
+    const reading::Reading r = ReadingOf(kPune);
     const auto wheel = WheelChartOf(r);
     QVERIFY(wheel);
     QCOMPARE(wheel->ascendantDeg, r.chart->bodies[engine::kAscendant].longitudeDeg);
