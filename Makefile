@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
             libgeonames-dev libcctz-dev libsqlite3-dev tzdata \
-            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils
+            fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils appstream
 
 # The birth `make run` reads on a machine without a display.
 RUN_SAMPLE_BIRTH := --date 1980-07-15 --time 06:30 --zone 27 --dst --lon 74:00W --lat 40:43N
@@ -104,8 +104,15 @@ package: build
 	echo "Package: $$deb"
 
 # The windows, the chart wheel, and the first page of the sample reading's PDF.
+# Besides, the form and the report's tabs on small, common and large screens
+# (device pixels) at desktop scale 1 and 2, in $(BUILD)/screenshots (not kept
+# in the repository).
+SCREENSHOT_SCREENS := 1024x600@1 1024x600@2 1366x768@1 1366x768@2 1920x1080@1 1920x1080@2
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots docs/screenshots
+	for screen in $(SCREENSHOT_SCREENS); do \
+	  QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/starwise-screenshots $(BUILD)/screenshots $$screen || exit 1; \
+	done
 	$(RELEASE_DIR)/starwise --pdf $(BUILD)/sample-reading.pdf $(PDF_SAMPLE_BIRTH)
 	pdftoppm -png -r 60 -f 1 -l 1 -singlefile $(BUILD)/sample-reading.pdf docs/screenshots/reading-pdf-page1
 

@@ -9,6 +9,10 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <utility>
+
+#include "engine/angles.h"
+#include "reading/house_placement.h"
 
 namespace starwise::gui {
 namespace {
@@ -344,10 +348,15 @@ WheelLayout LayOutWheel(const WheelChart& chart, double sizePx, const LabelMeasu
         layout.signs[sign] = {sign, start, start + 30.0, PolarToPx(centre, zodiacMidPx, start + 15.0)};
     }
     const double houseMidPx = (radii.houseOuter + radii.aspect) / 2.0;
+    const double ascendantDeg = engine::ReduceDegrees(chart.ascendantDeg);
+    const double partDegree = ascendantDeg - reading::FirstHouseCuspDeg(ascendantDeg);  // [0, 1)
     for (int house = 1; house <= 12; ++house) {
-        const double angle = 180.0 + 30.0 * (house - 1);
+        const double angle = 180.0 + 30.0 * (house - 1) - partDegree;
         layout.cusps[house - 1] = {house, angle, PolarToPx(centre, radii.zodiacInner, angle),
                                    PolarToPx(centre, radii.aspect, angle), PolarToPx(centre, houseMidPx, angle + 15.0)};
+    }
+    for (auto [line, angle] : {std::pair{&layout.ascendantLine, 180.0}, std::pair{&layout.descendantLine, 0.0}}) {
+        *line = {angle, PolarToPx(centre, radii.zodiacInner, angle), PolarToPx(centre, radii.aspect, angle)};
     }
     layout.ascendantAxisEnd = PolarToPx(centre, kAxisEndFraction * half, 180.0);
     const double axisTextPx = FontSizesFor(sizePx).axisTextPx;

@@ -94,12 +94,24 @@ struct SignSector {
     PointPx glyphCentre;
 };
 
+// Houses follow the reading's rule (reading::FirstHouseCuspDeg): house 1
+// begins at the Ascendant's whole degree, so its cusp stands up to one
+// degree clockwise of the Ascendant's own line, and every body drawn in a
+// house is the one the reading lists it in.
 struct HouseCusp {
     int house = 0;          // 1..12
-    double angleDeg = 0.0;  // wheel angle where the house begins: 180 + 30 (house - 1)
+    double angleDeg = 0.0;  // wheel angle where the house begins: 180 + 30 (house - 1) - (Asc - its whole degree)
     PointPx outer;          // on the zodiac ring's inner edge
     PointPx inner;          // on the aspect circle
     PointPx numberCentre;   // the house number, halfway round the house
+};
+
+// A line of the horizon at its exact angle (the Ascendant at 180, the
+// Descendant at 0), across the rings from the zodiac to the aspect circle.
+struct AxisLine {
+    double angleDeg = 0.0;
+    PointPx outer;  // on the zodiac ring's inner edge
+    PointPx inner;  // on the aspect circle
 };
 
 struct PlacedPoint {
@@ -130,6 +142,8 @@ struct WheelLayout {
     WheelRadii radii;
     std::array<SignSector, 12> signs;
     std::array<HouseCusp, 12> cusps;
+    AxisLine ascendantLine;
+    AxisLine descendantLine;
     std::vector<PlacedPoint> points;  // in the chart's order
     std::vector<AspectLine> aspects;  // in the chart's order
     PointPx ascendantAxisEnd;         // beyond the outer ring on the Ascendant's side

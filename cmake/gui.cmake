@@ -10,6 +10,7 @@ add_library(starwise_gui STATIC
   gui/help_menus.cpp
   gui/links.cpp
   gui/look.cpp
+  gui/focus_ring.cpp
   gui/frame_window.cpp
   gui/message_sink.cpp
   gui/single_instance.cpp
@@ -42,6 +43,13 @@ target_link_libraries(starwise-screenshots PRIVATE starwise_gui)
 
 install(TARGETS starwise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES gui/starwise.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# What software centres show; its newest release is the version built.
+set(STARWISE_METAINFO ${PROJECT_SOURCE_DIR}/gui/io.github.starwise.starwise.metainfo.xml)
+file(READ ${STARWISE_METAINFO} metainfo_text)
+if(NOT metainfo_text MATCHES "<release version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "${STARWISE_METAINFO}: its first release must be version ${PROJECT_VERSION}")
+endif()
+install(FILES ${STARWISE_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES gui/pictures/starwise-icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME starwise.svg)

@@ -1,6 +1,6 @@
 # Debian package of what `cmake --install` puts in place: the desktop program,
-# the command-line tool, the .desktop file, the icon, the manual pages, the
-# copyright file and the changelog.
+# the command-line tool, the .desktop file, the AppStream metainfo, the icon,
+# the manual pages, the copyright file and the changelog.
 # `cpack -G DEB` in a build folder writes starwise_<version>_<arch>.deb there;
 # `make package` also runs lintian on it.
 include(GNUInstallDirs)

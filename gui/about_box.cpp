@@ -52,6 +52,10 @@ AboutBox::AboutBox(UrlOpener& browser, QWidget* parent) : QDialog(parent) {
     brandingLine_ = NamedLabel("Label3", FromUtf8(kBrandingLine), this);
     brandingLine_->setFont(UiFont(8.25, true));
 
+    // Where the program's data comes from and under which licences.
+    sources_ = NamedLabel("lblSources", FromUtf8(content::kAboutSources), this);
+    sources_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     coBrandLink_ = new ClickableLabel(QStringLiteral("Click here for more details."), this);
     coBrandLink_->setObjectName(QStringLiteral("lblCoBrand"));
     coBrandLink_->setFont(UiFont(8.25, false, true));
@@ -90,6 +94,8 @@ AboutBox::AboutBox(UrlOpener& browser, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 12);
     layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addWidget(sources_);
     layout->addSpacing(8);
     layout->addWidget(rule_);
     layout->addLayout(bottom);

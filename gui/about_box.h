@@ -24,6 +24,7 @@ private:
     QLabel* title_;
     QLabel* description_;
     QLabel* brandingLine_;
+    QLabel* sources_;
     ClickableLabel* coBrandLink_;
     ClickableLabel* homePageLink_;
     QFrame* rule_;

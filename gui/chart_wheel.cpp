@@ -33,6 +33,9 @@ constexpr double kLabelCornerRadius = 6.0;
 constexpr double kDegreeTick = 7.0;
 constexpr double kFiveDegreeTick = 12.0;
 constexpr double kTenDegreeTick = 18.0;
+// Smallest text of the wheel on screen, points.
+constexpr double kSmallestTextPoints = 9.0;
+constexpr double kPointsPerInch = 72.0;
 // Alpha of the element tint filling a sign's sector.
 constexpr int kSectorTintAlpha = 70;
 // How much deeper than the tint a sign's glyph is drawn (QColor::darker).
@@ -149,10 +152,9 @@ void DrawZodiacRing(QPainter& painter, const WheelLayout& layout, const WheelSty
 
 void DrawHouses(QPainter& painter, const WheelLayout& layout, const WheelStyle& style, const WheelFontSizes& sizes) {
     painter.setPen(QPen(style.cuspLine, kThinLine));
-    for (const HouseCusp& cusp : layout.cusps) {
-        if (cusp.house == 1 || cusp.house == 7) continue;  // the axis is drawn on top
-        painter.drawLine(ToQt(cusp.outer), ToQt(cusp.inner));
-    }
+    // Every cusp, the first and seventh too: they stand up to a degree from
+    // the horizon's line, which is drawn on top.
+    for (const HouseCusp& cusp : layout.cusps) painter.drawLine(ToQt(cusp.outer), ToQt(cusp.inner));
     const QFont font = WheelFont(style, sizes.houseNumberPx);
     for (const HouseCusp& cusp : layout.cusps) {
         DrawTextLine(painter, style, cusp.numberCentre, font, QString::number(cusp.house), style.labelText);
@@ -160,8 +162,8 @@ void DrawHouses(QPainter& painter, const WheelLayout& layout, const WheelStyle& 
 }
 
 void DrawAxis(QPainter& painter, const WheelLayout& layout, const WheelStyle& style, const WheelFontSizes& sizes) {
-    const HouseCusp& ascendant = layout.cusps[0];
-    const HouseCusp& descendant = layout.cusps[6];
+    const AxisLine& ascendant = layout.ascendantLine;
+    const AxisLine& descendant = layout.descendantLine;
     painter.setPen(QPen(style.ink, kAxisLine, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(ToQt(ascendant.outer), ToQt(ascendant.inner));
     painter.drawLine(ToQt(descendant.outer), ToQt(descendant.inner));
@@ -174,8 +176,13 @@ void DrawAxis(QPainter& painter, const WheelLayout& layout, const WheelStyle& st
     painter.drawPolygon(QPolygonF({tip, tip + QPointF(kArrowLength, -kArrowLength * 0.45),
                                    tip + QPointF(kArrowLength, kArrowLength * 0.45)}));
     painter.setBrush(Qt::NoBrush);
-    DrawTextLine(painter, style, layout.ascendantLabelCentre, WheelFont(style, sizes.axisTextPx, true),
-                 QStringLiteral("Asc"), style.ink);
+    // Kept inside the square when its smallest size makes it wider than the
+    // margin it was laid out for.
+    const QFont axisFont = WheelFont(style, sizes.axisTextPx, true);
+    const QString asc = QStringLiteral("Asc");
+    PointPx at = layout.ascendantLabelCentre;
+    at.x = std::max(at.x, QFontMetricsF(axisFont).horizontalAdvance(asc) / 2.0 + kThinLine);
+    DrawTextLine(painter, style, at, axisFont, asc, style.ink);
 }
 
 void DrawAspects(QPainter& painter, const WheelLayout& layout, const WheelStyle& style) {
@@ -221,13 +228,36 @@ void DrawPoints(QPainter& painter, const WheelLayout& layout, const WheelChart& 
     }
 }
 
+// The font sizes in frame units for a wheel drawn sidePx wide: in
+// proportion, raised to the style's smallest text, whole units as
+// WheelFont sets them.
+WheelFontSizes FrameFontSizes(double sidePx, const WheelStyle& style) {
+    WheelFontSizes sizes = FontSizesFor(kFrameUnits);
+    const double floor = std::ceil(style.minimumTextPx * kFrameUnits / sidePx);
+    for (double* size : {&sizes.signGlyphPx, &sizes.bodyGlyphPx, &sizes.labelTextPx, &sizes.houseNumberPx,
+                         &sizes.axisTextPx}) {
+        *size = std::max({std::round(*size), floor, 1.0});
+    }
+    return sizes;
+}
+
 }  // namespace
+
+WheelFontSizes WheelTextSizes(double sidePx, const WheelStyle& style) {
+    WheelFontSizes sizes = FrameFontSizes(sidePx, style);
+    const double toPixels = sidePx / kFrameUnits;
+    for (double* size : {&sizes.signGlyphPx, &sizes.bodyGlyphPx, &sizes.labelTextPx, &sizes.houseNumberPx,
+                         &sizes.axisTextPx}) {
+        *size *= toPixels;
+    }
+    return sizes;
+}
 
 void PaintChartWheel(QPainter& painter, const QRectF& area, const WheelChart& chart, const WheelStyle& style) {
     const double side = std::min(area.width(), area.height());
     if (!(side > 0.0)) return;  // nothing to draw into
 
-    const WheelFontSizes sizes = FontSizesFor(kFrameUnits);
+    const WheelFontSizes sizes = FrameFontSizes(side, style);
     const LabelFonts fonts{WheelFont(style, sizes.bodyGlyphPx), WheelFont(style, sizes.labelTextPx)};
     const WheelLayout layout =
         LayOutWheel(chart, kFrameUnits, [&fonts](const WheelPoint& point) { return MeasureLabel(fonts, point); });
@@ -275,13 +305,28 @@ void ChartWheelWidget::setWheelStyle(const WheelStyle& style) {
     update();
 }
 
-// Below about 360 pixels the position texts shrink under 7 pixels.
+// Below about 360 pixels the labels at their smallest take much of the ring.
 QSize ChartWheelWidget::minimumSizeHint() const { return {360, 360}; }
 QSize ChartWheelWidget::sizeHint() const { return {640, 640}; }
 
+WheelStyle ChartWheelWidget::styleOnScreen() const {
+    WheelStyle style = style_;
+    style.minimumTextPx = std::max(style.minimumTextPx, kSmallestTextPoints * logicalDpiY() / kPointsPerInch);
+    return style;
+}
+
+double ChartWheelWidget::SmallestTextPoints() const {
+    const double side = std::min(width(), height());
+    if (!(side > 0.0)) return 0.0;
+    const WheelFontSizes sizes = WheelTextSizes(side, styleOnScreen());
+    const double smallestPx = std::min({sizes.signGlyphPx, sizes.bodyGlyphPx, sizes.labelTextPx, sizes.houseNumberPx,
+                                        sizes.axisTextPx});
+    return smallestPx * kPointsPerInch / logicalDpiY();
+}
+
 void ChartWheelWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintChartWheel(painter, QRectF(rect()), chart_, style_);
+    PaintChartWheel(painter, QRectF(rect()), chart_, styleOnScreen());
 }
 
 }  // namespace starwise::gui

@@ -35,7 +35,15 @@ struct WheelStyle {
     // Letters and glyphs as filled outlines rather than text: for SVG and
     // HTML, which are shown where that font may be missing.
     bool textAsPaths = false;
+    // No text smaller than this, in the painter's logical pixels, however
+    // small the wheel: the labels then take a larger share of it. 0: every
+    // text in proportion to the wheel.
+    double minimumTextPx = 0.0;
 };
+
+// The sizes, in the painter's logical pixels, of the wheel's texts drawn in
+// a square sidePx wide with the style.
+WheelFontSizes WheelTextSizes(double sidePx, const WheelStyle& style);
 
 // Draws the wheel as large as fits, centred in area (logical coordinates of
 // the painter). The painter's state is left as it was found. Throws
@@ -55,6 +63,9 @@ public:
     const WheelChart& chart() const { return chart_; }
     void setWheelStyle(const WheelStyle& style);
 
+    // The smallest of its texts at its present size, points.
+    double SmallestTextPoints() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
@@ -64,6 +75,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The style with the smallest text the widget draws: 9 points.
+    WheelStyle styleOnScreen() const;
+
     WheelChart chart_;
     WheelStyle style_;
 };

@@ -17,6 +17,8 @@ QString DesktopDocumentDialogs::SaveFileName(QWidget* parent, const QString& cap
 bool DesktopDocumentDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Reading"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -29,6 +29,7 @@
 #include "content/fixed_texts.h"
 #include "gui/filtered_line_edit.h"
 #include "entry/form_input.h"
+#include "entry/messages.h"
 #include "entry/validation.h"
 #include "entry/zones.h"
 #include "gui/clickable_label.h"
@@ -255,6 +256,16 @@ QWidget* EntryWindow::createInputs() {
     // Name, date and time of birth.
     nameBox_ = new FilteredLineEdit(FilteredLineEdit::Kind::Name, messages_, inputs);
     nameBox_->setObjectName(QStringLiteral("txtName"));
+    // Refused characters are named here, beside the box, and typing goes
+    // on in the box; the hint's width is kept while it is empty, so the
+    // box does not change size.
+    auto* nameHint = new QLabel(inputs);
+    nameHint->setObjectName(QStringLiteral("lblNameHint"));
+    nameHint->setFont(UiFont(8.25));
+    SetColours(nameHint, kOrange);
+    const QString widestHint = FromUtf8(entry::messages::kOnlyLetters.text);
+    nameHint->setMinimumWidth(nameHint->fontMetrics().horizontalAdvance(widestHint) + 4);
+    nameBox_->ShowRefusalsIn(nameHint);
     monthList_ = PickList("cboMonth", inputs);
     dayList_ = PickList("cboDate", inputs);
     yearList_ = PickList("cboYear", inputs);
@@ -265,7 +276,10 @@ QWidget* EntryWindow::createInputs() {
     auto* person = new QGridLayout;
     person->setHorizontalSpacing(8);
     person->addWidget(Caption(QStringLiteral("Name"), nameBox_, inputs), 0, 0);
-    person->addWidget(nameBox_, 0, 1, 1, 4);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameBox_, 1);
+    nameRow->addWidget(nameHint);
+    person->addLayout(nameRow, 0, 1, 1, 4);
     person->addWidget(Caption(QStringLiteral("Date of Birth"), monthList_, inputs), 1, 0);
     person->addWidget(monthList_, 1, 1);
     person->addWidget(dayList_, 1, 2);

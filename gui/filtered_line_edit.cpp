@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <memory>
@@ -36,15 +37,33 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent& event) {
 FilteredLineEdit::FilteredLineEdit(Kind kind, MessageSink& messages, QWidget* parent)
     : QLineEdit(parent), kind_(kind), messages_(messages) {}
 
+void FilteredLineEdit::ShowRefusalsIn(QLabel* hint) {
+    hint_ = hint;
+    ClearHint();
+}
+
+void FilteredLineEdit::Refuse(std::string_view text, entry::MessageIcon icon) {
+    if (hint_) {
+        hint_->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return;
+    }
+    messages_.Show(window(), text, icon);
+}
+
+void FilteredLineEdit::ClearHint() {
+    if (hint_) hint_->clear();
+}
+
 bool FilteredLineEdit::InsertFiltered(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     const std::string_view view(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     const entry::PasteResult result =
         kind_ == Kind::Name ? entry::FilterNamePaste(view) : entry::FilterCoordinatePaste(view);
     if (const auto* refusal = std::get_if<entry::FormMessage>(&result)) {
-        messages_.Show(window(), refusal->text, refusal->icon);
+        Refuse(refusal->text, refusal->icon);
         return false;
     }
+    ClearHint();
     const std::string& accepted = std::get<std::string>(result);
     // QLineEdit::insert replaces the selection and cuts the text to the
     // box's maximum length, as typing would.
@@ -79,11 +98,12 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     }
     const entry::KeyFilterResult result =
         kind_ == Kind::Name ? entry::FilterNameKey(*typed) : entry::FilterCoordinateKey(*typed);
-    if (result.message) messages_.Show(window(), result.message->text, result.message->icon);
+    if (result.message) Refuse(result.message->text, result.message->icon);
     if (result.character == 0) {
         event->accept();
         return;
     }
+    if (!result.message) ClearHint();
     if (result.character == entry::kBackspace || result.character == entry::kEnter) {
         QLineEdit::keyPressEvent(event);
         return;

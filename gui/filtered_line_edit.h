@@ -1,12 +1,18 @@
 // A text box whose input passes the entry form's filters, whichever way it
 // arrives: typed keys one by one, and pasted, dropped or input-method text
-// as a whole. Refused input shows the filter's message.
+// as a whole. Refused input shows the filter's message: in a message box, or
+// quietly in a hint beside the box when one is given.
 #pragma once
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 #include <optional>
+#include <string_view>
 
+#include "entry/entry_form.h"
+
+class QLabel;
 class QMenu;
 
 namespace starwise::gui {
@@ -29,6 +35,10 @@ public:
     // The usual edit menu, with its Paste item going through the filter.
     QMenu* CreateFilteredContextMenu();
 
+    // Shows refusals as hint's text instead of a message box, so typing
+    // goes on in this box uninterrupted; the next accepted input clears it.
+    void ShowRefusalsIn(QLabel* hint);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -38,9 +48,12 @@ protected:
 
 private:
     void PasteFrom(QClipboard::Mode mode);
+    void Refuse(std::string_view text, entry::MessageIcon icon);
+    void ClearHint();
 
     Kind kind_;
     MessageSink& messages_;
+    QPointer<QLabel> hint_;
 };
 
 // The character code a key press types, as the filters see it: Backspace 8,

@@ -1,10 +1,12 @@
 // The frame window that hosts the report: a banner strip and a name strip at
-// the top, the report in the middle, scaled to fill the space between, a
-// command strip with Back and Exit at the bottom, and the menus, among them
-// saving and printing the reading.
+// the top, the report in the middle, scaled to fill the space between (and
+// scrolling where that would draw its text too small), a command strip with
+// Back and Exit at the bottom, and the menus, among them saving and printing
+// the reading; keys for the report's tabs and zoom, and a focus ring.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <memory>
 #include <optional>
@@ -14,6 +16,8 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QScrollArea;
 class QMenu;
 class QPushButton;
 class QWidget;
@@ -21,6 +25,7 @@ class QWidget;
 namespace starwise::gui {
 
 class ClickableLabel;
+class FocusRing;
 class DocumentDialogs;
 class UrlOpener;
 class ReportWindow;
@@ -39,8 +44,12 @@ struct FrameLayout {
 FrameLayout ComputeFrameLayout(int screenWidth, int bannerWidth, int softwareNameWidth, int exitWidth,
                                int backWidth, int reportWidth);
 
-// Smallest scale the report is drawn at, however small the workspace.
+// Smallest scale ReportScaleFor returns, however small the workspace.
 inline constexpr double kMinimumReportScale = 0.25;
+
+// No text of the frame or the report is drawn smaller than this, points:
+// where the workspace is too small for it, the report scrolls.
+inline constexpr double kSmallestTextPoints = 9.0;
 
 // The uniform scale of the report's design (logical pixels) that fits it,
 // with its window's title bar and borders (chrome), into the workspace with
@@ -69,6 +78,22 @@ public:
     // The report window inside the frame; it lives and dies with the frame.
     ReportWindow* Report() const { return report_; }
 
+    // Zoom of the report (Ctrl+plus, Ctrl+minus, Ctrl+0, Ctrl with the
+    // mouse wheel): a multiple of the scale that fits the workspace, never
+    // below the scale at which its smallest text is kSmallestTextPoints.
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    double Zoom() const { return zoom_; }
+    // The scale the report is drawn at: FitScale() x Zoom(), at least ReadableScale().
+    double ReportScale() const;
+    double FitScale() const;
+    double ReadableScale() const;
+
+    // The report's next (step 1) or previous (-1) tab, round the ends
+    // (Ctrl+Tab, Ctrl+PgDn; Ctrl+Shift+Tab, Ctrl+PgUp).
+    void showAdjacentTab(int step);
+
     // Back: the application unloads this frame and shows the entry form.
     void goBack();
     // Exit: the program ends.
@@ -92,12 +117,16 @@ private:
     void createActions();
     QWidget* createStrip(const char* name, int heightTwips, const QColor& background);
     void placeForScreenWidth(int screenWidthTwips);
-    // Scales the report to the workspace and centres it there.
+    // Puts the report's window over the whole workspace and draws the
+    // report at ReportScale(), centred, scrolling where it is larger.
     void fitReport();
-    QWidget* reportChild() const;
+    void setZoom(double zoom);
+    // Focuses the next (or previous) control of the frame's whole tab chain.
+    void moveFocus(bool forward);
     // The path to save to, with the suffix added when none was typed;
     // empty when cancelled.
     QString askSavePath(const QString& caption, const QString& suffix, const QString& filter);
+    void rememberSaveFolder(const QString& savedPath);
 
     UrlOpener& browser_;
     std::unique_ptr<DocumentDialogs> dialogs_;
@@ -105,7 +134,12 @@ private:
     bool unloading_ = false;
 
     QMdiArea* mdiArea_;
+    QMdiSubWindow* reportHolder_;
+    QScrollArea* reportScroll_;
     ReportWindow* report_;
+    QPointer<FocusRing> focusRing_;
+    double zoom_ = 1.0;
+    bool centreAcross_ = true;  // until the reader scrolls across
     QWidget* bannerStrip_;
     QWidget* nameStrip_;
     QWidget* commandStrip_;

@@ -200,7 +200,7 @@ private:
                     "<p class=\"legend\" align=\"center\">Ascendant <span class=\"sign\">%1</span>"
                     " \u00A0\u00B7\u00A0 <span style=\"color: %2\">Quincunx: dashed line</span>"
                     " \u00A0\u00B7\u00A0 <span style=\"color: %3\">Semi-sextile: dotted line</span>"
-                    " \u00A0\u00B7\u00A0 Houses of 30\u00B0 from the Ascendant</p>\n")
+                    " \u00A0\u00B7\u00A0 Houses of 30\u00B0 from the Ascendant\u2019s whole degree</p>\n")
                     .arg(Html(r_.chart->bodies[engine::kAscendant].positionText), CssColour(style.quincunx),
                          CssColour(style.semiSextile));
         Positions();

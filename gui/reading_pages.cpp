@@ -148,11 +148,24 @@ void KeepHeadingsWithText(QTextDocument& document, double pageHeight) {
 
 }  // namespace
 
-int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device) {
-    QPainter painter;
-    if (!painter.begin(&device)) return 0;
-    painter.setRenderHint(QPainter::Antialiasing);
+std::vector<int> PagesToPaint(int pageCount, const PageSelection& selection) {
+    const bool all = selection.fromPage <= 0 && selection.toPage <= 0;
+    const int first = all ? 1 : std::max(selection.fromPage, 1);
+    const int last = all ? pageCount : std::min(selection.toPage <= 0 ? pageCount : selection.toPage, pageCount);
+    const int copies = std::max(selection.copies, 1);
+    std::vector<int> pages;
+    if (first > last) return pages;
+    if (selection.collate) {
+        for (int copy = 0; copy < copies; ++copy) {
+            for (int page = first; page <= last; ++page) pages.push_back(page);
+        }
+    } else {
+        for (int page = first; page <= last; ++page) pages.insert(pages.end(), static_cast<std::size_t>(copies), page);
+    }
+    return pages;
+}
 
+int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device, const PageSelection& selection) {
     QTextDocument document;
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     layout->setPaintDevice(&device);
@@ -184,8 +197,18 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     document.setPageSize(QSizeF(printable.width(), layoutPageHeight));
     KeepHeadingsWithText(document, layoutPageHeight);
     const int pages = document.pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) device.newPage();
+    // Laid out before painting starts, so a selection of no page prints
+    // nothing, not a blank sheet.
+    const std::vector<int> selected = PagesToPaint(pages, selection);
+    if (selected.empty()) return pages;
+    QPainter painter;
+    if (!painter.begin(&device)) return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    bool firstPainted = true;
+    for (const int number : selected) {
+        if (!firstPainted) device.newPage();
+        firstPainted = false;
+        const int page = number - 1;
         const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
         painter.save();
         painter.translate(0, -text.top());

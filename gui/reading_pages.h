@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPageLayout>
+#include <vector>
 
 #include "reading/reading.h"
 
@@ -14,10 +15,26 @@ namespace starwise::gui {
 // A4, portrait, with the document's margins: for the PDF and the printer.
 QPageLayout ReadingPageLayout();
 
+// Which of the document's pages to paint, as a print dialog asks: pages
+// fromPage..toPage (1-based; 0 and 0 for all of them), copies times over.
+struct PageSelection {
+    int fromPage = 0;
+    int toPage = 0;
+    int copies = 1;
+    bool collate = true;  // whole runs one after another (1 2 3 1 2 3), else 1 1 2 2 3 3
+};
+
+// The 1-based page numbers to paint, in order, for a document of pageCount
+// pages. A range past the document's end is cut at it; empty when nothing
+// of the range is in the document. Fewer than one copy counts as one.
+std::vector<int> PagesToPaint(int pageCount, const PageSelection& selection);
+
 // Lays the reading out for the device's pages (its size, margins and
-// resolution) and paints them, each with a footer naming the person and the
-// page. Returns the number of pages, or 0 when the device cannot be painted
-// on (a file that cannot be opened).
-int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device);
+// resolution) and paints the selected ones, each with a footer naming the
+// person and the page among all of the document's. Returns the number of
+// pages of the whole document, or 0 when the device cannot be painted on
+// (a file that cannot be opened). When no selected page is in the document
+// nothing is painted at all (not even a blank page).
+int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device, const PageSelection& selection = {});
 
 }  // namespace starwise::gui

@@ -2,10 +2,12 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -21,6 +23,7 @@
 #include "gui/look.h"
 #include "gui/reading_wheel.h"
 #include "gui/twips.h"
+#include "reading/positions.h"
 #include "reading/report_fields.h"
 #include "reading/sun_sign.h"
 
@@ -344,7 +347,7 @@ void ReportWindow::createChartTab() {
     QGroupBox* frame = MakeFrame("Frame5", QStringLiteral("Natal Chart"), page, OnTab(120, 360, 9255, 6975), 8.25);
     wheel_ = new ChartWheelWidget(frame);
     wheel_->setObjectName(QStringLiteral("wheelChart"));
-    wheel_->setGeometry(TwipsRect(2520, 240, 6615, 6615));
+    wheel_->setGeometry(TwipsRect(3600, 780, 5535, 5535));
     wheel_->hide();  // until a reading with a chart
     // On the wheel's own paper: the Ascendant's arrow and "Asc" stand
     // outside the rings, where the frame's green would hide them.
@@ -356,13 +359,48 @@ void ReportWindow::createChartTab() {
     labels_[static_cast<std::size_t>(reading::FieldId::Ascendant)] =
         MakeLabel(reading::FieldOf(reading::FieldId::Ascendant).control, QString(), frame,
                   TwipsRect(240, 660, 2160, 300), {9, true, false, kOrange});
-    MakeLabel("Label31", QStringLiteral("Aspect Lines"), frame, TwipsRect(240, 5520, 2160, 300), kCaptionLook);
+    // Beside the wheel, the positions it draws: body, sign, degree, house.
+    positions_ = new QTableWidget(0, 4, frame);
+    positions_->setObjectName(QStringLiteral("tblPositions"));
+    positions_->setHorizontalHeaderLabels(
+        {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"), QStringLiteral("House")});
+    positions_->setFont(UiFont(8.25));
+    positions_->verticalHeader()->hide();
+    positions_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    positions_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    positions_->horizontalHeader()->setStretchLastSection(true);
+    positions_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    positions_->setSelectionMode(QAbstractItemView::NoSelection);
+    positions_->setTabKeyNavigation(false);
+    positions_->setShowGrid(false);
+    positions_->setAlternatingRowColors(true);
+    positions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the last column takes what is left
+    positions_->setGeometry(TwipsRect(240, 1020, 3240, 3960));
+
+    MakeLabel("Label31", QStringLiteral("Aspect Lines"), frame, TwipsRect(240, 5100, 3240, 300), kCaptionLook);
     const TextLook key{8.25, false, false, kWhite};
     QLabel* quincunx = MakeLabel("lblQuincunxKey", QStringLiteral("Quincunx: dashed"), frame,
-                                 TwipsRect(240, 5880, 2160, 300), key);
+                                 TwipsRect(240, 5400, 3240, 300), key);
     QLabel* semiSextile = MakeLabel("lblSemiSextileKey", QStringLiteral("Semi-sextile: dotted"), frame,
-                                    TwipsRect(240, 6180, 2160, 300), key);
-    for (QLabel* label : {quincunx, semiSextile}) label->setWordWrap(true);
+                                    TwipsRect(240, 5700, 3240, 300), key);
+    QLabel* houses = MakeLabel("lblHouseKey", QStringLiteral("Houses: 30\u00B0 each, from the Ascendant's whole degree"),
+                               frame, TwipsRect(240, 6060, 3240, 780), key);
+    for (QLabel* label : {quincunx, semiSextile, houses}) label->setWordWrap(true);
+}
+
+void ReportWindow::showPositions(const reading::Reading& reading) {
+    const std::vector<reading::PositionRow> rows = reading::PositionRowsOf(reading);
+    positions_->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < positions_->rowCount(); ++row) {
+        const reading::PositionRow& position = rows[static_cast<std::size_t>(row)];
+        const QString cells[] = {FromUtf8(position.body), FromUtf8(position.sign), FromUtf8(position.degreeText),
+                                 position.house > 0 ? QString::number(position.house) : QString()};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0) item->setTextAlignment(Qt::AlignCenter);
+            positions_->setItem(row, column, item);
+        }
+    }
 }
 
 void ReportWindow::showWheel(const reading::Reading& reading) {
@@ -406,6 +444,7 @@ void ReportWindow::showReading(const reading::Reading& reading) {
     runningRuns_ = StyledRunsOf(reading.RunningText());
     showRunningText();
     showWheel(reading);
+    showPositions(reading);
 }
 
 void ReportWindow::showSignPicture() {

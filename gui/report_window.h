@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
+class QTableWidget;
 class QTextEdit;
 
 namespace starwise::gui {
@@ -42,6 +43,8 @@ public:
     double Scale() const { return design_.Factor(); }
     // The window's size at scale 1, logical pixels.
     static QSize DesignSize();
+    // The design the scale is applied to (its smallest font, among others).
+    const ScaledDesign& Design() const { return design_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +56,7 @@ private:
     void showRunningText();
     void showSignPicture();
     void showWheel(const reading::Reading& reading);
+    void showPositions(const reading::Reading& reading);
 
     QTabWidget* tabs_;
     // "Sun Sign" tab; its frame's caption carries the cusp line, if any
@@ -66,6 +70,7 @@ private:
     QTextEdit* runningText_;
     // "Chart" tab
     ChartWheelWidget* wheel_;
+    QTableWidget* positions_;
 
     ScaledDesign design_;
     std::vector<StyledRun> runningRuns_;  // the running text on show, redrawn at each scale

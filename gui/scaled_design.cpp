@@ -65,6 +65,15 @@ void ScaledDesign::Record(QWidget* root) {
     for (QWidget* widget : root->findChildren<QWidget*>()) widget->setStyle(style_.get());
 }
 
+double ScaledDesign::SmallestDesignPointSize() const {
+    double smallest = rootFont_.pointSizeF() > 0 ? rootFont_.pointSizeF() : 0.0;
+    for (const Control& control : controls_) {
+        const double size = control.ownFont ? control.font.pointSizeF() : 0.0;
+        if (size > 0 && (smallest == 0.0 || size < smallest)) smallest = size;
+    }
+    return smallest;
+}
+
 int ScaledDesign::Scaled(int designPixels) const { return Round(designPixels * factor_); }
 
 void ScaledDesign::Apply(double factor) {

@@ -51,6 +51,9 @@ public:
     void Apply(double factor);
 
     QSize DesignSize() const { return designSize_; }
+    // The smallest point size among the recorded fonts (root's and the
+    // controls' own) at scale 1; 0 when none is given in points.
+    double SmallestDesignPointSize() const;
     double Factor() const { return factor_; }
 
     // A layout length at the current scale, whole pixels.

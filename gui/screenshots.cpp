@@ -2,10 +2,14 @@
 // form with a place chosen from the atlas, the places it offers as a city is
 // typed, the report on each of its tabs after a fixed sample reading, the
 // sample's chart wheel on its own, and the about box.
-// Usage: starwise-screenshots OUTPUT_FOLDER
+// Usage: starwise-screenshots OUTPUT_FOLDER [WIDTHxHEIGHT@RATIO]
 //
-// It always draws off screen, on a 1280 by 800 screen at 96 dpi, so the
-// pictures come out the same on every machine.
+// It always draws off screen at 96 dpi, so the pictures come out the same
+// on every machine: on a 1280 by 800 screen for the documentation, or, with
+// a screen given (its device pixels and the desktop's scale, e.g.
+// 1366x768@2, which is 683 by 384 logical pixels), only the entry form and
+// the report's tabs with the frame maximized on it, named for the screen
+// ("report-chart-1366x768@2.png").
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +23,15 @@
 #include <QPainter>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QUrl>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -204,21 +211,48 @@ bool SavePeople(Application& app, const QDir& folder, const QString& fileName) {
     return saved;
 }
 
+struct Screen {
+    int width = 1280;  // device pixels
+    int height = 800;
+    double ratio = 1.0;  // device pixels per logical pixel
+    bool given = false;
+};
+
+// "WIDTHxHEIGHT@RATIO" (the ratio may be left out): nothing when malformed.
+std::optional<Screen> ParseScreen(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral(R"(^(\d{3,5})x(\d{3,5})(?:@(\d(?:\.\d+)?))?$)"));
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    Screen screen{match.captured(1).toInt(), match.captured(2).toInt(),
+                  match.captured(3).isEmpty() ? 1.0 : match.captured(3).toDouble(), true};
+    if (!(screen.ratio >= 1.0 && screen.ratio <= 4.0)) return std::nullopt;
+    return screen;
+}
+
+QString ScreenName(const Screen& screen) {
+    return QStringLiteral("%1x%2@%3").arg(screen.width).arg(screen.height).arg(screen.ratio);
+}
+
 // Offscreen screen description, see the offscreen platform's configfile.
-QString WriteScreenConfig(const QTemporaryDir& dir) {
+QString WriteScreenConfig(const QTemporaryDir& dir, const Screen& screen) {
     const QString path = dir.filePath(QStringLiteral("screen.json"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return {};
-    QTextStream(&file) << R"({"screens": [{"name": "docs", "x": 0, "y": 0, "width": 1280, "height": 800,)"
-                       << R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    // The configured size is logical; the ratio multiplies the pixels.
+    QTextStream(&file) << R"({"screens": [{"name": "docs", "x": 0, "y": 0, "width": )"
+                       << std::lround(screen.width / screen.ratio) << R"(, "height": )"
+                       << std::lround(screen.height / screen.ratio)
+                       << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": )" << screen.ratio << "}]}";
     return path;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argc > 0 ? argv[0] : "starwise-screenshots");
+    const std::optional<Screen> screen = argc == 3 ? ParseScreen(QString::fromLocal8Bit(argv[2])) : Screen{};
+    if ((argc != 2 && argc != 3) || !screen) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [WIDTHxHEIGHT@RATIO]\n",
+                     argc > 0 ? argv[0] : "starwise-screenshots");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -228,7 +262,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 1;
     }
-    const std::string platform = "offscreen:configfile=" + WriteScreenConfig(scratch).toStdString();
+    const std::string platform = "offscreen:configfile=" + WriteScreenConfig(scratch, *screen).toStdString();
     std::vector<char*> arguments{argv[0], const_cast<char*>("-platform"), const_cast<char*>(platform.c_str()),
                                  nullptr};
     int qtArgc = 3;
@@ -253,6 +287,23 @@ int main(int argc, char* argv[]) {
     const std::vector<starwise::atlas::Place> pune = atlas.Search("Pune, Maharashtra", 1);
     EntryWindow* form = app.EntryForm();
     if (pune.empty() || !FillSample(form, pune.front())) return 1;
+    if (screen->given) {
+        // The form and the report's tabs on the screen given, the frame maximized.
+        const QString suffix = QLatin1Char('-') + ScreenName(*screen) + QStringLiteral(".png");
+        bool ok = Save(form, folder, QStringLiteral("entry-form") + suffix);
+        form->requestReading();
+        FrameWindow* frame = app.Frame();
+        auto* tabs = frame ? Control<QTabWidget>(frame, "SSTab1") : nullptr;
+        if (tabs == nullptr || messages.count != 0) return 1;
+        frame->showMaximized();
+        const char* const names[] = {"sun-sign", "starwise", "chart"};
+        for (int tab = 0; tab < tabs->count() && tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            ok = Save(frame, folder, QStringLiteral("report-") + QLatin1String(names[tab]) + suffix) && ok;
+        }
+        app.ExitProgram();
+        return ok ? 0 : 1;
+    }
     bool ok = Save(form, folder, QStringLiteral("entry-form.png"));
     ok = SavePeople(app, folder, QStringLiteral("people-list.png")) && ok;
     ok = SaveOffers(form, QStringLiteral("Springfield"), folder, QStringLiteral("entry-form-places.png")) && ok;

@@ -16,6 +16,15 @@ constexpr std::string_view kSouthNodeExplanation =
 constexpr std::string_view kAboutDescription =
     R"(Starwise is a part of Duzoro Darovedor that gives you a clear idea about the choices you make in your life and the path you are on. Enter your date, time and place of birth, and Starwise works out where the Sun, the Moon and the planets stood at that moment, then reads your chart for you: your Sun sign and its profile, your Karma Profile from the lunar nodes, the planets in your fourth, eighth and twelfth houses, the minor aspects between them and the planets that are void of course. Everything is worked out on your own computer, and nothing you enter is saved.)";
 
+constexpr std::string_view kAboutSources =
+    "Places: names, coordinates and time zones of the world's cities are from GeoNames "
+    "(https://www.geonames.org/), as built into libgeonames, used unchanged under the Creative Commons "
+    "Attribution 4.0 International licence (CC BY 4.0, https://creativecommons.org/licenses/by/4.0/).\n"
+    "Time zone history: the tz database (https://www.iana.org/time-zones), in the public domain, "
+    "read from the system's tzdata.\n"
+    "Starwise is free software under the Expat (MIT) licence, Copyright 2026 Starwise developers. "
+    "The terms of the program and of its parts are in /usr/share/doc/starwise/copyright.";
+
 // Entry form and frame window.
 constexpr std::string_view kCoBrandOffer =
     R"(Co-brand this software for your site. Add your own logo and web address and offer Starwise to your visitors as a free gift.)";

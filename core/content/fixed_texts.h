@@ -40,6 +40,9 @@ extern const std::string_view kSouthNodeExplanation;
 
 // About box description (frmAbout Label1)
 extern const std::string_view kAboutDescription;
+// The about box's sources and licences: the atlas's attribution under its
+// licence, the tz database, and the program's own licence.
+extern const std::string_view kAboutSources;
 
 // Entry form
 inline constexpr std::string_view kEntryFormIntro =

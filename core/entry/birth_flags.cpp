@@ -106,10 +106,20 @@ std::string BirthFlagsHelp() {
     constexpr std::size_t kLineWidth = 79;
     std::string help;
     for (const BirthOption& option : kBirthOptions) {
-        std::string line = "  " + std::string{option.flag};
-        if (!option.valueName.empty()) line += " " + std::string{option.valueName};
-        line += line.size() + 1 < kHelpColumn ? std::string(kHelpColumn - line.size(), ' ')
-                                              : "\n" + std::string(kHelpColumn, ' ');
+        // Appended piece by piece: GCC 12 warns falsely of overlapping
+        // copies (-Wrestrict) on "literal" + std::string in Release builds.
+        std::string line = "  ";
+        line += option.flag;
+        if (!option.valueName.empty()) {
+            line += ' ';
+            line += option.valueName;
+        }
+        if (line.size() + 1 < kHelpColumn) {
+            line.append(kHelpColumn - line.size(), ' ');
+        } else {
+            line += '\n';
+            line.append(kHelpColumn, ' ');
+        }
         std::size_t column = line.size() - (line.rfind('\n') == std::string::npos ? 0 : line.rfind('\n') + 1);
         std::string_view words = option.help;
         bool first = true;

@@ -56,7 +56,9 @@ inline constexpr std::array<BirthOption, 12> kBirthOptions{{
      &BirthFlags::utcOffset, false},
     {"--lon", "DDD:MM{E|W}", "longitude of the place of birth (e.g. 074:00W)", &BirthFlags::longitude, false},
     {"--lat", "DD:MM{N|S}", "latitude of the place of birth (e.g. 40:43N)", &BirthFlags::latitude, false},
-    {"--name", "NAME", "the person's name, letters and spaces, at most 60 (ANONYMOUS when not given)",
+    {"--name", "NAME",
+     "the person's name: letters of any script, spaces, hyphens and apostrophes, at most 60 (ANONYMOUS when not "
+     "given)",
      &BirthFlags::name, false},
     {"--place", "TEXT",
      "the first place of the atlas that matches TEXT (\"Pune\", \"Springfield, Illinois\") supplies --lon, "

@@ -1,12 +1,13 @@
 #include "reading/house_placement.h"
 
-
 #include "content/house_texts.h"
 #include "engine/position_text.h"
 
 namespace starwise::reading {
 
 int DegreeIndexOf(double longitudeDeg) { return engine::WholeDegreesOf(longitudeDeg) + 1; }
+
+double FirstHouseCuspDeg(double ascendantDeg) { return DegreeIndexOf(ascendantDeg) - 1; }
 
 int HouseOf(int degreeIndex, int ascendantDegreeIndex) {
     const int offset = ((degreeIndex - ascendantDegreeIndex) % 360 + 360) % 360;

@@ -21,6 +21,13 @@ int DegreeIndexOf(double longitudeDeg);
 // 1 + ((d - a) mod 360) div 30.
 int HouseOf(int degreeIndex, int ascendantDegreeIndex);
 
+// Ecliptic longitude, degrees, where house 1 begins under HouseOf: the
+// Ascendant's whole degree, DegreeIndexOf(ascendantDeg) - 1, in [0, 360);
+// house h begins 30 (h - 1) degrees further on. A longitude is in house h
+// exactly when it lies in [cusp of h, cusp of h + 30). ascendantDeg in
+// [0, 360); throws std::domain_error outside.
+double FirstHouseCuspDeg(double ascendantDeg);
+
 // Which bodies stand in the reported houses, with the house name and the
 // paragraph for each such body.
 struct HousePlacement {

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "reading/house_placement.h"
+
 namespace starwise::gui {
 namespace {
 
@@ -122,11 +124,13 @@ TEST(WheelLayout, AscendantOnTheLeftHousesAndSignsRunCounterClockwise) {
     for (const double ascendant : {0.0, 123.4, 359.9}) {
         SCOPED_TRACE(testing::Message() << "ascendant " << ascendant);
         const WheelLayout layout = LayOutWheel(ChartAt(ascendant, {}), kSizePx, Estimate);
-        const HouseCusp& first = layout.cusps[0];
-        EXPECT_LT(first.outer.x, layout.centre.x);
-        EXPECT_NEAR(first.outer.y, layout.centre.y, kPositionTolerancePx);
+        // The horizon at the exact Ascendant; the houses from its whole degree.
+        EXPECT_LT(layout.ascendantLine.outer.x, layout.centre.x);
+        EXPECT_NEAR(layout.ascendantLine.outer.y, layout.centre.y, kPositionTolerancePx);
+        EXPECT_NEAR(layout.descendantLine.inner.y, layout.centre.y, kPositionTolerancePx);
+        const double partDegree = ascendant - std::floor(ascendant);
         for (const HouseCusp& cusp : layout.cusps) {
-            const double expected = 180.0 + 30.0 * (cusp.house - 1);
+            const double expected = 180.0 + 30.0 * (cusp.house - 1) - partDegree;
             EXPECT_LE(AngleDiffDeg(ScreenAngleDeg(layout.centre, cusp.outer), expected), kAngleToleranceDeg)
                 << "house " << cusp.house;
             // Houses 1 to 6 lie below the horizon, 7 to 12 above it.
@@ -135,6 +139,43 @@ TEST(WheelLayout, AscendantOnTheLeftHousesAndSignsRunCounterClockwise) {
         for (const SignSector& sector : layout.signs) {
             const double expected = 180.0 + 30.0 * sector.sign - ascendant;
             EXPECT_LE(AngleDiffDeg(sector.startAngleDeg, expected), kAngleToleranceDeg) << "sign " << sector.sign;
+        }
+    }
+}
+
+// The house a mark is drawn in: the one whose sector, from its cusp 30
+// degrees counter-clockwise, holds the mark's wheel angle.
+int DrawnHouse(const WheelLayout& layout, double angleDeg) {
+    for (const HouseCusp& cusp : layout.cusps) {
+        const double into = std::fmod(angleDeg - cusp.angleDeg + 720.0, 360.0);
+        if (into < 30.0) return cusp.house;
+    }
+    return 0;
+}
+
+TEST(WheelLayout, EveryBodyIsDrawnInTheHouseTheReadingListsItIn) {
+    // São Paulo, 15 July 1980 06:30: Ascendant 17 Can 29, Mercury 17 Can 24,
+    // listed in the first house (issue report); then bodies a millionth of
+    // a degree either side of each cusp, then random charts.
+    std::vector<WheelChart> charts{ChartAt(107.0 + 29.0 / 60.0, {107.0 + 24.0 / 60.0})};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> anywhere(0.0, 360.0);
+    constexpr double kBesideCuspDeg = 1e-6;
+    for (int k = 0; k < kRandomCharts; ++k) {
+        WheelChart chart = RandomChart(random, k % 4);
+        const double cusp = std::floor(chart.ascendantDeg) + 30.0 * (k % 12);
+        chart.points[0].longitudeDeg = std::fmod(cusp + kBesideCuspDeg, 360.0);
+        chart.points[1].longitudeDeg = std::fmod(cusp + 360.0 - kBesideCuspDeg, 360.0);
+        charts.push_back(std::move(chart));
+    }
+    for (const WheelChart& chart : charts) {
+        const WheelLayout layout = LayOutWheel(chart, kSizePx, Estimate);
+        const int ascendantIndex = reading::DegreeIndexOf(chart.ascendantDeg);
+        for (std::size_t k = 0; k < chart.points.size(); ++k) {
+            const double longitude = std::fmod(chart.points[k].longitudeDeg + 720.0, 360.0);
+            const int listed = reading::HouseOf(reading::DegreeIndexOf(longitude), ascendantIndex);
+            ASSERT_EQ(DrawnHouse(layout, layout.points[k].angleDeg), listed)
+                << Describe(chart) << ": point " << k << " at " << longitude;
         }
     }
 }

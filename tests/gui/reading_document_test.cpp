@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -86,12 +90,22 @@ public:
     bool SetUpPrinter(QWidget*, QPrinter& printer) override {
         if (printPath.isEmpty()) return false;
         printer.setOutputFileName(printPath);  // a PDF file instead of a printer
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
+        printer.setCopyCount(copies);
+        printer.setCollateCopies(collate);
         return true;
     }
     void ShowFailure(QWidget*, const QString& text) override { failures << text; }
 
     QString savePath;
     QString printPath;
+    int fromPage = 0;  // 0: all pages
+    int toPage = 0;
+    int copies = 1;
+    bool collate = true;
     QStringList suggestions;
     QStringList failures;
 };
@@ -107,25 +121,28 @@ class ReadingDocumentTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void wheelHoldsTheReadingsPoints_data();
+    void initTestCase();
     void wheelHoldsTheReadingsPoints();
     void htmlIsOneWellFormedFileInTheReportsOrder_data();
     void htmlIsOneWellFormedFileInTheReportsOrder();
     void htmlOfAFailedStepLeavesItsPartEmpty();
     void fileMenuSavesAndPrints_data();
     void fileMenuSavesAndPrints();
+    void printHonoursPageRangeAndCopies_data();
+    void printHonoursPageRangeAndCopies();
+    void saveDialogsStartInTheLastFolder();
 };
 
-void ReadingDocumentTest::wheelHoldsTheReadingsPoints_data() {
-    QTest::addColumn<QString>("flags");
-    QTest::newRow("Pune") << kPune;
-    QTest::newRow("on the cusp") << kCusp;
-    QTest::newRow("far north") << kNorth;
+void ReadingDocumentTest::initTestCase() {
+    // Settings in a folder of the tests' own, emptied.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
 }
 
+// The wheel copies the reading's points and pairs whatever the birth: one
+// birth with aspects of both kinds.
 void ReadingDocumentTest::wheelHoldsTheReadingsPoints() {
-    QFETCH(QString, flags);
-    const reading::Reading r = ReadingOf(qPrintable(flags));
+    const reading::Reading r = ReadingOf(kPune);
     const auto wheel = WheelChartOf(r);
     QVERIFY(wheel);
     QCOMPARE(wheel->ascendantDeg, r.chart->bodies[engine::kAscendant].longitudeDeg);
@@ -265,6 +282,93 @@ void ReadingDocumentTest::fileMenuSavesAndPrints() {
                                                  (item == QLatin1String("mnuSavePdf") ? "pdf" : "html")),
                  qPrintable(answers.suggestions[0]));
     }
+}
+
+void ReadingDocumentTest::printHonoursPageRangeAndCopies_data() {
+    QTest::addColumn<int>("fromPage");
+    QTest::addColumn<int>("toPage");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("collate");
+    // The footers' page numbers in the file, in order ("4..N": 4 to the last
+    // page); "" for none. The reading has more than four pages.
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("all") << 0 << 0 << 1 << true << "1..N";
+    QTest::newRow("pages 2-3") << 2 << 3 << 1 << true << "2 3";
+    QTest::newRow("pages 2-3, two copies collated") << 2 << 3 << 2 << true << "2 3 2 3";
+    QTest::newRow("pages 2-3, two copies apart") << 2 << 3 << 2 << false << "2 2 3 3";
+    QTest::newRow("pages 4-99: cut at the end") << 4 << 99 << 1 << true << "4..N";
+    QTest::newRow("pages 98-99: none, and told") << 98 << 99 << 1 << true << "";
+}
+
+void ReadingDocumentTest::printHonoursPageRangeAndCopies() {
+    QFETCH(int, fromPage);
+    QFETCH(int, toPage);
+    QFETCH(int, copies);
+    QFETCH(bool, collate);
+    QFETCH(QString, printed);
+    QTemporaryDir folder;
+    testing::RecordingUrlOpener browser;
+    FrameWindow frame(browser);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs& answers = *dialogs;
+    frame.setDocumentDialogs(std::move(dialogs));
+    answers.printPath = folder.filePath(QStringLiteral("printed.pdf"));
+    answers.fromPage = fromPage;
+    answers.toPage = toPage;
+    answers.copies = copies;
+    answers.collate = collate;
+    frame.showReading(ReadingOf(kPune));
+    frame.printReading();
+    if (printed.isEmpty()) {
+        QVERIFY2(!QFileInfo::exists(answers.printPath), "no blank page printed");
+        QCOMPARE(answers.failures.size(), 1);
+        return;
+    }
+
+    QProcess toText;
+    toText.start(QStringLiteral("pdftotext"), {answers.printPath, QStringLiteral("-")});
+    QVERIFY2(toText.waitForFinished(60000), "pdftotext runs");
+    const QString text = QString::fromUtf8(toText.readAllStandardOutput());
+    QStringList footers;
+    int pages = 0;
+    const QRegularExpression footer(QStringLiteral("Page (\\d+) of (\\d+)"));
+    for (auto match = footer.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch next = match.next();
+        footers << next.captured(1);
+        pages = next.captured(2).toInt();
+    }
+    if (printed.endsWith(QLatin1String("..N"))) {
+        QStringList run;
+        const int first = printed.section(QLatin1Char('.'), 0, 0).toInt();
+        for (int page = first; page <= pages; ++page) run << QString::number(page);
+        printed = run.join(QLatin1Char(' '));
+        QVERIFY2(pages > 4, qPrintable(text.left(200)));
+    }
+    QCOMPARE(footers.join(QLatin1Char(' ')), printed);
+    QCOMPARE(answers.failures.size(), printed.isEmpty() ? 1 : 0);
+}
+
+void ReadingDocumentTest::saveDialogsStartInTheLastFolder() {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const reading::Reading r = ReadingOf(kPune);
+    const auto save = [&r](const char* item, const QString& answer) {
+        testing::RecordingUrlOpener browser;
+        FrameWindow frame(browser);  // a new frame each time, as after Back
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs& answers = *dialogs;
+        frame.setDocumentDialogs(std::move(dialogs));
+        answers.savePath = answer;
+        frame.showReading(r);
+        testing::Find<QAction>(&frame, item)->trigger();
+        return answers.suggestions.value(0);
+    };
+    save("mnuSavePdf", first.filePath(QStringLiteral("a.pdf")));
+    QCOMPARE(QFileInfo(save("mnuSaveHtml", second.filePath(QStringLiteral("b.html")))).absolutePath(), first.path());
+    QCOMPARE(QFileInfo(save("mnuSavePdf", QString())).absolutePath(), second.path());  // cancelled: nothing kept
+    QCOMPARE(QFileInfo(save("mnuSavePdf", first.filePath(QStringLiteral("no/such/c.pdf")))).absolutePath(),
+             second.path());
+    QCOMPARE(QFileInfo(save("mnuSavePdf", QString())).absolutePath(), second.path());  // a failed save keeps none
 }
 
 QTEST_MAIN(ReadingDocumentTest)
