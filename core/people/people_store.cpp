@@ -610,7 +610,12 @@ StoreResult PeopleStore::Remove(std::int64_t id) {
 }
 
 StoreResult PeopleStore::MarkUsed(std::int64_t id) {
-    return Change(id, "UPDATE people SET used_unix_ms = ?12 WHERE id = ?13", {}, nullptr);
+    // Later than every other use even within one millisecond, so the person
+    // comes first in the list.
+    return Change(id,
+                  "UPDATE people SET used_unix_ms = max(?12, (SELECT max(used_unix_ms) + 1 FROM people)) "
+                  "WHERE id = ?13",
+                  {}, nullptr);
 }
 
 }  // namespace starwise::people
