@@ -14,7 +14,7 @@ WERROR      ?= $(if $(filter true 1 yes,$(CI)),ON,OFF)
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
-            libgeonames-dev libcctz-dev tzdata \
+            libgeonames-dev libcctz-dev libsqlite3-dev tzdata \
             fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils appstream
 
 # The birth `make run` reads on a machine without a display.
