@@ -14,7 +14,7 @@ WERROR      ?= $(if $(filter true 1 yes,$(CI)),ON,OFF)
 PACKAGES := cmake g++ make pkg-config python3 \
             qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             libcli11-dev rapidjson-dev libgtest-dev libgmock-dev libbenchmark-dev liberfa-dev \
-            libgeonames-dev libcctz-dev tzdata \
+            libgeonames-dev libcctz-dev libsqlite3-dev tzdata \
             fonts-dejavu-core xvfb xauth dpkg-dev file help2man lintian poppler-utils appstream
 
 # The birth `make run` reads on a machine without a display.
@@ -125,7 +125,8 @@ clean:
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := $(BUILD)/fuzz
 FUZZ_TARGETS ?= fuzz_cli_line fuzz_entry_form fuzz_position_texts fuzz_engine_numbers \
-                fuzz_atlas_search fuzz_batch_place fuzz_zone_history fuzz_pdf_command_line
+                fuzz_atlas_search fuzz_batch_place fuzz_zone_history fuzz_pdf_command_line \
+                fuzz_aaf_reader fuzz_people_store
 fuzz: deps random-births
 	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
 	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/people_commands.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
 #include "entry/echoed_text.h"
@@ -17,6 +18,7 @@
 #include "atlas/zone_match.h"
 #include "entry/birth_flags.h"
 #include "entry/zones.h"
+#include "people/person_flags.h"
 #include "reading/reading.h"
 #include "starwise/version.h"
 
@@ -53,9 +55,33 @@ void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
     }
 }
 
+// The birth a saved person gives (--person, --person-id), with the zone check
+// of its place when the atlas knows it; or the message that refuses it.
+std::variant<starwise::atlas::PlacedBirth, std::string> PersonBirth(const starwise::entry::BirthFlags& flags,
+                                                                   const starwise::people::PeopleStore* store,
+                                                                   const std::string& peopleFile, bool storeFailed,
+                                                                   const starwise::atlas::Atlas& atlas) {
+    if (!store && storeFailed) return "The people file \"" + peopleFile + "\" cannot be read (see above)";
+    if (!store) return "No one is saved in \"" + peopleFile + "\" (see --save)";
+    auto person = starwise::people::PersonOfFlags(flags, *store);
+    if (auto* refused = std::get_if<std::string>(&person)) return std::move(*refused);
+    starwise::entry::BirthInput birth = std::get<starwise::people::Person>(person).entry.birth;
+    auto check = starwise::atlas::SavedPlaceZoneCheck(birth, atlas);
+    return starwise::atlas::PlacedBirth{std::move(birth), std::move(check)};
+}
+
+// The people store for --person in batch lines, opened at the first line
+// that names a person.
+struct BatchPeople {
+    std::string file;
+    bool opened = false;
+    bool failed = false;
+    std::unique_ptr<starwise::people::PeopleStore> store;
+};
+
 // Parses and runs one batch line; returns false when the line was refused.
 // The atlas loads at the first line that names a place.
-bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Output& output) {
+bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, BatchPeople& people, Output& output) {
     const bool json = output.json;
     std::string& out = output.text;
     std::string refusal;
@@ -67,7 +93,14 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ou
             if (const auto* refused = std::get_if<std::string>(&flags)) {
                 refusal = *refused;
             } else {
-                const auto birth = starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(flags), atlas);
+                const auto& caseFlags = std::get<starwise::entry::BirthFlags>(flags);
+                if (starwise::people::NamesPerson(caseFlags) && !people.opened) {
+                    people.opened = true;
+                    people.store = starwise::cli::OpenPeople(people.file, false, people.failed);
+                }
+                const auto birth = starwise::people::NamesPerson(caseFlags)
+                                       ? PersonBirth(caseFlags, people.store.get(), people.file, people.failed, atlas)
+                                       : starwise::atlas::ResolveBirthFlags(caseFlags, atlas);
                 if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
                     AppendReading(*placed, output);
                     if (!json) out += "\n----------------------------------------\n\n";
@@ -130,7 +163,8 @@ void AppendSkipped(std::string_view why, Output& output) {
 }
 
 // Every line of standard input is one case; CR, LF and CR LF all end a line.
-int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
+int RunBatch(const starwise::atlas::Atlas& atlas, const std::string& peopleFile, bool json) {
+    BatchPeople people{peopleFile, false, false, nullptr};
     bool allRead = true;
     Output output;
     output.json = json;
@@ -147,7 +181,7 @@ int RunBatch(const starwise::atlas::Atlas& atlas, bool json) {
             } else if (line[first] == '#') {
                 AppendSkipped("comment", output);
             } else {
-                allRead = RunBatchLine(line, atlas, output) && allRead;
+                allRead = RunBatchLine(line, atlas, people, output) && allRead;
             }
             if (cr == std::string_view::npos) break;
             rest.remove_prefix(cr + 1);
@@ -189,13 +223,18 @@ struct SplitWords {
 
 SplitWords SplitCommandLine(int argc, char** argv) {
     SplitWords words;
-    constexpr std::string_view kProgramSwitches[] = {"--json", "--batch", "--list-zones", "--version", "--help", "-h"};
+    constexpr std::string_view kProgramSwitches[] = {"--json",    "--batch",       "--list-zones", "--version",
+                                                     "--help",    "-h",            "--save",       "--list-people"};
+    constexpr std::string_view kProgramOptions[] = {"--find-place", "--people", "--export-aaf", "--import-aaf"};
+    const auto isProgramOption = [&](std::string_view word) {
+        return std::find(std::begin(kProgramOptions), std::end(kProgramOptions), word) != std::end(kProgramOptions);
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view word = argv[i];
         if (std::find(std::begin(kProgramSwitches), std::end(kProgramSwitches), word) != std::end(kProgramSwitches) ||
-            word.starts_with("--find-place=")) {
+            (word.find('=') != std::string_view::npos && isProgramOption(word.substr(0, word.find('='))))) {
             words.program.emplace_back(word);
-        } else if (word == "--find-place") {
+        } else if (isProgramOption(word)) {
             words.program.emplace_back(word);
             if (i + 1 < argc) words.program.emplace_back(argv[++i]);
         } else {
@@ -224,6 +263,25 @@ int main(int argc, char** argv) {
     app.add_option("--find-place", findPlace,
                    "List the places of the atlas that match TEXT (\"Pune\", \"Springfield, Illinois\", "
                    "\"Paris, FR\"): name, coordinates and time zone, exact names first, then most populous");
+    bool save = false;
+    bool listPeople = false;
+    std::optional<std::string> peopleFile;
+    std::optional<std::string> exportAaf;
+    std::optional<std::string> importAaf;
+    app.add_flag("--save", save,
+                 "Save the birth given by the birth flags under its --name (which is then required) in the people "
+                 "file, and print its reading");
+    app.add_flag("--list-people", listPeople, "List the saved people, most recently used first (with --json: one array)");
+    app.add_option("--people", peopleFile,
+                   "The people file to use (default: $XDG_DATA_HOME/starwise/people.sqlite, else "
+                   "~/.local/share/starwise/people.sqlite)")
+        ->option_text("FILE");
+    app.add_option("--export-aaf", exportAaf, "Write every saved person to FILE in AAF (#A93/#B93 records)")
+        ->option_text("FILE");
+    app.add_option("--import-aaf", importAaf,
+                   "Save every person of the AAF file FILE, all of them or none; each line that cannot be read is "
+                   "named")
+        ->option_text("FILE");
     app.set_version_flag("--version", std::string{kVersion}, "Print the version and exit");
     app.footer("Birth flags:\n" + starwise::entry::BirthFlagsHelp());
     if (argc <= 1) {
@@ -252,17 +310,59 @@ int main(int argc, char** argv) {
         }
         return PrintAndFinish(std::move(out), 0);
     }
+    const std::string people = starwise::cli::PeopleFileOf(peopleFile);
+    const auto& flags = std::get<starwise::entry::BirthFlags>(parsed);
+    const int peopleCommands = int{listPeople} + int{exportAaf.has_value()} + int{importAaf.has_value()};
+    if (peopleCommands > 1) {
+        std::cerr << "--list-people, --export-aaf and --import-aaf are separate commands: give one of them\n";
+        return kRefused;
+    }
+    if (peopleCommands == 1 && (save || batch || !words.birth.empty())) {
+        std::cerr << (listPeople ? "--list-people" : exportAaf ? "--export-aaf" : "--import-aaf")
+                  << " takes no birth flags, --save or --batch\n";
+        return kRefused;
+    }
+    if (listPeople) return starwise::cli::ListPeople(people, json);
+    if (exportAaf) return starwise::cli::ExportPeople(people, *exportAaf);
+    if (importAaf) return starwise::cli::ImportPeople(people, *importAaf);
+    if (save && (batch || findPlace)) {
+        std::cerr << "--save stores the birth of one command, not of --batch or --find-place\n";
+        return kRefused;
+    }
+    if (save && starwise::people::NamesPerson(flags)) {
+        std::cerr << "--save stores a new birth from the birth flags; --person and --person-id give one already saved\n";
+        return kRefused;
+    }
+    if (save && !flags.name) {
+        std::cerr << "--save needs --name: the name the birth is saved under\n";
+        return kRefused;
+    }
+
     // Nothing of the atlas is read before a place is asked for.
     const starwise::atlas::Atlas atlas;
     if (findPlace) return FindPlaces(atlas, *findPlace, json);
-    if (batch) return RunBatch(atlas, json);
+    if (batch) return RunBatch(atlas, people, json);
 
-    auto birth = starwise::atlas::ResolveBirthFlags(std::get<starwise::entry::BirthFlags>(parsed), atlas);
+    std::variant<starwise::atlas::PlacedBirth, std::string> birth = std::string{};
+    if (starwise::people::NamesPerson(flags)) {
+        bool failed = false;
+        const auto store = starwise::cli::OpenPeople(people, false, failed);
+        if (failed) return starwise::cli::kStoreFailed;
+        birth = PersonBirth(flags, store.get(), people, false, atlas);
+    } else {
+        birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
+    }
     if (const auto* refused = std::get_if<std::string>(&birth)) return Refuse(*refused);
     Output output;
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;
-    AppendReading(std::get<starwise::atlas::PlacedBirth>(birth), output);
+    const auto& placed = std::get<starwise::atlas::PlacedBirth>(birth);
+    AppendReading(placed, output);
     Flush(output.text);
-    return Finish(0);
+    const int status = Finish(0);
+    if (save) {
+        const int saved = starwise::cli::SavePerson(people, placed.birth);
+        return status != 0 ? status : saved;
+    }
+    return status;
 }

@@ -27,6 +27,8 @@ add_library(starwise_gui STATIC
   gui/reading_files.cpp
   gui/document_dialogs.cpp
   gui/command_line.cpp
+  gui/people_panel.cpp
+  gui/people_controller.cpp
   gui/pictures/pictures.qrc
 )
 set_target_properties(starwise_gui PROPERTIES AUTOMOC ON AUTORCC ON)

@@ -10,14 +10,17 @@
 #include "gui/about_box.h"
 #include "gui/frame_window.h"
 #include "gui/message_sink.h"
+#include "gui/people_controller.h"
+#include "gui/people_panel.h"
 #include "gui/single_instance.h"
 
 namespace starwise::gui {
 
-Application::Application(MessageSink& messages, UrlOpener& browser, QObject* parent)
-    : QObject(parent), messages_(messages), browser_(browser) {}
+Application::Application(MessageSink& messages, UrlOpener& browser, QObject* parent, std::string peopleFile)
+    : QObject(parent), messages_(messages), browser_(browser), peopleFile_(std::move(peopleFile)) {}
 
 Application::~Application() {
+    people_.reset();
     delete frame_.data();
     delete form_.data();
     // Windows unloaded earlier were handed to deleteLater(); finish them now
@@ -35,6 +38,8 @@ bool Application::Start(SingleInstanceGuard& guard) {
     connect(form_, &EntryWindow::readingRequested, this, &Application::Read);
     connect(form_, &EntryWindow::aboutRequested, this, [this] { ShowAbout(form_); });
     connect(form_, &EntryWindow::exitRequested, this, &Application::ExitProgram);
+    questions_ = std::make_unique<PeopleDialogs>();
+    people_ = std::make_unique<PeopleController>(*form_, messages_, *questions_, peopleFile_);
     form_->show();
     return true;
 }
@@ -51,7 +56,12 @@ FrameWindow* Application::LoadFrame() {
 
 void Application::Read() {
     if (ended_ || !form_) return;
-    const auto birth = form_->Birth();
+    // A chosen person's birth as saved while the form still shows it: the
+    // coordinates the boxes round to whole minutes are kept.
+    std::variant<entry::BirthInput, entry::FormMessage> birth = form_->Birth();
+    if (people_) {
+        if (auto saved = people_->unchangedBirth()) birth = std::move(*saved);
+    }
     if (const auto* refused = std::get_if<entry::FormMessage>(&birth)) {
         messages_.Show(form_, refused->text, refused->icon);
         return;
@@ -91,6 +101,7 @@ void Application::ExitProgram() {
     if (ended_) return;
     ended_ = true;
     UnloadFrame();
+    people_.reset();  // before the form it works on
     if (form_) {
         EntryWindow* form = form_;
         form_ = nullptr;

@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
+#include <string>
 
 #include "gui/entry_window.h"
 #include "reading/reading.h"
@@ -13,6 +15,8 @@
 namespace starwise::gui {
 
 class MessageSink;
+class PeopleController;
+class PeopleQuestions;
 class SingleInstanceGuard;
 class UrlOpener;
 
@@ -20,7 +24,9 @@ class Application : public QObject {
     Q_OBJECT
 
 public:
-    Application(MessageSink& messages, UrlOpener& browser, QObject* parent = nullptr);
+    // peopleFile: the saved people's file; empty for the default one
+    // (people::DefaultPeoplePath).
+    Application(MessageSink& messages, UrlOpener& browser, QObject* parent = nullptr, std::string peopleFile = {});
     ~Application() override;
 
     // Refuses a second copy with "Application is already running" and ends;
@@ -32,6 +38,7 @@ public:
     bool HasEnded() const { return ended_; }
 
     EntryWindow* EntryForm() const { return form_; }
+    PeopleController* People() const { return people_.get(); }
     FrameWindow* Frame() const { return frame_; }
     // The reading on show (or last shown).
     const reading::Reading& LastReading() const { return lastReading_; }
@@ -52,6 +59,9 @@ private:
     reading::Reading lastReading_;
     QPointer<EntryWindow> form_;
     QPointer<FrameWindow> frame_;
+    std::string peopleFile_;
+    std::unique_ptr<PeopleQuestions> questions_;
+    std::unique_ptr<PeopleController> people_;
     bool ended_ = false;
 };
 

@@ -1,11 +1,13 @@
 #include "gui/command_line.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <variant>
 
 #include "atlas/birth_place.h"
 #include "atlas/places.h"
 #include "entry/birth_flags.h"
+#include "people/person_flags.h"
 
 namespace starwise::gui {
 
@@ -81,9 +83,28 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         return command;
     }
     // A --place is looked up in the atlas (loaded only then), as the
-    // command line does.
+    // command line does; --person and --person-id read the saved people.
     const atlas::Atlas places;
-    auto birth = atlas::ResolveBirthFlags(std::get<entry::BirthFlags>(parsed), places);
+    const entry::BirthFlags& birthFlags = std::get<entry::BirthFlags>(parsed);
+    std::variant<atlas::PlacedBirth, std::string> birth = std::string{};
+    if (people::NamesPerson(birthFlags)) {
+        auto opened = people::PeopleStore::Open(
+            people::DefaultPeoplePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), {.readOnly = true});
+        if (!opened.store) {
+            command.refusal = opened.notice.message;
+            return command;
+        }
+        auto person = people::PersonOfFlags(birthFlags, *opened.store);
+        if (auto* refused = std::get_if<std::string>(&person)) {
+            command.refusal = *refused;
+            return command;
+        }
+        entry::BirthInput saved = std::get<people::Person>(person).entry.birth;
+        auto check = atlas::SavedPlaceZoneCheck(saved, places);
+        birth = atlas::PlacedBirth{std::move(saved), std::move(check)};
+    } else {
+        birth = atlas::ResolveBirthFlags(birthFlags, places);
+    }
     if (const auto* refused = std::get_if<std::string>(&birth)) {
         command.refusal = *refused;
         return command;

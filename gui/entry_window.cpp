@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDockWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -177,8 +178,17 @@ QSize EntryWindow::sizeWithin(const QSize& room) {
         content_->layout()->activate();
         scroller_->setWidgetResizable(true);  // the scroll area sizes the form anew
     };
+    // Lists docked beside the form (the People list) take their width too.
+    int docksWidth = 0;
+    for (const QDockWidget* dock : findChildren<QDockWidget*>(QString{}, Qt::FindDirectChildrenOnly)) {
+        if (!dock->isHidden() && !dock->isFloating()) {
+            docksWidth += dock->sizeHint().width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+        }
+    }
     setCoordinatesDirection(QBoxLayout::LeftToRight);
-    if (content_->sizeHint().width() + scrollBar > room.width()) setCoordinatesDirection(QBoxLayout::TopToBottom);
+    if (content_->sizeHint().width() + scrollBar + docksWidth > room.width()) {
+        setCoordinatesDirection(QBoxLayout::TopToBottom);
+    }
 
     // The scroll area's own size hint is capped at a few dozen text lines;
     // the window is sized from the form's contents instead.
@@ -187,6 +197,7 @@ QSize EntryWindow::sizeWithin(const QSize& room) {
         natural.setHeight(std::max(natural.height(), content_->heightForWidth(natural.width())));
     }
     natural.rheight() += menuBar()->sizeHint().height();
+    natural.rwidth() += docksWidth;
     if (natural.height() > room.height()) natural.rwidth() += scrollBar;
     if (natural.width() > room.width()) natural.rheight() += scrollBar;
     return natural.boundedTo(room);
@@ -601,6 +612,32 @@ void EntryWindow::choosePlace(const atlas::Place& place) {
     latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
     placeZone_.ChoosePlace(place);
     showPlaceAndZone();
+}
+
+void EntryWindow::fillFromBirth(const entry::BirthInput& birth) {
+    placeZone_.ForgetPlace();
+    nameBox_->setText(FromUtf8(birth.name));
+    monthList_->setCurrentIndex(static_cast<int>(static_cast<unsigned>(birth.localDate.month())) - 1);
+    dayList_->setCurrentIndex(static_cast<int>(static_cast<unsigned>(birth.localDate.day())) - 1);
+    yearList_->setCurrentIndex(static_cast<int>(birth.localDate.year()) - entry::kFirstYear);
+    hourList_->setCurrentIndex(birth.localMinutes / 60);
+    minuteList_->setCurrentIndex(birth.localMinutes % 60);
+    secondList_->setCurrentIndex(0);
+    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(birth.longitudeDeg);
+    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(birth.latitudeDeg);
+    longitudeDegreesBox_->setText(QString::number(longitude.degrees));
+    longitudeMinutesBox_->setText(QString::number(longitude.minutes));
+    longitudeHemisphere_[longitude.negative ? 1 : 0]->setChecked(true);
+    latitudeDegreesBox_->setText(QString::number(latitude.degrees));
+    latitudeMinutesBox_->setText(QString::number(latitude.minutes));
+    latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
+    // "City, State, Country", "City, Country" or "City".
+    const QStringList parts = FromUtf8(birth.placeLabel).split(QStringLiteral(", "));
+    cityBox_->setText(parts.value(0));
+    stateBox_->setText(parts.size() >= 3 ? parts.value(1) : QString{});
+    countryBox_->setText(parts.size() >= 2 ? parts.mid(parts.size() >= 3 ? 2 : 1).join(QStringLiteral(", ")) : QString{});
+    placeZone_.SetZoneByHand(birth.zone);
+    birthMomentChanged();
 }
 
 void EntryWindow::birthMomentChanged() {

@@ -70,6 +70,14 @@ public:
     // sets either by hand.
     void choosePlace(const atlas::Place& place);
 
+    // Fills the controls with a saved birth: name, date, time, coordinates to
+    // the nearest minute, the zone row and box or the exact offset, and city,
+    // state and country from the place label. No place is chosen: the zone
+    // is as saved, set by hand.
+    void fillFromBirth(const entry::BirthInput& birth);
+
+    QMenu* fileMenu() const { return fileMenu_; }
+
 signals:
     void readingRequested();
     void aboutRequested();

@@ -38,6 +38,8 @@
 #include "atlas/places.h"
 #include "gui/sign_pictures.h"
 #include "gui/entry_window.h"
+#include "gui/people_controller.h"
+#include "gui/people_panel.h"
 #include "entry/zones.h"
 #include "gui/report_window.h"
 #include "gui/application.h"
@@ -179,6 +181,36 @@ bool SaveOffers(EntryWindow* form, const QString& typed, const QDir& folder, con
     return true;
 }
 
+// The People list beside the form: a few saved people and the sample
+// person saved with File > Save Person, the list searched for "ra".
+bool SavePeople(Application& app, const QDir& folder, const QString& fileName) {
+    PeopleController* people = app.People();
+    starwise::people::PeopleStore* store = people ? people->panel()->store() : nullptr;
+    if (!store) return false;
+    using std::chrono::day;
+    using std::chrono::month;
+    using std::chrono::year;
+    const std::pair<const char*, starwise::entry::BirthInput> samples[] = {
+        {"RAVI RAO", {"", year{1975} / month{1} / day{2}, 23 * 60 + 10, 19.07283, 72.88261,
+                      starwise::entry::ZoneRowChoice{34, false}, "Mumbai, Maharashtra, India"}},
+        {"LENA BERG", {"", year{1990} / month{6} / day{1}, 12 * 60, 59.91273, 10.74609,
+                       starwise::entry::ZoneRowChoice{20, true}, "Oslo, Oslo, Norway"}},
+        {"MARIA SANTOS", {"", year{1968} / month{3} / day{21}, 4 * 60 + 45, -23.5475, -46.63611,
+                          starwise::entry::ZoneRowChoice{14, false}, "Sao Paulo, Sao Paulo, Brazil"}},
+    };
+    for (const auto& [name, birth] : samples) {
+        if (!store->Add({name, birth, ""}).result.ok()) return false;
+    }
+    people->panel()->reload();
+    people->savePerson();
+    auto* search = Control<QLineEdit>(app.EntryForm(), "txtPeopleSearch");
+    if (!search) return false;
+    search->setText(QStringLiteral("ra"));
+    const bool saved = Save(app.EntryForm(), folder, fileName);
+    search->clear();
+    return saved;
+}
+
 struct Screen {
     int width = 1280;  // device pixels
     int height = 800;
@@ -248,7 +280,7 @@ int main(int argc, char* argv[]) {
     PrintedMessages messages;
     NoBrowser browser;
     SingleInstanceGuard guard(scratch.filePath(QStringLiteral("starwise.lock")));
-    Application app(messages, browser);
+    Application app(messages, browser, nullptr, scratch.filePath(QStringLiteral("people.sqlite")).toStdString());
     if (!app.Start(guard)) return 1;
 
     const starwise::atlas::Atlas atlas;
@@ -273,6 +305,7 @@ int main(int argc, char* argv[]) {
         return ok ? 0 : 1;
     }
     bool ok = Save(form, folder, QStringLiteral("entry-form.png"));
+    ok = SavePeople(app, folder, QStringLiteral("people-list.png")) && ok;
     ok = SaveOffers(form, QStringLiteral("Springfield"), folder, QStringLiteral("entry-form-places.png")) && ok;
     const std::vector<starwise::atlas::Place> kathmandu = atlas.Search("Kathmandu", 1);
     if (kathmandu.empty() || !FillKathmandu(form, kathmandu.front())) return 1;

@@ -30,6 +30,45 @@ LocalMinute LocalMinuteOf(std::chrono::year_month_day localDate, int localMinute
             localMinutes % kMinutesPerHour};
 }
 
+PlaceZoneCheck ZoneCheckOf(const Place& place, const PlaceZoneState& state, const entry::BirthInput& birth) {
+    const ZoneMoment& moment = *state.Moment();
+    PlaceZoneCheck check{place, moment, MatchZoneRow(moment), CheckBirthZone(moment, birth.zone, birth.longitudeDeg),
+                         ZoneSummary(place.name, moment) + ".", false};
+    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
+    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
+        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
+    }
+    check.message += ".";
+    for (const std::string& warning : state.Line().warnings) {
+        check.message += " " + warning;
+        check.hasWarnings = true;
+    }
+    return check;
+}
+
+std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth, const Atlas& atlas) {
+    constexpr std::size_t kCandidates = 20;  // places sharing a label are few
+    if (birth.placeLabel.empty()) return std::nullopt;
+    const Place* chosen = nullptr;
+    const std::vector<Place> found = atlas.Search(birth.placeLabel, kCandidates);
+    for (const Place& place : found) {
+        if (PlaceLabel(place) != birth.placeLabel) continue;
+        if (!chosen || (place.latitudeDeg == birth.latitudeDeg && place.longitudeDeg == birth.longitudeDeg)) chosen = &place;
+    }
+    if (!chosen) return std::nullopt;
+    // As ResolveBirthFlags did: the zone follows the place, and is set by
+    // hand only where the saved one differs.
+    Place located = *chosen;
+    located.longitudeDeg = birth.longitudeDeg;
+    located.latitudeDeg = birth.latitudeDeg;
+    PlaceZoneState state;
+    state.SetMoment(LocalMinuteOf(birth.localDate, birth.localMinutes));
+    state.ChoosePlace(located);
+    if (!state.Moment()) return std::nullopt;
+    if (!(state.Zone() == birth.zone)) state.SetZoneByHand(birth.zone);
+    return ZoneCheckOf(*chosen, state, birth);
+}
+
 std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
     auto checkedOrRefused = entry::CheckBirthFlags(flags);
     if (auto* refused = std::get_if<std::string>(&checkedOrRefused)) return std::move(*refused);
@@ -79,17 +118,7 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     }
     birth.zone = state.Zone();
 
-    PlaceZoneCheck check{place, moment, MatchZoneRow(moment), CheckBirthZone(moment, birth.zone, birth.longitudeDeg),
-                         ZoneSummary(place.name, moment) + ".", false};
-    check.message += " The reading uses " + ZoneText(birth.zone, place.name);
-    if (std::holds_alternative<entry::ZoneRowChoice>(birth.zone)) {
-        check.message += ", " + UtcOffsetText(*ZoneUtcOffsetSeconds(birth.zone));
-    }
-    check.message += ".";
-    for (const std::string& warning : state.Line().warnings) {
-        check.message += " " + warning;
-        check.hasWarnings = true;
-    }
+    PlaceZoneCheck check = ZoneCheckOf(place, state, birth);
     return PlacedBirth{std::move(birth), std::move(check)};
 }
 

@@ -47,6 +47,18 @@ struct PlacedBirth {
     std::optional<PlaceZoneCheck> zoneCheck;  // when a place was given
 };
 
+// The check of a birth's zone against its place's moment as the state holds
+// it (a moment is required): the agreement, the message (ZoneSummary, the
+// zone used, then the state's warnings) and whether it warns.
+PlaceZoneCheck ZoneCheckOf(const Place& place, const PlaceZoneState& state, const entry::BirthInput& birth);
+
+// The check a saved birth had when it was made from a place: its place label
+// looked up again in the atlas (the place of exactly that label, the one at
+// the birth's coordinates when several share it) and its zone checked
+// against that place's moment. Nothing for a birth without a label, a label
+// the atlas does not know, or a moment the tz database cannot give.
+std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth, const Atlas& atlas);
+
 // Checks the flags (entry::CheckBirthFlags) and completes them from
 // flags.place.
 //

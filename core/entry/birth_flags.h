@@ -30,6 +30,8 @@ struct BirthFlags {
     std::optional<std::string> name;
     std::optional<std::string> place;      // a place of the atlas, as searched ("Pune, India")
     std::optional<bool> daylightSaving;    // --dst: true, --no-dst: false
+    std::optional<std::string> person;     // a saved person's name: the whole birth comes from the people store
+    std::optional<std::string> personId;   // a saved person's id, as --list-people shows it
 };
 
 // One row of the option table: a flag that takes a value (value != nullptr)
@@ -42,7 +44,7 @@ struct BirthOption {
     bool switchSets;
 };
 
-inline constexpr std::array<BirthOption, 10> kBirthOptions{{
+inline constexpr std::array<BirthOption, 12> kBirthOptions{{
     {"--date", "YYYY-MM-DD", "date of birth, 1901 to 2050", &BirthFlags::date, false},
     {"--time", "HH:MM", "local clock time of birth", &BirthFlags::time, false},
     {"--zone", "N", "time zone: its position 0..70 in starwise-cli --list-zones, or its text", &BirthFlags::zone,
@@ -64,6 +66,12 @@ inline constexpr std::array<BirthOption, 10> kBirthOptions{{
      "the tz database's offset, else the database's exact offset, and before standard time the birthplace's "
      "own mean time",
      &BirthFlags::place, false},
+    {"--person", "NAME",
+     "the birth saved under NAME (starwise-cli --save) in place of the flags above; when several people share "
+     "the name, their ids are listed and --person-id chooses",
+     &BirthFlags::person, false},
+    {"--person-id", "N", "the saved birth with id N (as starwise-cli --list-people shows it)", &BirthFlags::personId,
+     false},
 }};
 
 // The birth flags' part of --help, one flag a line ("  --date YYYY-MM-DD   date

@@ -35,6 +35,7 @@ struct EntryFormValues {
     bool daylightSaving = false;       // chkDST
     int zonePosition = 29;             // cmbTimeZone; kExactOffsetPosition for the exact offset
     std::string utcOffsetText{};       // txtUtcOffset, "+05:45": read when the exact offset is chosen
+    friend bool operator==(const EntryFormValues&, const EntryFormValues&) = default;
 };
 
 // The zone list's last entry, after the 71 zones: the exact UTC offset typed

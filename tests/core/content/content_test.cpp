@@ -102,50 +102,42 @@ TEST(SunSignContent, RowsAsTabled) {
     }
 }
 
-TEST(NodeContent, RowsAsTabledInTestOrder) {
-    struct Row { std::string_view test, northSign, northKeywords, north, southSign, southKeywords, south; };
+// The rows' signs and keywords, in test order, are compared with an
+// independent table for every reading of cli_matches_oracle
+// (tools/oracle/starwise_oracle.py, NODE_ROWS); here the descriptions.
+TEST(NodeContent, DescriptionsInTestOrder) {
+    struct Row { std::string_view test, north, south; };
     constexpr std::array<Row, 12> kRows{{
-        {"Lib", "Libra", "Overconfident and Well-Balanced",
-         "North Node in Libra denotes that you need to understand and develop",
-         "Aries", "Overconfident and Well-Balanced",
+        {"Lib", "North Node in Libra denotes that you need to understand and develop",
          "South Node in Aries denotes that you need to understand and develop"},
-        {"Vir", "Virgo", "Generous and Kind", "North Node in Virgo denotes that you are too kind, warm hearted",
-         "Pisces", "Generous and Kind", "South Node in Pisces denotes that you are too kind, warm hearted"},
-        {"Leo", "Leo", "Introvert, Shy and Timid", "North Node in Leo indicates that you need to learn and permit",
-         "Aquarius", "Introvert, Shy and Timid", "South Node in Aquarius indicates that you need to learn and permit"},
-        {"Can", "Cancer", "Impulsive and Social", "Learn how to accept and acknowledge the help received from others.",
-         "Capricorn", "Impulsive and Social", "Learn how to accept and acknowledge the help received from others."},
-        {"Gem", "Gemini", "Impatient and Hasty",
-         "With your north node in Gemini try and express yourself all the more.",
-         "Sagittarius", "Impatient and Hasty",
+        {"Vir", "North Node in Virgo denotes that you are too kind, warm hearted",
+         "South Node in Pisces denotes that you are too kind, warm hearted"},
+        {"Leo", "North Node in Leo indicates that you need to learn and permit",
+         "South Node in Aquarius indicates that you need to learn and permit"},
+        {"Can", "Learn how to accept and acknowledge the help received from others.",
+         "Learn how to accept and acknowledge the help received from others."},
+        {"Gem", "With your north node in Gemini try and express yourself all the more.",
          "With your south Node in Sagittarius try and express yourself all the more."},
-        {"Tau", "Taurus", "Secretive and Mysterious", "North Node in Taurus denotes that you have to work to develop",
-         "Scorpio", "Secretive and Mysterious", "South Node in Scorpio denotes that you have to work to develop"},
-        {"Ari", "Aries", "Co-dependent and Indecisive", "With your North node in Aries you need to work a lot",
-         "Libra", "Co-dependency and Indecisiveness", "With your South Node in Libra you need to work a lot"},
-        {"Pis", "Pisces", "Compassionate and Worried", "North node in Pisces denotes that you worry unnecessarily",
-         "Virgo", "Compassionate and Worried", "South Node in Virgo denotes that you worry unnecessarily"},
-        {"Aqu", "Aquarius", "Domestic and Emotional",
-         "North Node in Aquarius denotes that you tend to become very much",
-         "Leo", "Domestic and Emotional", "South Node in Leo denotes that you tend to become very much"},
-        {"Cap", "Capricorn", "Nostalgic, Coward, Pessimistic and Sensitive",
-         "North Node in Capricorn denotes that you have a tendency", "Cancer",
-         "Nostalgic, Coward, Pessimistic and Sensitive", "South Node in Cancer denotes that you have a tendency"},
-        {"Sag", "Sagittarius", "Stimulating and Generous",
-         "North node in Sagittarius denotes that you are so very simulative",
-         "Gemini", "Stimulating and Generous", "South Node in Gemini denotes that you are so very simulative"},
-        {"Sco", "Scorpio", "Stubborn and Self-Reliant", "North Node is Scorpio denotes that you are self-reliant",
-         "Taurus", "Stubborn and Self-reliant", "South Node in Taurus denotes that you are self-reliant"},
+        {"Tau", "North Node in Taurus denotes that you have to work to develop",
+         "South Node in Scorpio denotes that you have to work to develop"},
+        {"Ari", "With your North node in Aries you need to work a lot",
+         "With your South Node in Libra you need to work a lot"},
+        {"Pis", "North node in Pisces denotes that you worry unnecessarily",
+         "South Node in Virgo denotes that you worry unnecessarily"},
+        {"Aqu", "North Node in Aquarius denotes that you tend to become very much",
+         "South Node in Leo denotes that you tend to become very much"},
+        {"Cap", "North Node in Capricorn denotes that you have a tendency",
+         "South Node in Cancer denotes that you have a tendency"},
+        {"Sag", "North node in Sagittarius denotes that you are so very simulative",
+         "South Node in Gemini denotes that you are so very simulative"},
+        {"Sco", "North Node is Scorpio denotes that you are self-reliant",
+         "South Node in Taurus denotes that you are self-reliant"},
     }};
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const Row& want = kRows[i];
         const sc::NodeRow& row = sc::kNodeRows[i];
         SCOPED_TRACE(testing::Message() << "row " << i << ", expected test " << want.test);
         EXPECT_EQ(row.test, want.test);
-        EXPECT_EQ(row.northSign, want.northSign);
-        EXPECT_EQ(row.northKeywords, want.northKeywords);
-        EXPECT_EQ(row.southSign, want.southSign);
-        EXPECT_EQ(row.southKeywords, want.southKeywords);
         EXPECT_TRUE(IsParagraph(Joined(row.northDescription, row.northDescriptionSecond), want.north, {540, 1200}))
             << "north description";
         EXPECT_TRUE(IsParagraph(Joined(row.southDescription, row.southDescriptionSecond), want.south, {540, 1200}))

@@ -80,13 +80,6 @@ TEST(ValidateEntryForm, FirstFailingCheckInOrder) {
     }
 }
 
-TEST(ValidateEntryForm, MessagesKeepTheirExactSpacing) {
-    EXPECT_EQ(messages::kLongitudeMinutes.text, "Please Enter Value Between 0 And 59 in the  Minute of Longitude");
-    EXPECT_EQ(messages::kThirtyDayMonthDate.text, "Please Enter Correct Date Or Month !");
-    EXPECT_EQ(messages::kFebruaryDate.focus, FormField::None);
-    EXPECT_EQ(messages::kFebruaryDate.icon, MessageIcon::Information);
-}
-
 struct LookupCase {
     const char* city;
     const char* state;

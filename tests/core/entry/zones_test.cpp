@@ -15,20 +15,18 @@ struct ZoneCase {
     int minutes;
 };
 
+// Every row's stored offset against its label: ZoneTable below. Here the
+// offset in seconds with and without the box, both ends of the list, half
+// hours either side of Greenwich, and two rows whose names differ only in
+// the abbreviation.
 TEST(ZoneRowUtcOffsetSeconds, StoredOffsetsOfNotableZones) {
     const ZoneCase cases[] = {
         {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
-        {61, "Universal Time, UT, 0.0", 0, 0},
         {34, "Indian Time, IST, +5.3", -5, -30},
         {50, "Newfoundland Standard Time,NST,-3.5", 3, 30},
-        {52, "North Sumatra Time,NST,+6.5", -6, -30},
-        {32, "Hawaiian Standard Time,HST,-10.5", 10, 30},
         {46, "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
-        {36, "Int'l Date Line West,IDLW,-12.0", 12, 0},
         {56, "South Australia Daylight Time,SAD,+10.5", -10, -30},
         {57, "South Australia Daylight Time,SDT,+10.5", -10, -30},
-        {58, "South Australia Standard Time,SAST,+9.5", -9, -30},
-        {59, "South Australia Standard Time,SAT,+9.5", -9, -30},
         {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
         {70, "Yukon War Time,YWT,-8.0", 8, 0},
     };

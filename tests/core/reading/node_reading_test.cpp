@@ -13,26 +13,20 @@ namespace {
 using namespace starwise::reading;
 
 TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
-    struct Case { double northNodeDeg; std::string_view north, northKeywords, south; };
+    // The rows' texts are pinned by content_test; the two signs name the row.
+    struct Case { double northNodeDeg; std::string_view north, south; };
     const Case kCases[] = {
-        {0.0, "Aries", "Co-dependent and Indecisive", "Libra"},
-        {239.99, "Scorpio", "Stubborn and Self-Reliant", "Taurus"},
-        {125.1228, "Leo", "Introvert, Shy and Timid", "Aquarius"},
+        {0.0, "Aries", "Libra"}, {239.99, "Scorpio", "Taurus"}, {125.1228, "Leo", "Aquarius"},
         // A hair below a sign boundary still shows (and reads) the earlier sign.
-        {std::nextafter(240.0, 0.0), "Scorpio", "Stubborn and Self-Reliant", "Taurus"},
-        {std::nextafter(360.0, 0.0), "Pisces", "", "Virgo"},
+        {std::nextafter(240.0, 0.0), "Scorpio", "Taurus"}, {std::nextafter(360.0, 0.0), "Pisces", "Virgo"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << "north node " << c.northNodeDeg);
         const auto found = NodeRowOf(c.northNodeDeg);
         ASSERT_TRUE(found.Ok()) << found.detail;
-        const starwise::content::NodeRow* row = found.value;
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->northSign, c.north);
-        if (!c.northKeywords.empty()) {
-            EXPECT_EQ(row->northKeywords, c.northKeywords);
-        }
-        EXPECT_EQ(row->southSign, c.south);
+        ASSERT_NE(found.value, nullptr);
+        EXPECT_EQ(found.value->northSign, c.north);
+        EXPECT_EQ(found.value->southSign, c.south);
     }
     for (const double outside : {std::nan(""), 360.0, -360.0}) {
         const auto found = NodeRowOf(outside);

@@ -70,24 +70,15 @@ TEST(SunCuspOf, NamesTheSunsSignWhenTheDateGivesItsNeighbour) {
 }
 
 TEST(SunSignProfileOf, RowOfTheSignOnly) {
-    struct Case { int sign; std::string_view element; std::string_view birthStone; int picture; };
-    const Case kCases[] = {
-        {4, "Fire", "Ruby", 5}, {11, "Water", "Aquamarine", 12},
-        // Indices outside 0..11 have no row.
-        {-1, "", "", 0}, {12, "", "", 0},
+    // The rows' texts are pinned by content_test; here only which row.
+    const auto signOf = [](int sign) {
+        const starwise::content::SunSignProfileRow* row = SunSignProfileOf(sign);
+        return row ? std::string{row->sign} : std::string{"(no row)"};
     };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << "sign " << c.sign);
-        const starwise::content::SunSignProfileRow* row = SunSignProfileOf(c.sign);
-        if (c.picture == 0) {
-            EXPECT_EQ(row, nullptr);
-            continue;
-        }
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->element, c.element);
-        EXPECT_EQ(row->birthStone, c.birthStone);
-        EXPECT_EQ(row->pictureNumber, c.picture);
-    }
+    EXPECT_EQ(signOf(4), "Leo");
+    EXPECT_EQ(signOf(11), "Pisces");
+    EXPECT_EQ(signOf(-1), "(no row)");  // indices outside 0..11
+    EXPECT_EQ(signOf(12), "(no row)");
     // Leo's two stored paragraphs are shown back to back, nothing between.
     const std::string positive = PositiveTraitsOf(*SunSignProfileOf(4));
     EXPECT_NE(positive.find("optimistic about everything.You have a proud and dignified presence"), std::string::npos)

@@ -51,18 +51,19 @@ TEST(VoidOfCourseSection, HeadingThenNatalMoonThenEachBodysHeadingAndParagraph) 
     const std::string moonComment =
         "The Moon is the symbol of feelings and emotions. You may have issues with family and friends, especially "
         "women. You will feel aloof and left out from your family.\r\n\r\n";
-    const std::vector<std::string> mars{
-        Show(kTitle, "Mars Is In Void Of Course\r\n\r\n"),
-        Show(kLeadIn, "This is where your assertiveness and power will lie. But, depending which house all this "
-                      "extra force of power, anger and assertiveness lies can cause problems for you.\r\n\r\n")};
-    const std::vector<std::string> moon{
-        Show(kTitle, "The Moon Is In Void Of Course\r\n\r\n"),
-        Show(kLeadIn, std::string{content::kBodyTexts[engine::kMoon].generalParagraph} + "\r\n\r\n")};
+    // Each body's heading and paragraph from its row (texts pinned by content_test).
+    const auto body = [](int b) {
+        const content::BodyTextRow& row = content::kBodyTexts[static_cast<std::size_t>(b)];
+        return std::vector<std::string>{Show(kTitle, std::string{row.voidOfCourseHeading} + "\r\n\r\n"),
+                                        Show(kLeadIn, std::string{row.generalParagraph} + "\r\n\r\n")};
+    };
+    std::vector<std::string> moonThenMars = body(engine::kMoon);
+    for (std::string& block : body(engine::kMars)) moonThenMars.push_back(std::move(block));
     struct Case { const char* label; engine::NatalChart chart; std::string moonAt; std::vector<std::string> bodies; };
     const Case kCases[] = {
         {"no body in the last three degrees", ChartWith({{engine::kMoon, "03 Can 41"}}), "03 Can 41", {}},
         {"Moon 28 Tau 10 and Mars 27 Gem 00", ChartWith({{engine::kMars, "27 Gem 00"}, {engine::kMoon, "28 Tau 10"}}),
-         "28 Tau 10", [&] { std::vector<std::string> both = moon; both.insert(both.end(), mars.begin(), mars.end()); return both; }()},
+         "28 Tau 10", moonThenMars},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.label);
