@@ -120,21 +120,33 @@ clean:
 	rm -rf $(BUILD)
 
 # libFuzzer, one minute per target (FUZZ_SECONDS to change); not part of `make test`.
+# Fails when a target crashes, times out or a sanitizer reports (every report
+# halts): the status is the fuzzer's own, its log in $(FUZZ_DIR)/NAME.log.
 FUZZ_SECONDS ?= 60
 FUZZ_DIR     := $(BUILD)/fuzz
-FUZZ_TARGETS := fuzz_cli_line fuzz_entry_form fuzz_position_texts fuzz_engine_numbers
+FUZZ_TARGETS ?= fuzz_cli_line fuzz_entry_form fuzz_position_texts fuzz_engine_numbers \
+                fuzz_atlas_search fuzz_batch_place fuzz_zone_history fuzz_pdf_command_line \
+                fuzz_aaf_reader fuzz_people_store
 fuzz: deps random-births
 	@dpkg-query -W -f='$${Status}' clang-14 libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
 	  (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq clang-14 libclang-rt-14-dev)
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DSTARWISE_FUZZ=ON -DSTARWISE_BUILD_GUI=OFF -DSTARWISE_BUILD_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
-	@for t in $(FUZZ_TARGETS); do \
+	@failed=; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
 	  echo "== $$t"; \
-	  $(FUZZ_DIR)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 $(FUZZ_DIR)/corpus/$$t fuzz/seeds/$$t 2>&1 \
-	    | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|crash-|Done' || exit 1; \
-	done
+	  ASAN_OPTIONS=halt_on_error=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$(CURDIR)/fuzz/ubsan_suppressions.txt \
+	    $(FUZZ_DIR)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/$$t- $(FUZZ_DIR)/corpus/$$t fuzz/seeds/$$t > $(FUZZ_DIR)/$$t.log 2>&1; \
+	  status=$$?; \
+	  grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|runtime error|crash-|timeout-|Done' $(FUZZ_DIR)/$$t.log; \
+	  if [ $$status -ne 0 ]; then \
+	    echo "make fuzz: $$t failed with status $$status (log: $(FUZZ_DIR)/$$t.log)" >&2; failed="$$failed $$t"; \
+	  fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "make fuzz: failed:$$failed" >&2; exit 1; fi
 
 # 100,000 random valid births through the sanitized command line's batch
 # mode, every field compared with the independent implementation.

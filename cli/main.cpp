@@ -12,7 +12,7 @@
 #include "cli/people_commands.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
-#include "cli/utf8.h"
+#include "entry/echoed_text.h"
 #include "atlas/birth_place.h"
 #include "atlas/places.h"
 #include "atlas/zone_match.h"
@@ -85,7 +85,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ba
     const bool json = output.json;
     std::string& out = output.text;
     std::string refusal;
-    if (!starwise::cli::IsValidUtf8(line)) {
+    if (!starwise::entry::IsValidUtf8(line)) {
         refusal = "the line is not valid UTF-8";
     } else {
         try {
@@ -115,7 +115,7 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ba
     if (json) {
         output.jsonWriter.AppendError(refusal, out);
     } else {
-        out += "error: " + refusal + "\n";
+        out += "error: " + starwise::entry::EscapeControls(refusal) + "\n";
     }
     return false;
 }
@@ -136,6 +136,19 @@ int Finish(int status) {
         return kNotWritten;
     }
     return status;
+}
+
+// Writes text to standard output and ends the run as Finish does.
+int PrintAndFinish(std::string text, int status) {
+    Flush(text);
+    return Finish(status);
+}
+
+// A refusal on standard error, with the control characters of the echoed
+// input escaped; returns the status of a refused input.
+int Refuse(std::string_view message) {
+    std::cerr << starwise::entry::EscapeControls(message) << "\n";
+    return kRefused;
 }
 
 // One line of input that holds no case: a blank line or a comment gives
@@ -183,10 +196,7 @@ int RunBatch(const starwise::atlas::Atlas& atlas, const std::string& peopleFile,
 // --find-place: the matches, most populous first, as lines or one JSON array.
 int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bool json) {
     std::vector<starwise::atlas::Place> places = atlas.Search(query, kMaxPlacesListed + 1);
-    if (places.empty()) {
-        std::cerr << "No place in the atlas matches \"" << query << "\"\n";
-        return kRefused;
-    }
+    if (places.empty()) return Refuse("No place in the atlas matches \"" + query + "\"");
     const bool more = places.size() > kMaxPlacesListed;
     if (more) places.resize(kMaxPlacesListed);
     std::string out;
@@ -195,13 +205,13 @@ int FindPlaces(const starwise::atlas::Atlas& atlas, const std::string& query, bo
     } else {
         for (const starwise::atlas::Place& place : places) out += starwise::cli::PlaceListLine(place) + "\n";
     }
-    std::cout << out;
+    Flush(out);
     if (more) {
         std::cerr << "More than " << kMaxPlacesListed
                   << " places match; narrow the search with a state or country after a comma (\"Springfield, "
                      "Illinois\").\n";
     }
-    return 0;
+    return Finish(0);
 }
 
 // Splits the words of the command line into the program's own (handed to
@@ -283,27 +293,22 @@ int main(int argc, char** argv) {
         std::vector<std::string> reversed(words.program.rbegin(), words.program.rend());
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
+        return PrintAndFinish(app.help(), 0);
     } catch (const CLI::CallForVersion&) {
-        std::cout << kVersion << "\n";
-        return 0;
+        return PrintAndFinish(std::string{kVersion} + "\n", 0);
     } catch (const CLI::ParseError& error) {
-        std::cerr << error.what() << "\n";
-        return kRefused;
+        return Refuse(error.what());
     }
 
     auto parsed = starwise::entry::CaseFlagsOf(words.birth);
-    if (const auto* refused = std::get_if<std::string>(&parsed)) {
-        std::cerr << *refused << "\n";
-        return kRefused;
-    }
+    if (const auto* refused = std::get_if<std::string>(&parsed)) return Refuse(*refused);
 
     if (listZones) {
+        std::string out;
         for (std::size_t position = 0; position < starwise::entry::kZones.size(); ++position) {
-            std::cout << position << "\t" << starwise::entry::kZones[position].listText << "\n";
+            out += std::to_string(position) + "\t" + std::string{starwise::entry::kZones[position].listText} + "\n";
         }
-        return 0;
+        return PrintAndFinish(std::move(out), 0);
     }
     const std::string people = starwise::cli::PeopleFileOf(peopleFile);
     const auto& flags = std::get<starwise::entry::BirthFlags>(parsed);
@@ -347,10 +352,7 @@ int main(int argc, char** argv) {
     } else {
         birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
     }
-    if (const auto* refused = std::get_if<std::string>(&birth)) {
-        std::cerr << *refused << "\n";
-        return kRefused;
-    }
+    if (const auto* refused = std::get_if<std::string>(&birth)) return Refuse(*refused);
     Output output;
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;

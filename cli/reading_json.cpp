@@ -3,6 +3,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -13,12 +14,29 @@
 namespace starwise::cli {
 namespace {
 
+// With RAPIDJSON_SSE2, Writer<StringBuffer> scans strings 16 bytes at a
+// time; RapidJSON 1.1.0's scan (Debian 12's) takes the control bytes
+// 0x1A-0x1F for plain text and writes them raw, which no strict parser
+// accepts. Its byte-at-a-time scan escapes every control byte; it is what
+// any other Writer type uses, such as this one with another stack allocator.
 using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+using ByteScanWriter = rapidjson::Writer<rapidjson::StringBuffer, rapidjson::UTF8<>, rapidjson::UTF8<>,
+                                         rapidjson::MemoryPoolAllocator<>>;
 
 void Key(Writer& w, std::string_view key) { w.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
 
+// A string value: by the fast scan, or, when the text holds a byte that
+// scan misses, escaped by the byte-at-a-time writer and put in as it wrote it.
 void String(Writer& w, std::string_view text) {
-    w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    const auto missedByVectorScan = [](char c) { return c >= '\x1a' && c <= '\x1f'; };
+    if (std::none_of(text.begin(), text.end(), missedByVectorScan)) {
+        w.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+        return;
+    }
+    rapidjson::StringBuffer escaped;
+    ByteScanWriter byteScan(escaped);
+    byteScan.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    w.RawValue(escaped.GetString(), escaped.GetSize(), rapidjson::kStringType);
 }
 
 void Field(Writer& w, std::string_view key, std::string_view text) {

@@ -1,6 +1,7 @@
 // Arbitrary bytes as a batch line of starwise-cli, through the same path as
 // the batch loop: checked as UTF-8, parsed, checked by the form's rules and,
-// when accepted, read and printed as JSON and as text.
+// when accepted, read and printed as JSON and as text. Every JSON line must
+// parse under a strict parser.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,14 +10,15 @@
 #include "entry/birth_flags.h"
 #include "cli/reading_json.h"
 #include "cli/text_report.h"
-#include "cli/utf8.h"
+#include "entry/echoed_text.h"
 #include "reading/reading.h"
+#include "strict_json.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     std::string out;
     starwise::cli::ReadingJsonWriter json;
-    if (!starwise::cli::IsValidUtf8(line)) {
+    if (!starwise::entry::IsValidUtf8(line)) {
         json.AppendError("the line is not valid UTF-8", out);
         return 0;
     }
@@ -37,5 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (const auto* refused = std::get_if<std::string>(&parsed)) {
         json.AppendError(*refused, out);
     }
+    if (!starwise::fuzz::AllLinesAreJson(out.substr(0, out.find('\n') + 1))) __builtin_trap();
     return 0;
 }

@@ -29,7 +29,10 @@ std::string UsageText() {
            "  --version           print the version and end\n"
            "\n"
            "The birth flags are checked by the entry form's rules; a refused value\n"
-           "prints the form's message on standard error and ends with status 2.\n";
+           "prints the form's message on standard error and ends with status 2.\n"
+           "A PDF that cannot be written (a full disk, a device, a missing folder)\n"
+           "prints why on standard error and ends with status 1; an earlier file of\n"
+           "that name is left as it was.\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& words) {

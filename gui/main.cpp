@@ -12,6 +12,7 @@
 #include "gui/reading_files.h"
 #include "gui/single_instance.h"
 #include "gui/url_opener.h"
+#include "entry/echoed_text.h"
 #include "reading/reading.h"
 
 namespace {
@@ -24,6 +25,22 @@ void PrintLine(std::FILE* stream, std::string_view text) {
     std::fputc('\n', stream);
 }
 
+// A message on standard error that may hold what the person typed (a path,
+// a flag's value), with its control characters escaped.
+void PrintMessage(std::string_view prefix, std::string_view text) {
+    PrintLine(stderr, std::string{prefix} + starwise::entry::EscapeControls(text));
+}
+
+// The end of --help and --version: 0, or a message and 1 when standard
+// output could not be written (a full disk, a closed pipe).
+int FinishOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("starwise: the output could not be written\n", stderr);
+        return kNotWritten;
+    }
+    return 0;
+}
+
 // Writes the reading without a window, on the offscreen platform unless
 // another was asked for. No single-copy lock: any number may run at once.
 int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
@@ -32,14 +49,14 @@ int WritePdf(char* programName, const starwise::gui::CommandLine& command) {
     char* qtArgv[] = {programName, nullptr};
     QGuiApplication qtApp(qtArgc, qtArgv);
 
-    if (!command.zoneWarning.empty()) std::fprintf(stderr, "warning: %s\n", command.zoneWarning.c_str());
+    if (!command.zoneWarning.empty()) PrintMessage("warning: ", command.zoneWarning);
     const starwise::reading::Reading reading = starwise::reading::RunReading(command.birth);
     if (const std::string notice = starwise::reading::FailedStepsNotice(reading); !notice.empty()) {
         std::fprintf(stderr, "warning: %s\n", notice.c_str());
     }
     const QString failure = starwise::gui::WriteReadingPdf(reading, QString::fromLocal8Bit(command.pdfPath.c_str()));
     if (!failure.isEmpty()) {
-        PrintLine(stderr, failure.toLocal8Bit().toStdString());
+        PrintMessage("", failure.toStdString());
         return kNotWritten;
     }
     return 0;
@@ -53,12 +70,12 @@ int main(int argc, char* argv[]) {
     switch (command.action) {
         case CommandLine::PrintVersion:
             PrintLine(stdout, starwise::gui::kVersionLine);
-            return 0;
+            return FinishOutput();
         case CommandLine::PrintHelp:
             std::fputs(starwise::gui::UsageText().c_str(), stdout);
-            return 0;
+            return FinishOutput();
         case CommandLine::Refuse:
-            PrintLine(stderr, command.refusal);
+            PrintMessage("", command.refusal);
             return kRefused;
         case CommandLine::WritePdf:
             return WritePdf(argv[0], command);

@@ -206,7 +206,10 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
     painter.setRenderHint(QPainter::Antialiasing);
     bool firstPainted = true;
     for (const int number : selected) {
-        if (!firstPainted) device.newPage();
+        if (!firstPainted && !device.newPage()) {
+            painter.end();
+            return 0;
+        }
         firstPainted = false;
         const int page = number - 1;
         const QRectF text(0, page * layoutPageHeight + gap, printable.width(), bodyHeight);
@@ -220,8 +223,8 @@ int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device
         DrawFooter(painter, reading, QRectF(0, bodyHeight, printable.width(), printable.height() - bodyHeight),
                    page + 1, pages);
     }
-    painter.end();
-    return pages;
+    // end() finishes the file (a PDF's trailer); false when that fails.
+    return painter.end() ? pages : 0;
 }
 
 QPageLayout ReadingPageLayout() {

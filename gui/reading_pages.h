@@ -33,8 +33,10 @@ std::vector<int> PagesToPaint(int pageCount, const PageSelection& selection);
 // resolution) and paints the selected ones, each with a footer naming the
 // person and the page among all of the document's. Returns the number of
 // pages of the whole document, or 0 when the device cannot be painted on
-// (a file that cannot be opened). When no selected page is in the document
-// nothing is painted at all (not even a blank page).
+// (a file that cannot be opened), a page cannot be begun or the painting
+// cannot be finished (QPainter::end, which writes a PDF's trailer). When no
+// selected page is in the document nothing is painted at all (not even a
+// blank page).
 int PaintReadingPages(const reading::Reading& reading, QPagedPaintDevice& device, const PageSelection& selection = {});
 
 }  // namespace starwise::gui

@@ -219,11 +219,34 @@ check("batch with places", batch.returncode == 2 and len(objects) == 4
 
 # Output that cannot be written is a failure, not a success.
 with open("/dev/full", "wb") as full:
-    for args in (GOOD, ["--batch", "--json"]):
+    for args in (GOOD, ["--batch", "--json"], ["--find-place", "Pune"], ["--find-place", "Pune", "--json"],
+                 ["--list-zones"], ["--version"], ["--help"]):
         result = subprocess.run([CLI, *args], input=(" ".join(GOOD) + "\n").encode(), stdout=full,
                                 stderr=subprocess.PIPE, timeout=60)
-        check(f"disk full {args[0]}", result.returncode == 1 and b"could not be written" in result.stderr,
+        check(f"disk full {' '.join(args[:2])}", result.returncode == 1 and b"could not be written" in result.stderr,
               f"status {result.returncode}, stderr {result.stderr[:200]!r}")
+
+# Every line of --json parses under a strict parser (Python's rejects raw
+# control characters): each control byte echoed from a refused line at
+# every offset within a 16-byte block, as a vector scan would see it.
+controls = "".join(f"--bogus {'a' * pad}x{chr(byte)}y{'b' * 40}\n" for byte in range(1, 32) if byte not in (10, 13)
+                   for pad in range(16))
+strict = run(["--batch", "--json"], controls)
+not_json = []
+for line in strict.stdout.splitlines():
+    try:
+        json.loads(line)
+    except ValueError as error:
+        not_json.append(f"{line!r}: {error}")
+check("control bytes in JSON", not not_json and len(strict.stdout.splitlines()) == 29 * 16, not_json[:2])
+
+# Echoed input on a terminal: control characters shown escaped, never raw.
+escape = "\x1b[2J\x9b1m"
+for what, result in (("batch text line", run(["--batch"], f"--bogus {escape}\n")),
+                     ("refusal", run(GOOD + ["--bogus", escape])),
+                     ("find-place", run(["--find-place", escape]))):
+    shown = result.stdout + result.stderr
+    check(f"escaped {what}", "\x1b" not in shown and "\x9b" not in shown and "\\x1b[2J\\u009b1m" in shown, repr(shown))
 
 # A batch line with both --dst and --no-dst is refused, as on the command line.
 both = run(["--batch", "--json"], " ".join(GOOD) + " --dst --no-dst\n")

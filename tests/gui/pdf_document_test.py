@@ -13,6 +13,9 @@ Usage: pdf_document_test.py STARWISE STARWISE_CLI
 import json
 import os
 import re
+import resource
+import signal
+import stat
 import subprocess
 import sys
 import tempfile
@@ -138,6 +141,57 @@ def check_refused(starwise, cli, folder, label, flags):
     check(not os.path.exists(pdf), f"{label}: a file was written")
 
 
+def limit_file_size():
+    """In the child: files stop growing at 4 KiB (write() fails with EFBIG), a full disk without root."""
+    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+    resource.setrlimit(resource.RLIMIT_FSIZE, (4096, resource.getrlimit(resource.RLIMIT_FSIZE)[1]))
+
+
+def check_failed_writes(starwise, folder):
+    """A PDF that cannot be written: status 1, the file and the cause named, the older file intact."""
+    flags = BIRTHS[0][1]
+    # As root, a copy of /dev/full's node in the test's folder: a writer that
+    # wrongly replaced it would not harm /dev.
+    node = os.path.join(folder, "full")
+    try:
+        os.mknod(node, 0o666 | stat.S_IFCHR, os.makedev(1, 7))
+    except OSError:
+        node = "/dev/full"
+    device = run([starwise, "--pdf", node, *flags])
+    check(device.returncode == 1 and stat.S_ISCHR(os.stat(node).st_mode)
+          and device.stderr.splitlines()[-1:] == [f"Cannot write {node}: it is a device, not a regular file."],
+          f"--pdf {node}: status {device.returncode}, {device.stderr!r}")
+    disks = [("file size limit", folder, limit_file_size, "File too large")]
+    small = os.path.join(folder, "small-disk")
+    os.mkdir(small)
+    mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", small], capture_output=True).returncode == 0
+    if mounted:  # only as root
+        disks.append(("64 KiB tmpfs", small, None, "No space left on device"))
+    else:
+        print("skipped: the full tmpfs (mounting needs root)")
+    try:
+        for label, where, limit, cause in disks:
+            older = os.path.join(where, "older.pdf")
+            with open(older, "wb") as file:
+                file.write(b"older reading")
+            full = subprocess.run([starwise, "--pdf", older, *flags], capture_output=True, text=True, timeout=60,
+                                  env=HEADLESS, preexec_fn=limit)
+            with open(older, "rb") as file:
+                kept = file.read()
+            left = [name for name in os.listdir(where) if name.startswith(".")]
+            check(full.returncode == 1 and full.stderr.splitlines()[-1:] == [f"Cannot write {older}: {cause}."]
+                  and kept == b"older reading" and not left,
+                  f"{label}: status {full.returncode}, {full.stderr!r}, file {kept[:20]!r}, left over {left}")
+    finally:
+        if mounted:
+            subprocess.run(["umount", small])
+    with open("/dev/full", "wb") as full:
+        for word in ("--help", "--version"):
+            result = subprocess.run([starwise, word], stdout=full, stderr=subprocess.PIPE, timeout=60, env=HEADLESS)
+            check(result.returncode == 1 and b"could not be written" in result.stderr,
+                  f"{word} > /dev/full: status {result.returncode}, {result.stderr!r}")
+
+
 def main():
     starwise, cli = sys.argv[1], sys.argv[2]
     with tempfile.TemporaryDirectory() as folder:
@@ -145,6 +199,7 @@ def main():
             check_birth(starwise, cli, folder, label, flags)
         for label, flags in REFUSED:
             check_refused(starwise, cli, folder, label, flags)
+        check_failed_writes(starwise, folder)
         missing_value = run([starwise, "--pdf"])
         check(missing_value.returncode == 2 and "--pdf needs a value" in missing_value.stderr,
               f"--pdf alone: status {missing_value.returncode}, stderr {missing_value.stderr!r}")
