@@ -7,7 +7,7 @@
 #include <cstring>
 #include <cstdio>
 
-#include "people/file_replace.h"
+#include "files/atomic_file.h"
 
 namespace starwise::people {
 namespace {
@@ -79,7 +79,7 @@ AafExport ExportAafFile(const PeopleStore& store, const std::string& path) {
     entries.reserve(people.size());
     for (Person& person : people) entries.push_back(std::move(person.entry));
     AafWriting writing = WriteAaf(entries);
-    report.error = ReplaceFileContents(path, writing.text);
+    report.error = files::WriteFileAtomically(path, writing.text).message;
     if (report.error.empty()) report.peopleWritten = entries.size();
     report.changes = std::move(writing.changes);
     return report;

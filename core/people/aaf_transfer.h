@@ -33,7 +33,7 @@ struct AafExport {
 };
 
 // Writes every person of the store, oldest first, to an AAF file, replacing
-// it whole (see ReplaceFileContents).
+// it whole or not at all (files::WriteFileAtomically).
 AafExport ExportAafFile(const PeopleStore& store, const std::string& path);
 
 }  // namespace starwise::people
