@@ -9,8 +9,9 @@ endif()
 # assigned to a std::string or joined to one with operator+, and
 # -Wmaybe-uninitialized from the same inlined code. The code is correct; these
 # are false positives of that compiler (GCC bugs 105329 and 105651). They show
-# only where the tests and the benchmarks fill records of strings inline, so
-# they are silenced for those targets alone and for g++ 12 alone.
+# where the core, the windows, the command line, the tests and the benchmarks join short literals to strings
+# ("0" + std::to_string(n)), so they are silenced for those targets alone and
+# for g++ 12 alone.
 function(starwise_quiet_gcc12_string_warnings)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12
      AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
