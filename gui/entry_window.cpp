@@ -598,18 +598,22 @@ void EntryWindow::chooseOfferOnEnter() {
     if (offer.isValid()) placeOfferChosen(offer);
 }
 
-void EntryWindow::choosePlace(const atlas::Place& place) {
-    cityBox_->setText(FromUtf8(place.name));
-    stateBox_->setText(FromUtf8(place.state));
-    countryBox_->setText(FromUtf8(place.country));
-    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(place.longitudeDeg);
-    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(place.latitudeDeg);
+void EntryWindow::showCoordinates(double latitudeDeg, double longitudeDeg) {
+    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(longitudeDeg);
+    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(latitudeDeg);
     longitudeDegreesBox_->setText(QString::number(longitude.degrees));
     longitudeMinutesBox_->setText(QString::number(longitude.minutes));
     longitudeHemisphere_[longitude.negative ? 1 : 0]->setChecked(true);
     latitudeDegreesBox_->setText(QString::number(latitude.degrees));
     latitudeMinutesBox_->setText(QString::number(latitude.minutes));
     latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
+}
+
+void EntryWindow::choosePlace(const atlas::Place& place) {
+    cityBox_->setText(FromUtf8(place.name));
+    stateBox_->setText(FromUtf8(place.state));
+    countryBox_->setText(FromUtf8(place.country));
+    showCoordinates(place.latitudeDeg, place.longitudeDeg);
     placeZone_.ChoosePlace(place);
     showPlaceAndZone();
 }
@@ -623,14 +627,7 @@ void EntryWindow::fillFromBirth(const entry::BirthInput& birth) {
     hourList_->setCurrentIndex(birth.localMinutes / 60);
     minuteList_->setCurrentIndex(birth.localMinutes % 60);
     secondList_->setCurrentIndex(0);
-    const atlas::WholeMinutesAngle longitude = atlas::ToWholeMinutes(birth.longitudeDeg);
-    const atlas::WholeMinutesAngle latitude = atlas::ToWholeMinutes(birth.latitudeDeg);
-    longitudeDegreesBox_->setText(QString::number(longitude.degrees));
-    longitudeMinutesBox_->setText(QString::number(longitude.minutes));
-    longitudeHemisphere_[longitude.negative ? 1 : 0]->setChecked(true);
-    latitudeDegreesBox_->setText(QString::number(latitude.degrees));
-    latitudeMinutesBox_->setText(QString::number(latitude.minutes));
-    latitudeHemisphere_[latitude.negative ? 1 : 0]->setChecked(true);
+    showCoordinates(birth.latitudeDeg, birth.longitudeDeg);
     // "City, State, Country", "City, Country" or "City".
     const QStringList parts = FromUtf8(birth.placeLabel).split(QStringLiteral(", "));
     cityBox_->setText(parts.value(0));

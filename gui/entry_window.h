@@ -69,6 +69,8 @@ public:
     // from the tz database for the entered date and time, until the user
     // sets either by hand.
     void choosePlace(const atlas::Place& place);
+    // Fills the coordinate boxes to the nearest whole minute (degrees, north and east positive).
+    void showCoordinates(double latitudeDeg, double longitudeDeg);
 
     // Fills the controls with a saved birth: name, date, time, coordinates to
     // the nearest minute, the zone row and box or the exact offset, and city,
