@@ -307,8 +307,15 @@ void FrameWindow::placeForScreenWidth(int screenWidthTwips) {
     helpLink_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+QRect FrameWindow::workspaceRect() const {
+    // The workspace's scroll bars are always off, so its viewport is its
+    // contents rectangle: known once the frame is polished and laid out,
+    // before the viewport itself has been placed (a hidden frame).
+    return QRect(QPoint(0, 0), mdiArea_->contentsRect().size());
+}
+
 double FrameWindow::FitScale() const {
-    const QSize workspace = mdiArea_->viewport()->size();
+    const QSize workspace = workspaceRect().size();
     if (workspace.isEmpty()) return 1.0;
     return ReportScaleFor(workspace, QSize(), ReportWindow::DesignSize(), TwipsToPixels(kReportTop));
 }
@@ -321,7 +328,7 @@ double FrameWindow::ReadableScale() const {
 double FrameWindow::ReportScale() const { return std::max(FitScale() * zoom_, ReadableScale()); }
 
 void FrameWindow::fitReport() {
-    const QRect workspace = mdiArea_->viewport()->rect();
+    const QRect workspace = workspaceRect();
     if (workspace.isEmpty()) return;
     if (reportHolder_->geometry() != workspace) reportHolder_->setGeometry(workspace);
     const QScrollBar* across = reportScroll_->horizontalScrollBar();
@@ -357,7 +364,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mdiArea_ && event->type() == QEvent::Resize) fitReport();
     // The report's window stays where it is put, over the whole workspace.
     if (watched == reportHolder_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-        reportHolder_->geometry() != mdiArea_->viewport()->rect()) {
+        reportHolder_->geometry() != workspaceRect()) {
         QMetaObject::invokeMethod(this, &FrameWindow::fitReport, Qt::QueuedConnection);
     }
     // Tab and Shift+Tab go on from the report to Back and Exit and round:
@@ -388,8 +395,18 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 void FrameWindow::showReading(const reading::Reading& reading) {
     reading_ = reading;
     setWindowTitle(ReadingWindowTitle(reading.birth.name));
+    // Filled hidden, the report is first scaled to the frame's present
+    // size, so its texts are not laid out at scale 1 and again when shown.
+    if (!isVisible()) prepareToShow();
     report_->showReading(reading);
     for (QAction* action : {savePdfAction_, saveHtmlAction_, printAction_}) action->setEnabled(true);
+}
+
+void FrameWindow::prepareToShow() {
+    if (isVisible()) return;
+    ensurePolished();
+    layout()->activate();
+    fitReport();
 }
 
 void FrameWindow::setDocumentDialogs(std::unique_ptr<DocumentDialogs> dialogs) {

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <memory>
 #include <optional>
@@ -67,6 +68,10 @@ public:
     // Shows a reading in the report and keeps it for saving and printing.
     void showReading(const reading::Reading& reading);
 
+    // While hidden: polishes and lays out the frame at its present size and
+    // scales the report to it, so that showing it later costs less.
+    void prepareToShow();
+
     // File menu: the reading as an A4 PDF, as one HTML file, on a printer.
     // Each asks through the document dialogs and does nothing when cancelled.
     void saveReadingAsPdf();
@@ -120,6 +125,8 @@ private:
     // Puts the report's window over the whole workspace and draws the
     // report at ReportScale(), centred, scrolling where it is larger.
     void fitReport();
+    // The workspace's viewport in its own coordinates, logical pixels.
+    QRect workspaceRect() const;
     void setZoom(double zoom);
     // Focuses the next (or previous) control of the frame's whole tab chain.
     void moveFocus(bool forward);
