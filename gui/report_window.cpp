@@ -192,6 +192,7 @@ ReportWindow::ReportWindow(QWidget* parent) : QWidget(parent) {
     createStarwiseTab();
     createChartTab();
     tabs_->setCurrentIndex(1);
+    connect(tabs_, &QTabWidget::currentChanged, this, &ReportWindow::showSignPicture);
     design_.Record(this);
 }
 
@@ -328,6 +329,7 @@ void ReportWindow::createStarwiseTab() {
     runningText_ = new QTextEdit(houses);
     runningText_->setObjectName(FromUtf8(reading::kRunningTextControl));
     runningText_->setReadOnly(true);
+    runningText_->setUndoRedoEnabled(false);  // read-only: no edit history to keep
     runningText_->setAcceptRichText(false);
     runningText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     runningText_->setFont(UiFont(reading::kRunningTextPointSize));
@@ -452,6 +454,12 @@ void ReportWindow::showSignPicture() {
         signPicture_->clear();
         return;
     }
+    // Drawn when its tab is first shown and at each scale while it shows:
+    // the report opens on another tab.
+    if (!signPicture_->isVisibleTo(this)) {
+        signPicture_->clear();
+        return;
+    }
     // Drawn from the SVG at the label's present size, so it stays sharp at
     // every scale.
     signPicture_->setPixmap(
@@ -465,7 +473,9 @@ void ReportWindow::showRunningText() {
     const double factor = design_.Factor();
     runningText_->document()->setDefaultFont(UiFont(reading::kRunningTextPointSize * factor));
     runningText_->clear();
+    // One edit: the document is laid out once, when the last run is in.
     QTextCursor caret(runningText_->document());
+    caret.beginEditBlock();
     for (const StyledRun& run : runningRuns_) {
         QTextCharFormat format;
         format.setFontFamilies({UiFontFamily()});
@@ -475,6 +485,7 @@ void ReportWindow::showRunningText() {
         caret.movePosition(QTextCursor::End);
         caret.insertText(run.text, format);
     }
+    caret.endEditBlock();
     runningText_->setTextCursor(QTextCursor(runningText_->document()));
     if (readTo > 0.0) {
         QScrollBar* scrolled = runningText_->verticalScrollBar();

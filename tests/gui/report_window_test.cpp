@@ -3,6 +3,7 @@
 // window is new or showed a whole reading before.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <variant>
 
@@ -60,6 +61,21 @@ private slots:
                 QCOMPARE(shown, QString::fromStdString(field.read(whole)));
             }
         }
+    }
+
+    // The Sun sign's picture is drawn when its tab is shown, not before.
+    void theSignPictureIsDrawnWhenItsTabShows() {
+        gui::ReportWindow window;
+        window.showReading(Pune());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const std::string_view name = reading::FieldOf(reading::FieldId::SignPicture).control;
+        const auto* picture = window.findChild<QLabel*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        QVERIFY(picture);
+        QVERIFY2(picture->pixmap().isNull(), "drawn while its tab is hidden");
+        window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+        QVERIFY2(!picture->pixmap().isNull(), "not drawn when its tab shows");
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
     }
 };
 
