@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include "gui/entry_window.h"
 #include "entry/messages.h"
@@ -22,6 +23,7 @@ Application::Application(MessageSink& messages, UrlOpener& browser, QObject* par
 Application::~Application() {
     people_.reset();
     delete frame_.data();
+    delete nextFrame_.data();
     delete form_.data();
     // Windows unloaded earlier were handed to deleteLater(); finish them now
     // in case no event loop runs again.
@@ -41,12 +43,39 @@ bool Application::Start(SingleInstanceGuard& guard) {
     questions_ = std::make_unique<PeopleDialogs>();
     people_ = std::make_unique<PeopleController>(*form_, messages_, *questions_, peopleFile_);
     form_->show();
+    SchedulePrepareNextFrame();
     return true;
+}
+
+void Application::SchedulePrepareNextFrame() {
+    // Once the form has been drawn: the form comes first, the frame
+    // behind it is built while the person reads or types.
+    if (!form_ || nextFrame_) return;
+    prepareAfterPaint_ = true;
+    form_->installEventFilter(this);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_ && event->type() == QEvent::Paint && prepareAfterPaint_) {
+        prepareAfterPaint_ = false;
+        form_->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Application::PrepareNextFrame);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::PrepareNextFrame() {
+    if (ended_ || nextFrame_) return;
+    nextFrame_ = new FrameWindow(browser_);
+    nextFrame_->prepareToShow();
 }
 
 FrameWindow* Application::LoadFrame() {
     if (!frame_) {
-        frame_ = new FrameWindow(browser_);
+        // A frame that has never shown a reading: nothing of an earlier
+        // reading can be left in it.
+        frame_ = nextFrame_ ? nextFrame_.data() : new FrameWindow(browser_);
+        nextFrame_ = nullptr;
         connect(frame_, &FrameWindow::backRequested, this, &Application::Back);
         connect(frame_, &FrameWindow::exitRequested, this, &Application::ExitProgram);
         connect(frame_, &FrameWindow::aboutRequested, this, [this] { ShowAbout(frame_); });
@@ -68,8 +97,11 @@ void Application::Read() {
     }
     FrameWindow* frame = LoadFrame();
     lastReading_ = reading::RunReading(std::get<entry::BirthInput>(birth));
-    frame->showReading(lastReading_);
+    // Shown first, then filled: the texts are laid out once, in boxes that
+    // already have their size and scale (filled hidden, each box would lay
+    // its text out again when shown).
     frame->showMaximized();
+    frame->showReading(lastReading_);
     form_->hide();
     if (const std::string notice = reading::FailedStepsNotice(lastReading_); !notice.empty()) {
         messages_.Show(frame, notice, entry::MessageIcon::Error);
@@ -90,6 +122,7 @@ void Application::UnloadFrame() {
 void Application::Back() {
     UnloadFrame();
     if (form_) form_->show();
+    SchedulePrepareNextFrame();
 }
 
 void Application::ShowAbout(QWidget* opener) {
@@ -101,6 +134,7 @@ void Application::ExitProgram() {
     if (ended_) return;
     ended_ = true;
     UnloadFrame();
+    if (nextFrame_) nextFrame_->deleteLater();
     people_.reset();  // before the form it works on
     if (form_) {
         EntryWindow* form = form_;

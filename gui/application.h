@@ -1,6 +1,6 @@
 // One run of the program: the single-copy check, the entry form, the frame
-// window with the report (created at a reading, destroyed by Back), the
-// about box, and the way out.
+// window with the report (a new one for every reading, destroyed by Back),
+// the about box, and the way out.
 #pragma once
 
 #include <QObject>
@@ -40,11 +40,16 @@ public:
     EntryWindow* EntryForm() const { return form_; }
     PeopleController* People() const { return people_.get(); }
     FrameWindow* Frame() const { return frame_; }
+    // Whether the next reading's frame has been built in advance.
+    bool NextFramePrepared() const { return !nextFrame_.isNull(); }
     // The reading on show (or last shown).
     const reading::Reading& LastReading() const { return lastReading_; }
 
 signals:
     void ended();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The reading hand-over, once the form's checks have passed.
@@ -53,12 +58,18 @@ private:
     void ShowAbout(QWidget* opener);
     FrameWindow* LoadFrame();
     void UnloadFrame();
+    // Builds the next reading's frame, hidden, while the form waits for
+    // input, so the reading button only fills and shows it.
+    void PrepareNextFrame();
+    void SchedulePrepareNextFrame();
 
     MessageSink& messages_;
     UrlOpener& browser_;
     reading::Reading lastReading_;
     QPointer<EntryWindow> form_;
     QPointer<FrameWindow> frame_;
+    QPointer<FrameWindow> nextFrame_;  // built, never shown; empty until prepared
+    bool prepareAfterPaint_ = false;   // nextFrame_ is built after the form's next paint
     std::string peopleFile_;
     std::unique_ptr<PeopleQuestions> questions_;
     std::unique_ptr<PeopleController> people_;

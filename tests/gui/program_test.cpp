@@ -253,10 +253,13 @@ void ProgramTest::backKeepsTheFormAndTheNextReportStartsEmpty() {
     QVERIFY(p.Form()->isVisible());
     QVERIFY(!p.app.HasEnded());
     QCOMPARE(FormText(p.Form()), entered);
+    // The frame built in advance while the form waits is the one shown next.
+    QTRY_VERIFY(p.app.NextFramePrepared());
 
     // A corrected second reading: a new report holding only the new reading.
     FrameWindow* second = p.Read(QStringLiteral("ASHA|Jul|15|1980|18|73|51|40|31"));
     QVERIFY(second);
+    QVERIFY(!p.app.NextFramePrepared());
     CheckReport(second, p.Form());
 }
 
