@@ -333,8 +333,9 @@ TEST(PeopleStore, AWriterLockedOutWaitsThenSaysSoWhileReadingGoesOn) {
 }
 
 TEST(PeopleStore, EverySavedPersonSurvivesKillNine) {
-    constexpr int kPeople = 1000;
+    constexpr int kPeople = 1000;     // saved in all, at least
     constexpr int kKills = 50;
+    constexpr int kNoEnd = 1 << 30;  // a child that will be killed saves until then
     constexpr int kLongestWaitUs = 12000;  // kill after 0..12 ms: during opening, saving and in between
     // A kill leaves what was written in the page cache, so syncing to the
     // disk plays no part here: memory-backed files keep the test fast.
@@ -344,14 +345,16 @@ TEST(PeopleStore, EverySavedPersonSurvivesKillNine) {
     std::map<std::int64_t, int> confirmed;  // id -> person number, printed by the child after its save returned
     int next = 0;
     int kills = 0;
-    while (next < kPeople) {
+    // However fast the machine saves, every one of the kKills children is
+    // killed while it works; the last, unkilled one saves up to kPeople.
+    while (kills < kKills || next < kPeople) {
         int pipeFds[2];
         ASSERT_EQ(::pipe(pipeFds), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(pipeFds[0]);
-            SavePeople(path, next, kPeople, pipeFds[1]);
+            SavePeople(path, next, kills < kKills ? kNoEnd : kPeople, pipeFds[1]);
         }
         ::close(pipeFds[1]);
         std::string received;
@@ -407,7 +410,7 @@ TEST(PeopleStore, EverySavedPersonSurvivesKillNine) {
     }
     EXPECT_EQ(missing, 0);
     EXPECT_GE(listed.value.size(), confirmed.size());
-    EXPECT_EQ(confirmed.rbegin()->second, kPeople - 1);
+    EXPECT_GE(confirmed.rbegin()->second, kPeople - 1);
 }
 
 }  // namespace
