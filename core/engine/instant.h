@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/birth_moment.h"
+#include "engine/result.h"
 #include "engine/time_scales.h"
 
 namespace starwise::engine {
@@ -16,8 +17,10 @@ struct Instant {
     double daysSinceJ2000 = 0.0;      // days from 2000 January 1, 12:00 UT, of ut
 };
 
-// Both universal-time paths of a birth. Throws std::invalid_argument when
-// the local date is not a calendar date.
-Instant InstantOf(const BirthMoment& birth);
+// Both universal-time paths of a birth. Fails with InvalidInput when the
+// local date is not a calendar date, the clock time is outside 0..1439
+// minutes, the offset is beyond 24 hours either way, or the place is not a
+// finite longitude and latitude (the Ascendant's step reads them).
+Result<Instant> InstantOf(const BirthMoment& birth);
 
 }  // namespace starwise::engine

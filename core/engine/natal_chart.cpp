@@ -1,5 +1,9 @@
 #include "engine/natal_chart.h"
 
+#include <cmath>
+#include <string>
+#include <utility>
+
 #include "engine/angles.h"
 #include "engine/ascendant.h"
 #include "engine/moon.h"
@@ -9,19 +13,47 @@
 
 namespace starwise::engine {
 
-double AscendantAt(const Instant& instant, const BirthMoment& birth) {
-    return Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, -birth.longitudeDeg, birth.latitudeDeg)
-        .ascendantDeg;
+namespace {
+
+bool InOneTurn(double degrees) { return degrees >= 0.0 && degrees < 360.0; }
+
+// A longitude that must lie in [0, 360): Ok, or OutOfRange naming it.
+Result<double> LongitudeResult(double degrees, std::string_view what) {
+    if (!InOneTurn(degrees)) {
+        return Result<double>::Failed(Status::OutOfRange, std::string{what} + " longitude is not in 0..360 degrees");
+    }
+    return Result<double>::Of(degrees);
 }
 
-double MoonAt(const Instant& instant) {
-    return MoonLongitude(CenturiesSinceJ2000(instant.julianDayNumber, instant.utHoursOnLocalDate));
+}  // namespace
+
+Result<double> AscendantAt(const Instant& instant, const BirthMoment& birth) {
+    return LongitudeResult(
+        Ascendant(instant.julianDayNumber, instant.utHoursOnLocalDate, -birth.longitudeDeg, birth.latitudeDeg)
+            .ascendantDeg,
+        "Ascendant");
 }
 
-NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) {
+Result<double> MoonAt(const Instant& instant) {
+    return LongitudeResult(MoonLongitude(CenturiesSinceJ2000(instant.julianDayNumber, instant.utHoursOnLocalDate)),
+                           "Moon");
+}
+
+Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) {
+    if (!InOneTurn(moonDeg) || !InOneTurn(ascendantDeg)) {
+        return Result<NatalChart>::Failed(Status::OutOfRange, "Moon or Ascendant longitude is not in 0..360 degrees");
+    }
+    if (!(std::abs(instant.daysSinceJ2000) <= kMaxDaysFromJ2000)) {
+        return Result<NatalChart>::Failed(Status::OutOfRange, "instant too far from J2000");
+    }
     // Element-table row of each chart body 0..9; the Moon (-1) is given.
     static constexpr std::array<int, kReadingBodies> kElementRowOfBody{2, -1, 0, 1, 3, 4, 5, 6, 7, 8};
     const std::array<double, kElementRows> planetDeg = PlanetLongitudes(instant.daysSinceJ2000);
+    for (const double longitudeDeg : planetDeg) {
+        if (!InOneTurn(longitudeDeg)) {
+            return Result<NatalChart>::Failed(Status::OutOfRange, "a planet's longitude is not in 0..360 degrees");
+        }
+    }
 
     NatalChart chart;
     for (int body = 0; body < kReadingBodies; ++body) {
@@ -38,7 +70,7 @@ NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) 
     }
     ChartBody& ascendant = chart.bodies[kAscendant];
     ascendant.name = kBodyNames[kAscendant];
-    ascendant.longitudeDeg = Normalize360(ascendantDeg);
+    ascendant.longitudeDeg = ascendantDeg;
     ascendant.positionText = FormatShortPosition(FormatLongPosition(ascendantDeg));
 
     const LunarNodeLongitudes nodes = LunarNodes(instant.daysSinceJ2000);
@@ -46,7 +78,17 @@ NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) 
     chart.southNodeDeg = nodes.southDeg;
     chart.northNodeText = ShortPositionOf(nodes.northDeg);
     chart.southNodeText = ShortPositionOf(nodes.southDeg);
-    return chart;
+    return Result<NatalChart>::Of(std::move(chart));
+}
+
+Result<NatalChart> ChartOf(const BirthMoment& birth) {
+    const Result<Instant> instant = InstantOf(birth);
+    if (!instant.Ok()) return Result<NatalChart>::Failed(instant.status, instant.detail);
+    const Result<double> moonDeg = MoonAt(instant.value);
+    if (!moonDeg.Ok()) return Result<NatalChart>::Failed(moonDeg.status, moonDeg.detail);
+    const Result<double> ascendantDeg = AscendantAt(instant.value, birth);
+    if (!ascendantDeg.Ok()) return Result<NatalChart>::Failed(ascendantDeg.status, ascendantDeg.detail);
+    return ChartAt(instant.value, moonDeg.value, ascendantDeg.value);
 }
 
 }  // namespace starwise::engine

@@ -8,6 +8,7 @@
 
 #include "engine/birth_moment.h"
 #include "engine/instant.h"
+#include "engine/result.h"
 
 namespace starwise::engine {
 
@@ -35,15 +36,30 @@ struct NatalChart {
     std::string southNodeText;
 };
 
-// The Ascendant in degrees, [0, 360), at the birth's instant and place.
-double AscendantAt(const Instant& instant, const BirthMoment& birth);
+// The step functions of a chart. None throws: each result carries its
+// status, and its value is empty unless the status is Ok.
 
-// The Moon's longitude in degrees, [0, 360), at the instant.
-double MoonAt(const Instant& instant);
+// The Ascendant in degrees, [0, 360), at the birth's instant and place
+// (an instant from InstantOf). OutOfRange when it comes out not finite.
+Result<double> AscendantAt(const Instant& instant, const BirthMoment& birth);
+
+// The Moon's longitude in degrees, [0, 360), at the instant. OutOfRange
+// when it comes out not finite.
+Result<double> MoonAt(const Instant& instant);
 
 // The whole chart: Sun, planets and nodes at the universal date and time,
-// with the Moon and the Ascendant computed beforehand. Throws when a
-// longitude cannot be given a position text (not finite, or out of range).
-NatalChart ChartAt(const Instant& instant, double moonDeg, double ascendantDeg);
+// with the Moon and the Ascendant (degrees, [0, 360)) computed beforehand.
+// OutOfRange when either is outside [0, 360), when the instant is more than
+// kMaxDaysFromJ2000 from J2000, or when a longitude comes out not finite.
+Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascendantDeg);
+
+// The whole chart of a birth: InstantOf, MoonAt, AscendantAt and ChartAt
+// in turn; the first failure's status and detail when one fails.
+Result<NatalChart> ChartOf(const BirthMoment& birth);
+
+// Days from J2000 beyond which ChartAt refuses an instant: about 27,000
+// years, beyond every date the calendar types hold (years 1..9999), and far
+// within where the node's reduction keeps its digits (about 1e17 days).
+inline constexpr double kMaxDaysFromJ2000 = 1.0e7;
 
 }  // namespace starwise::engine

@@ -31,9 +31,10 @@ T ValueOf(engine::Result<T> result) {
 }
 
 // Runs one step; a failure skips the rest of it and is recorded with its
-// result's status, or the status its kind of exception stands for (the
-// engine's functions throw). The step writes its part of the
-// reading only at its end, so a failed step leaves that part empty.
+// result's status. The step functions report their failures in their
+// results; anything thrown besides is a fault of the program (Internal).
+// The step writes its part of the reading only at its end, so a failed
+// step leaves that part empty.
 template <typename Work>
 void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
     try {
@@ -42,12 +43,6 @@ void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
         failures.push_back({step, engine::Status::Missing, missing.what()});
     } catch (const FailedResult& failed) {
         failures.push_back({step, failed.status, failed.what()});
-    } catch (const std::out_of_range& e) {
-        failures.push_back({step, engine::Status::OutOfRange, e.what()});
-    } catch (const std::domain_error& e) {
-        failures.push_back({step, engine::Status::OutOfRange, e.what()});
-    } catch (const std::invalid_argument& e) {
-        failures.push_back({step, engine::Status::InvalidInput, e.what()});
     } catch (const std::exception& e) {
         failures.push_back({step, engine::Status::Internal, e.what()});
     }
@@ -101,21 +96,21 @@ Reading RunReading(const entry::BirthInput& birth) {
 
     RunStep(Step::Zone, failed, [&] {
         reading.utcOffsetSeconds = UtcOffsetSecondsOf(birth.zone);
-        if (!reading.utcOffsetSeconds) throw std::out_of_range("no time zone at that list position");
+        if (!reading.utcOffsetSeconds) throw FailedResult(engine::Status::OutOfRange, "no time zone at that list position");
     });
     std::optional<engine::BirthMoment> moment;
     RunStep(Step::Instant, failed, [&] {
         moment = engine::BirthMoment{birth.localDate, birth.localMinutes, Needed(reading.utcOffsetSeconds),
                                      birth.longitudeDeg, birth.latitudeDeg};
-        reading.instant = engine::InstantOf(*moment);
+        reading.instant = ValueOf(engine::InstantOf(*moment));
     });
     std::optional<double> ascendantDeg;
     std::optional<double> moonDeg;
     RunStep(Step::Ascendant, failed,
-            [&] { ascendantDeg = engine::AscendantAt(Needed(reading.instant), Needed(moment)); });
-    RunStep(Step::Moon, failed, [&] { moonDeg = engine::MoonAt(Needed(reading.instant)); });
+            [&] { ascendantDeg = ValueOf(engine::AscendantAt(Needed(reading.instant), Needed(moment))); });
+    RunStep(Step::Moon, failed, [&] { moonDeg = ValueOf(engine::MoonAt(Needed(reading.instant))); });
     RunStep(Step::Chart, failed, [&] {
-        reading.chart = engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg));
+        reading.chart = ValueOf(engine::ChartAt(Needed(reading.instant), Needed(moonDeg), Needed(ascendantDeg)));
     });
 
     RunStep(Step::Houses, failed, [&] {

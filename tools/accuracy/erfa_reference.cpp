@@ -123,9 +123,9 @@ ComparedLongitudes ErfaLongitudes(const engine::BirthMoment& birth) {
 }
 
 ComparedLongitudes EngineLongitudes(const engine::BirthMoment& birth) {
-    const engine::Instant instant = engine::InstantOf(birth);
-    const engine::NatalChart chart =
-        engine::ChartAt(instant, engine::MoonAt(instant), engine::AscendantAt(instant, birth));
+    const engine::Result<engine::NatalChart> result = engine::ChartOf(birth);
+    if (!result.Ok()) throw std::runtime_error("engine: no chart for a random birth: " + result.detail);
+    const engine::NatalChart& chart = result.value;
 
     constexpr std::array<engine::Body, 9> kBodies{engine::kSun,     engine::kMoon,   engine::kMercury,
                                                   engine::kVenus,   engine::kMars,   engine::kJupiter,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace starwise::engine {
 namespace {
@@ -11,13 +12,14 @@ BirthMoment Greenwich1980() {
     return {std::chrono::year{1980} / 7 / 15, 6 * 60 + 30, 0, 0.0, 0.0};
 }
 
-NatalChart ChartOf(const BirthMoment& birth) {
-    const Instant instant = InstantOf(birth);
-    return ChartAt(instant, MoonAt(instant), AscendantAt(instant, birth));
+NatalChart ChartOrEmpty(const BirthMoment& birth) {
+    Result<NatalChart> chart = ChartOf(birth);
+    EXPECT_TRUE(chart.Ok()) << chart.detail;
+    return std::move(chart.value);
 }
 
 TEST(ChartAt, BodiesInChartOrderWithTheirTexts) {
-    const NatalChart chart = ChartOf(Greenwich1980());
+    const NatalChart chart = ChartOrEmpty(Greenwich1980());
     const struct {
         int body;
         const char* name;
@@ -45,8 +47,8 @@ TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
     madrid.localMinutes = 7 * 60 + 30;
     madrid.utcOffsetSeconds = 3600;
     madrid.longitudeDeg = -(3 + 42 / 60.0);
-    const NatalChart greenwich = ChartOf(Greenwich1980());
-    const NatalChart spain = ChartOf(madrid);
+    const NatalChart greenwich = ChartOrEmpty(Greenwich1980());
+    const NatalChart spain = ChartOrEmpty(madrid);
     for (int body = 0; body < kReadingBodies; ++body) {
         SCOPED_TRACE(kBodyNames[static_cast<std::size_t>(body)]);
         EXPECT_DOUBLE_EQ(spain.bodies[static_cast<std::size_t>(body)].longitudeDeg,
@@ -55,10 +57,43 @@ TEST(ChartAt, WesternPlaceOnEasternZoneKeepsTheInstant) {
     EXPECT_LT(std::abs(spain.bodies[kAscendant].longitudeDeg - greenwich.bodies[kAscendant].longitudeDeg), 5.0);
 }
 
-TEST(InstantOf, RefusesADateThatIsNoCalendarDate) {
-    BirthMoment impossible = Greenwich1980();
-    impossible.localDate = std::chrono::year{1980} / 4 / 31;
-    EXPECT_THROW(InstantOf(impossible), std::invalid_argument);
+// Every refusal is a status in the result, never an exception.
+TEST(ChartOf, RefusesWhatItCannotChartWithAStatus) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* what;
+        void (*change)(BirthMoment&);
+    } cases[] = {
+        {"31 April", [](BirthMoment& b) { b.localDate = std::chrono::year{1980} / 4 / 31; }},
+        {"clock at 24:00", [](BirthMoment& b) { b.localMinutes = 24 * 60; }},
+        {"offset of 25 hours", [](BirthMoment& b) { b.utcOffsetSeconds = 25 * 3600; }},
+        {"longitude not a number", [](BirthMoment& b) { b.longitudeDeg = std::numeric_limits<double>::quiet_NaN(); }},
+    };
+    for (const auto& c : cases) {
+        BirthMoment birth = Greenwich1980();
+        c.change(birth);
+        const Result<NatalChart> chart = ChartOf(birth);
+        EXPECT_EQ(chart.status, Status::InvalidInput) << c.what << ": " << StatusName(chart.status);
+        EXPECT_FALSE(chart.detail.empty()) << c.what;
+    }
+
+    const Instant instant = InstantOf(Greenwich1980()).value;
+    Instant farAway = instant;
+    farAway.daysSinceJ2000 = 2.0 * kMaxDaysFromJ2000;
+    const struct {
+        const char* what;
+        Instant instant;
+        double moonDeg;
+        double ascendantDeg;
+    } longitudes[] = {
+        {"Moon at 360", instant, 360.0, 10.0},
+        {"Ascendant not a number", instant, 10.0, nan},
+        {"instant too far from J2000", farAway, 10.0, 10.0},
+    };
+    for (const auto& c : longitudes) {
+        const Result<NatalChart> chart = ChartAt(c.instant, c.moonDeg, c.ascendantDeg);
+        EXPECT_EQ(chart.status, Status::OutOfRange) << c.what << ": " << StatusName(chart.status);
+    }
 }
 
 }  // namespace
