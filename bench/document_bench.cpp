@@ -23,7 +23,7 @@ const QStringList kFlags{"--date", "1980-07-15", "--time", "06:30", "--zone", "2
 
 reading::Reading SampleReading() {
     const auto birth = entry::BirthInputOfLine(kFlags.join(QLatin1Char(' ')).toStdString());
-    return reading::RunReading(std::get<entry::BirthInput>(birth));
+    return reading::RunReading(birth.value);
 }
 
 void BM_ReadingPdf(benchmark::State& state) {

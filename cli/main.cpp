@@ -57,15 +57,19 @@ void AppendReading(const starwise::atlas::PlacedBirth& birth, Output& output) {
 
 // The birth a saved person gives (--person, --person-id), with the zone check
 // of its place when the atlas knows it; or the message that refuses it.
-std::variant<starwise::atlas::PlacedBirth, std::string> PersonBirth(const starwise::entry::BirthFlags& flags,
-                                                                   const starwise::people::PeopleStore* store,
-                                                                   const std::string& peopleFile, bool storeFailed,
-                                                                   const starwise::atlas::Atlas& atlas) {
-    if (!store && storeFailed) return "The people file \"" + peopleFile + "\" cannot be read (see above)";
-    if (!store) return "No one is saved in \"" + peopleFile + "\" (see --save)";
+starwise::Result<starwise::atlas::PlacedBirth> PersonBirth(const starwise::entry::BirthFlags& flags,
+                                                          const starwise::people::PeopleStore* store,
+                                                          const std::string& peopleFile, bool storeFailed,
+                                                          const starwise::atlas::Atlas& atlas) {
+    using starwise::Failure;
+    using starwise::Status;
+    if (!store && storeFailed) {
+        return Failure{Status::Missing, "The people file \"" + peopleFile + "\" cannot be read (see above)"};
+    }
+    if (!store) return Failure{Status::Missing, "No one is saved in \"" + peopleFile + "\" (see --save)"};
     auto person = starwise::people::PersonOfFlags(flags, *store);
-    if (auto* refused = std::get_if<std::string>(&person)) return std::move(*refused);
-    starwise::entry::BirthInput birth = std::get<starwise::people::Person>(person).entry.birth;
+    if (!person.Ok()) return person.AsFailure();
+    starwise::entry::BirthInput birth = std::move(person.value.entry.birth);
     auto check = starwise::atlas::SavedPlaceZoneCheck(birth, atlas);
     return starwise::atlas::PlacedBirth{std::move(birth), std::move(check)};
 }
@@ -89,11 +93,11 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ba
         refusal = "the line is not valid UTF-8";
     } else {
         try {
-            auto flags = starwise::entry::ParseCaseFlags(line);
-            if (const auto* refused = std::get_if<std::string>(&flags)) {
-                refusal = *refused;
+            const auto flags = starwise::entry::ParseCaseFlags(line);
+            if (!flags.Ok()) {
+                refusal = flags.detail;
             } else {
-                const auto& caseFlags = std::get<starwise::entry::BirthFlags>(flags);
+                const starwise::entry::BirthFlags& caseFlags = flags.value;
                 if (starwise::people::NamesPerson(caseFlags) && !people.opened) {
                     people.opened = true;
                     people.store = starwise::cli::OpenPeople(people.file, false, people.failed);
@@ -101,12 +105,12 @@ bool RunBatchLine(std::string_view line, const starwise::atlas::Atlas& atlas, Ba
                 const auto birth = starwise::people::NamesPerson(caseFlags)
                                        ? PersonBirth(caseFlags, people.store.get(), people.file, people.failed, atlas)
                                        : starwise::atlas::ResolveBirthFlags(caseFlags, atlas);
-                if (const auto* placed = std::get_if<starwise::atlas::PlacedBirth>(&birth)) {
-                    AppendReading(*placed, output);
+                if (birth.Ok()) {
+                    AppendReading(birth.value, output);
                     if (!json) out += "\n----------------------------------------\n\n";
                     return true;
                 }
-                refusal = std::get<std::string>(birth);
+                refusal = birth.detail;
             }
         } catch (const std::exception& error) {
             refusal = std::string{"the line could not be read: "} + error.what();
@@ -300,8 +304,8 @@ int main(int argc, char** argv) {
         return Refuse(error.what());
     }
 
-    auto parsed = starwise::entry::CaseFlagsOf(words.birth);
-    if (const auto* refused = std::get_if<std::string>(&parsed)) return Refuse(*refused);
+    const auto parsed = starwise::entry::CaseFlagsOf(words.birth);
+    if (!parsed.Ok()) return Refuse(parsed.detail);
 
     if (listZones) {
         std::string out;
@@ -311,7 +315,7 @@ int main(int argc, char** argv) {
         return PrintAndFinish(std::move(out), 0);
     }
     const std::string people = starwise::cli::PeopleFileOf(peopleFile);
-    const auto& flags = std::get<starwise::entry::BirthFlags>(parsed);
+    const starwise::entry::BirthFlags& flags = parsed.value;
     const int peopleCommands = int{listPeople} + int{exportAaf.has_value()} + int{importAaf.has_value()};
     if (peopleCommands > 1) {
         std::cerr << "--list-people, --export-aaf and --import-aaf are separate commands: give one of them\n";
@@ -343,7 +347,7 @@ int main(int argc, char** argv) {
     if (findPlace) return FindPlaces(atlas, *findPlace, json);
     if (batch) return RunBatch(atlas, people, json);
 
-    std::variant<starwise::atlas::PlacedBirth, std::string> birth = std::string{};
+    starwise::Result<starwise::atlas::PlacedBirth> birth;
     if (starwise::people::NamesPerson(flags)) {
         bool failed = false;
         const auto store = starwise::cli::OpenPeople(people, false, failed);
@@ -352,11 +356,11 @@ int main(int argc, char** argv) {
     } else {
         birth = starwise::atlas::ResolveBirthFlags(flags, atlas);
     }
-    if (const auto* refused = std::get_if<std::string>(&birth)) return Refuse(*refused);
+    if (!birth.Ok()) return Refuse(birth.detail);
     Output output;
     output.json = json;
     output.colour = isatty(STDOUT_FILENO) == 1;
-    const auto& placed = std::get<starwise::atlas::PlacedBirth>(birth);
+    const starwise::atlas::PlacedBirth& placed = birth.value;
     AppendReading(placed, output);
     Flush(output.text);
     const int status = Finish(0);

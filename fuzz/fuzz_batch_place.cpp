@@ -65,10 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::ReadingJsonWriter writer;
     std::string refusal = "the line is not valid UTF-8";
     if (entry::IsValidUtf8(line)) {
-        auto flags = entry::ParseCaseFlags(line);
-        if (auto* parsed = std::get_if<entry::BirthFlags>(&flags)) {
-            const auto birth = atlas::ResolveBirthFlags(*parsed, places);
-            if (const auto* placed = std::get_if<atlas::PlacedBirth>(&birth)) {
+        const auto flags = entry::ParseCaseFlags(line);
+        if (flags.Ok()) {
+            const auto birth = atlas::ResolveBirthFlags(flags.value, places);
+            if (birth.Ok()) {
+                const atlas::PlacedBirth* placed = &birth.value;
                 const reading::Reading reading = reading::RunReading(placed->birth);
                 const atlas::PlaceZoneCheck* check = placed->zoneCheck ? &*placed->zoneCheck : nullptr;
                 writer.AppendReading(reading, check, json);
@@ -77,10 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (check != nullptr && !InstantAgreesWithDatabase(*check, reading)) __builtin_trap();
                 refusal.clear();
             } else {
-                refusal = std::get<std::string>(birth);
+                refusal = birth.detail;
             }
         } else {
-            refusal = std::get<std::string>(flags);
+            refusal = flags.detail;
         }
     }
     if (!refusal.empty()) {

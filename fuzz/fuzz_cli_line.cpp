@@ -23,21 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto flags = starwise::entry::ParseCaseFlags(line);
-    std::variant<starwise::entry::CheckedFlags, std::string> parsed = std::string{};
-    if (const auto* refused = std::get_if<std::string>(&flags)) {
-        parsed = *refused;
-    } else {
-        parsed = starwise::entry::CheckBirthFlags(std::get<starwise::entry::BirthFlags>(flags));
-    }
+    const starwise::Result<starwise::entry::CheckedFlags> parsed =
+        flags.Ok() ? starwise::entry::CheckBirthFlags(flags.value) : flags.AsFailure();
     // A place is not looked up here: the atlas is another fuzz target's.
-    if (const auto* checked = std::get_if<starwise::entry::CheckedFlags>(&parsed); checked && !checked->place) {
+    if (parsed.Ok() && !parsed.value.place) {
         const starwise::reading::Reading reading =
-            starwise::reading::RunReading(starwise::entry::BirthInputOf(*checked));
+            starwise::reading::RunReading(starwise::entry::BirthInputOf(parsed.value));
         if (!reading.failures.empty()) __builtin_trap();  // an accepted case must read cleanly
         json.AppendReading(reading, nullptr, out);
         starwise::cli::AppendTextReport(reading, true, out);
-    } else if (const auto* refused = std::get_if<std::string>(&parsed)) {
-        json.AppendError(*refused, out);
+    } else if (!parsed.Ok()) {
+        json.AppendError(parsed.detail, out);
     }
     if (!starwise::fuzz::AllLinesAreJson(out.substr(0, out.find('\n') + 1))) __builtin_trap();
     return 0;

@@ -66,7 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
     if (!pdf) {
         // Words that all read as birth flags ask for a reading the windows
         // cannot take from the command line; anything else is Qt's.
-        if (!words.empty() && std::holds_alternative<entry::BirthFlags>(entry::CaseFlagsOf(words))) {
+        if (!words.empty() && entry::CaseFlagsOf(words).Ok()) {
             command.action = CommandLine::Refuse;
             command.refusal = "the birth flags need --pdf FILE (see starwise --help)";
         }
@@ -78,15 +78,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
         return command;
     }
     const auto parsed = entry::CaseFlagsOf(flags);
-    if (const auto* refused = std::get_if<std::string>(&parsed)) {
-        command.refusal = *refused;
+    if (!parsed.Ok()) {
+        command.refusal = parsed.detail;
         return command;
     }
     // A --place is looked up in the atlas (loaded only then), as the
     // command line does; --person and --person-id read the saved people.
     const atlas::Atlas places;
-    const entry::BirthFlags& birthFlags = std::get<entry::BirthFlags>(parsed);
-    std::variant<atlas::PlacedBirth, std::string> birth = std::string{};
+    const entry::BirthFlags& birthFlags = parsed.value;
+    Result<atlas::PlacedBirth> birth;
     if (people::NamesPerson(birthFlags)) {
         auto opened = people::PeopleStore::Open(
             people::DefaultPeoplePath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")), {.readOnly = true});
@@ -95,21 +95,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words) {
             return command;
         }
         auto person = people::PersonOfFlags(birthFlags, *opened.store);
-        if (auto* refused = std::get_if<std::string>(&person)) {
-            command.refusal = *refused;
+        if (!person.Ok()) {
+            command.refusal = person.detail;
             return command;
         }
-        entry::BirthInput saved = std::get<people::Person>(person).entry.birth;
+        entry::BirthInput saved = std::move(person.value.entry.birth);
         auto check = atlas::SavedPlaceZoneCheck(saved, places);
         birth = atlas::PlacedBirth{std::move(saved), std::move(check)};
     } else {
         birth = atlas::ResolveBirthFlags(birthFlags, places);
     }
-    if (const auto* refused = std::get_if<std::string>(&birth)) {
-        command.refusal = *refused;
+    if (!birth.Ok()) {
+        command.refusal = birth.detail;
         return command;
     }
-    const atlas::PlacedBirth& placed = std::get<atlas::PlacedBirth>(birth);
+    const atlas::PlacedBirth& placed = birth.value;
     command.birth = placed.birth;
     // What the command line shows of a place's zone check is said here too
     // when something is wrong with the zone (the reading is still written).

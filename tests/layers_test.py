@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The folders keep to their layers: the core (core/: engine, entry, atlas,
-reading, content, people, files) includes no Qt, chart/, gui/ or cli/ header; chart/
+reading, content, people, files, result) includes no Qt, chart/, gui/ or cli/ header; chart/
 (the wheel's geometry) includes no Qt, gui/ or cli/; cli/ includes neither Qt
 nor gui/; gui/ does not include cli/. Usage: layers_test.py PROJECT_ROOT"""
 import pathlib

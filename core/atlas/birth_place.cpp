@@ -69,15 +69,15 @@ std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth
     return ZoneCheckOf(*chosen, state, birth);
 }
 
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
-    auto checkedOrRefused = entry::CheckBirthFlags(flags);
-    if (auto* refused = std::get_if<std::string>(&checkedOrRefused)) return std::move(*refused);
-    const entry::CheckedFlags& checked = std::get<entry::CheckedFlags>(checkedOrRefused);
+Result<PlacedBirth> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas) {
+    const Result<entry::CheckedFlags> checkedOrRefused = entry::CheckBirthFlags(flags);
+    if (!checkedOrRefused.Ok()) return checkedOrRefused.AsFailure();
+    const entry::CheckedFlags& checked = checkedOrRefused.value;
     entry::BirthInput birth = entry::BirthInputOf(checked);
     if (!checked.place) return PlacedBirth{std::move(birth), std::nullopt};
 
     const std::vector<Place> found = atlas.Search(*checked.place, 1);
-    if (found.empty()) return "No place in the atlas matches \"" + *checked.place + "\"";
+    if (found.empty()) return Failure{Status::Missing, "No place in the atlas matches \"" + *checked.place + "\""};
     const Place& place = found.front();
     birth.longitudeDeg = checked.longitudeDeg.value_or(place.longitudeDeg);
     birth.latitudeDeg = checked.latitudeDeg.value_or(place.latitudeDeg);
@@ -90,7 +90,7 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
     PlaceZoneState state;
     state.SetMoment(LocalMinuteOf(birth.localDate, birth.localMinutes));
     state.ChoosePlace(located);
-    if (!state.Moment()) return state.Line().summary;
+    if (!state.Moment()) return Failure{Status::Missing, state.Line().summary};
     const ZoneMoment& moment = *state.Moment();
 
     if (checked.zonePosition) {
@@ -111,9 +111,9 @@ std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags
             row.daylightSaving = *checked.daylightSaving;
             state.SetZoneByHand(row);
         } else if (*checked.daylightSaving != moment.daylightAheadOfStandard) {
-            return std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} + " contradicts the time zone database (" +
-                   ZoneSummary(place.name, moment) + ") and the time zone list has no row for that offset: give " +
-                   "--zone or --utc-offset instead";
+            return Refused(std::string{*checked.daylightSaving ? "--dst" : "--no-dst"} +
+                           " contradicts the time zone database (" + ZoneSummary(place.name, moment) +
+                           ") and the time zone list has no row for that offset: give --zone or --utc-offset instead");
         }
     }
     birth.zone = state.Zone();

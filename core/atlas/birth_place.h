@@ -18,6 +18,7 @@
 #include "atlas/zone_match.h"
 #include "entry/birth_flags.h"
 #include "entry/birth_input.h"
+#include "result/result.h"
 
 namespace starwise::atlas {
 
@@ -74,9 +75,10 @@ std::optional<PlaceZoneCheck> SavedPlaceZoneCheck(const entry::BirthInput& birth
 // with a zone from the place is kept for a row, the standard row the box's
 // hour is added to (MatchZoneRow without the abbreviation's row: Eastern
 // Standard Time, not Eastern Daylight Time); the check then says whether
-// they agree. It is refused for an exact offset it contradicts. Refused, with a
-// message ready to show: the flags' own refusals; no place matches; the tz
-// database cannot answer for the place's zone.
-std::variant<PlacedBirth, std::string> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);
+// they agree. It is refused for an exact offset it contradicts. Fails with a
+// message ready to show: the flags' own refusals and that contradiction
+// (InvalidInput); no place matches, or the tz database cannot answer for the
+// place's zone (Missing).
+Result<PlacedBirth> ResolveBirthFlags(const entry::BirthFlags& flags, const Atlas& atlas);
 
 }  // namespace starwise::atlas

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "engine/birth_moment.h"
-#include "engine/result.h"
+#include "result/result.h"
 #include "engine/time_scales.h"
 
 namespace starwise::engine {

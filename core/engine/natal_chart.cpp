@@ -83,11 +83,11 @@ Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascend
 
 Result<NatalChart> ChartOf(const BirthMoment& birth) {
     const Result<Instant> instant = InstantOf(birth);
-    if (!instant.Ok()) return Result<NatalChart>::Failed(instant.status, instant.detail);
+    if (!instant.Ok()) return instant.AsFailure();
     const Result<double> moonDeg = MoonAt(instant.value);
-    if (!moonDeg.Ok()) return Result<NatalChart>::Failed(moonDeg.status, moonDeg.detail);
+    if (!moonDeg.Ok()) return moonDeg.AsFailure();
     const Result<double> ascendantDeg = AscendantAt(instant.value, birth);
-    if (!ascendantDeg.Ok()) return Result<NatalChart>::Failed(ascendantDeg.status, ascendantDeg.detail);
+    if (!ascendantDeg.Ok()) return ascendantDeg.AsFailure();
     return ChartAt(instant.value, moonDeg.value, ascendantDeg.value);
 }
 

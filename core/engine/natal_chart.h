@@ -8,7 +8,7 @@
 
 #include "engine/birth_moment.h"
 #include "engine/instant.h"
-#include "engine/result.h"
+#include "result/result.h"
 
 namespace starwise::engine {
 

@@ -60,27 +60,27 @@ struct CoordinateRule {
     const FormMessage& minutesMessage;
 };
 
-std::variant<double, std::string> ParseCoordinate(std::string_view text, const CoordinateRule& rule) {
+Result<double> ParseCoordinate(std::string_view text, const CoordinateRule& rule) {
     const std::string usage =
         std::string{rule.flag} + " must look like DD:MM" + rule.positive + " or DD:MM" + rule.negative;
-    if (text.empty()) return usage;
+    if (text.empty()) return Refused(usage);
     const char hemisphere = static_cast<char>(std::toupper(static_cast<unsigned char>(text.back())));
     const std::string_view body = text.substr(0, text.size() - 1);
     const auto colon = body.find(':');
-    if (colon == std::string_view::npos) return usage;
+    if (colon == std::string_view::npos) return Refused(usage);
     const std::string_view degrees = body.substr(0, colon);
     const std::string_view minutes = body.substr(colon + 1);
     for (const std::string_view part : {degrees, minutes}) {
         if (std::holds_alternative<FormMessage>(FilterCoordinatePaste(part))) {
-            return std::string{messages::kOnlyNumbers.text};
+            return Refused(std::string{messages::kOnlyNumbers.text});
         }
     }
-    if (hemisphere != rule.positive && hemisphere != rule.negative) return usage;
-    if (degrees.size() > rule.degreesMaxLength) return std::string{rule.degreesMessage.text};
-    if (minutes.size() > kCoordinateMaxLength) return std::string{rule.minutesMessage.text};
+    if (hemisphere != rule.positive && hemisphere != rule.negative) return Refused(usage);
+    if (degrees.size() > rule.degreesMaxLength) return Refused(std::string{rule.degreesMessage.text});
+    if (minutes.size() > kCoordinateMaxLength) return Refused(std::string{rule.minutesMessage.text});
     // Empty parts and values beyond the box's range: the form's messages.
-    if (degrees.empty() || *WholeNumber(degrees) > rule.maxDegrees) return std::string{rule.degreesMessage.text};
-    if (minutes.empty() || *WholeNumber(minutes) > 59) return std::string{rule.minutesMessage.text};
+    if (degrees.empty() || *WholeNumber(degrees) > rule.maxDegrees) return Refused(std::string{rule.degreesMessage.text});
+    if (minutes.empty() || *WholeNumber(minutes) > 59) return Refused(std::string{rule.minutesMessage.text});
     const double angleDeg = *WholeNumber(degrees) + *WholeNumber(minutes) / 60.0;
     return hemisphere == rule.negative ? -angleDeg : angleDeg;
 }
@@ -143,48 +143,48 @@ std::string BirthFlagsHelp() {
     return help;
 }
 
-std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags) {
-    if (!flags.date) return std::string{"--date is required"};
-    if (!flags.time) return std::string{"--time is required"};
+Result<CheckedFlags> CheckBirthFlags(const BirthFlags& flags) {
+    if (!flags.date) return Refused("--date is required");
+    if (!flags.time) return Refused("--time is required");
     if (!flags.place) {
-        if (!flags.zone && !flags.utcOffset) return std::string{"--zone or --utc-offset is required"};
-        if (!flags.longitude) return std::string{"--lon is required"};
-        if (!flags.latitude) return std::string{"--lat is required"};
+        if (!flags.zone && !flags.utcOffset) return Refused("--zone or --utc-offset is required");
+        if (!flags.longitude) return Refused("--lon is required");
+        if (!flags.latitude) return Refused("--lat is required");
     }
     if (flags.utcOffset && (flags.zone || flags.daylightSaving)) {
-        return std::string{"--utc-offset gives the whole offset: it excludes --zone, --dst and --no-dst"};
+        return Refused("--utc-offset gives the whole offset: it excludes --zone, --dst and --no-dst");
     }
     CheckedFlags checked;
     checked.place = flags.place;
 
     // Name: the name box's filter, as if the text were pasted.
     const PasteResult name = FilterNamePaste(flags.name.value_or(std::string{kDefaultName}));
-    if (const auto* refused = std::get_if<FormMessage>(&name)) return std::string{refused->text};
+    if (const auto* refused = std::get_if<FormMessage>(&name)) return Refused(std::string{refused->text});
     checked.name = std::get<std::string>(name);
-    if (CharacterCount(checked.name) > kNameMaxCharacters) return std::string{messages::kNameTooLong.text};
+    if (CharacterCount(checked.name) > kNameMaxCharacters) return Refused(std::string{messages::kNameTooLong.text});
 
     // Date: the lists offer years 1901..2050, months 1..12 and days 1..31.
     const auto date = NumberFields<3>(*flags.date, '-', {4, 2, 2});
-    if (!date) return std::string{"--date must look like YYYY-MM-DD"};
+    if (!date) return Refused("--date must look like YYYY-MM-DD");
     const auto [year, month, day] = *date;
-    if (year < kFirstYear || year > kLastYear) return std::string{"Please Choose a Year Between 1901 And 2050"};
+    if (year < kFirstYear || year > kLastYear) return Refused("Please Choose a Year Between 1901 And 2050");
     if (month < 1 || month > static_cast<int>(kMonthNames.size())) {
-        return std::string{"Please Choose a Month Between 1 And 12"};
+        return Refused("Please Choose a Month Between 1 And 12");
     }
-    if (day < 1 || day > kLastDay) return std::string{"Please Choose a Date Between 1 And 31"};
+    if (day < 1 || day > kLastDay) return Refused("Please Choose a Date Between 1 And 31");
 
     const auto time = NumberFields<2>(*flags.time, ':', {2, 2});
-    if (!time) return std::string{"--time must look like HH:MM"};
+    if (!time) return Refused("--time must look like HH:MM");
     const auto [hour, minute] = *time;
-    if (hour > 23) return std::string{"Please Choose an Hour Between 0 And 23"};
-    if (minute > 59) return std::string{"Please Choose a Minute Between 0 And 59"};
+    if (hour > 23) return Refused("Please Choose an Hour Between 0 And 23");
+    if (minute > 59) return Refused("Please Choose a Minute Between 0 And 59");
     checked.localMinutes = hour * 60 + minute;
 
     if (flags.zone) {
         const std::optional<int> zoneNumber = WholeNumber(*flags.zone);
         const int zone = zoneNumber ? *zoneNumber : ZonePositionOfText(*flags.zone);
         if (zone < 0 || zone >= static_cast<int>(kZoneCount)) {
-            return std::string{"Please Choose a Time Zone Between 0 And 70 (see --list-zones)"};
+            return Refused("Please Choose a Time Zone Between 0 And 70 (see --list-zones)");
         }
         checked.zonePosition = zone;
     }
@@ -192,7 +192,7 @@ std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags)
     if (flags.utcOffset) {
         checked.utcOffsetSeconds = ParseUtcOffsetSeconds(*flags.utcOffset);
         if (!checked.utcOffsetSeconds) {
-            return std::string{"--utc-offset must look like +HH:MM or -HH:MM:SS, at most 16 hours"};
+            return Refused("--utc-offset must look like +HH:MM or -HH:MM:SS, at most 16 hours");
         }
     }
 
@@ -201,14 +201,14 @@ std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags)
          {std::tuple{&flags.longitude, &kLongitudeRule, &checked.longitudeDeg},
           std::tuple{&flags.latitude, &kLatitudeRule, &checked.latitudeDeg}}) {
         if (!text->has_value()) continue;
-        auto parsed = ParseCoordinate(**text, *rule);
-        if (auto* refused = std::get_if<std::string>(&parsed)) return std::move(*refused);
-        *angle = std::get<double>(parsed);
+        const Result<double> parsed = ParseCoordinate(**text, *rule);
+        if (!parsed.Ok()) return parsed.AsFailure();
+        *angle = parsed.value;
     }
 
     // The entry form's own checks, in its order.
-    if (checked.name.find_first_not_of(' ') == std::string::npos) return std::string{messages::kEnterName.text};
-    if (const auto refused = DateMessage(year, month, day)) return std::string{refused->text};
+    if (checked.name.find_first_not_of(' ') == std::string::npos) return Refused(std::string{messages::kEnterName.text});
+    if (const auto refused = DateMessage(year, month, day)) return Refused(std::string{refused->text});
     checked.localDate = std::chrono::year_month_day{std::chrono::year{year},
                                                     std::chrono::month{static_cast<unsigned>(month)},
                                                     std::chrono::day{static_cast<unsigned>(day)}};
@@ -231,7 +231,7 @@ BirthInput BirthInputOf(const CheckedFlags& checked) {
     return birth;
 }
 
-std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments) {
+Result<BirthFlags> CaseFlagsOf(const std::vector<std::string>& arguments) {
     BirthFlags flags;
     std::vector<std::string_view> seen;
     std::vector<std::string> unexpected;
@@ -249,21 +249,21 @@ std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>
             continue;
         }
         if (std::find(seen.begin(), seen.end(), option->flag) != seen.end()) {
-            return std::string{option->flag} + " is given more than once";
+            return Refused(std::string{option->flag} + " is given more than once");
         }
         seen.push_back(option->flag);
         if (option->value == nullptr) {
-            if (flags.daylightSaving) return std::string{"--dst excludes --no-dst"};
+            if (flags.daylightSaving) return Refused("--dst excludes --no-dst");
             flags.daylightSaving = option->switchSets;
         } else if (inlineValue) {
             flags.*(option->value) = std::string{*inlineValue};
         } else if (i + 1 < arguments.size()) {
             flags.*(option->value) = arguments[++i];
         } else {
-            return std::string{word} + " needs a value";
+            return Refused(std::string{word} + " needs a value");
         }
     }
-    if (!unexpected.empty()) return UnexpectedWordsMessage(unexpected);
+    if (!unexpected.empty()) return Refused(UnexpectedWordsMessage(unexpected));
     return flags;
 }
 
@@ -277,19 +277,19 @@ std::string UnexpectedWordsMessage(const std::vector<std::string>& words) {
     return message;
 }
 
-std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line) {
+Result<BirthFlags> ParseCaseFlags(std::string_view line) {
     const auto arguments = SplitArguments(line);
-    if (!arguments) return std::string{"unclosed quote"};
+    if (!arguments) return Refused("unclosed quote");
     return CaseFlagsOf(*arguments);
 }
 
-std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line) {
-    const auto flags = ParseCaseFlags(line);
-    if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
-    if (std::get<BirthFlags>(flags).place) return std::string{"--place needs the atlas"};
-    auto checked = CheckBirthFlags(std::get<BirthFlags>(flags));
-    if (auto* refused = std::get_if<std::string>(&checked)) return std::move(*refused);
-    return BirthInputOf(std::get<CheckedFlags>(checked));
+Result<BirthInput> BirthInputOfLine(std::string_view line) {
+    const Result<BirthFlags> flags = ParseCaseFlags(line);
+    if (!flags.Ok()) return flags.AsFailure();
+    if (flags.value.place) return Refused("--place needs the atlas");
+    const Result<CheckedFlags> checked = CheckBirthFlags(flags.value);
+    if (!checked.Ok()) return checked.AsFailure();
+    return BirthInputOf(checked.value);
 }
 
 std::optional<std::vector<std::string>> SplitArguments(std::string_view line) {

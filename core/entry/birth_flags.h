@@ -11,11 +11,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "entry/birth_input.h"
 #include "entry/entry_form.h"
+#include "result/result.h"
 
 namespace starwise::entry {
 
@@ -94,7 +94,8 @@ struct CheckedFlags {
     std::optional<std::string> place;
 };
 
-// Checks the flags in order and returns the first refusal: "--date is
+// Checks the flags in order and fails with the first refusal
+// (InvalidInput, its detail the message to show): "--date is
 // required", "--time is required", then without --place "--zone or
 // --utc-offset is required", "--lon is required", "--lat is required"; then
 // --utc-offset given with --zone, --dst or --no-dst; then each value's own
@@ -102,7 +103,7 @@ struct CheckedFlags {
 // the zone, the offset within -16:00..+16:00, the coordinates) and the entry
 // form's checks (name, coordinate ranges, 29 February, 31st of a thirty-day
 // month) with the form's messages.
-std::variant<CheckedFlags, std::string> CheckBirthFlags(const BirthFlags& flags);
+Result<CheckedFlags> CheckBirthFlags(const BirthFlags& flags);
 
 // The birth of checked flags that need no place (every one of the zone,
 // --lon and --lat given): the zone is the row and box (no box: not ticked)
@@ -112,21 +113,21 @@ BirthInput BirthInputOf(const CheckedFlags& checked);
 // The flags of one case from its words (argv, or a batch line split by
 // SplitArguments): "--flag value", "--flag=value", "--dst" and "--no-dst".
 // Refuses a flag given twice, --dst with --no-dst, a flag without its
-// value, and lists every word it does not know, in order.
-std::variant<BirthFlags, std::string> CaseFlagsOf(const std::vector<std::string>& arguments);
+// value, and lists every word it does not know, in order (InvalidInput).
+Result<BirthFlags> CaseFlagsOf(const std::vector<std::string>& arguments);
 
 // "The following argument was not expected: X" (or "arguments ... X Y"), the
 // words in the order given.
 std::string UnexpectedWordsMessage(const std::vector<std::string>& words);
 
-// Parses one batch line into the flags of one case, or the message that
-// refuses it: an unclosed quote or a parse error.
-std::variant<BirthFlags, std::string> ParseCaseFlags(std::string_view line);
+// Parses one batch line into the flags of one case, or fails with the
+// message that refuses it (InvalidInput): an unclosed quote or a parse error.
+Result<BirthFlags> ParseCaseFlags(std::string_view line);
 
 // One batch line that names no place, parsed and checked into its birth, or
-// the message that refuses it (a --place is refused here: the atlas
-// completes such lines, atlas::ResolveBirthFlags).
-std::variant<BirthInput, std::string> BirthInputOfLine(std::string_view line);
+// fails with the message that refuses it (InvalidInput). A --place is
+// refused here: the atlas completes such lines (atlas::ResolveBirthFlags).
+Result<BirthInput> BirthInputOfLine(std::string_view line);
 
 // Splits a batch line into arguments: whitespace separates them, and single
 // or double quotes group text with spaces (a zone's text, a name). Returns

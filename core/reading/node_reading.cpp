@@ -6,11 +6,11 @@
 
 namespace starwise::reading {
 
-engine::Result<const content::NodeRow*> NodeRowOf(double northNodeDeg) {
-    using Found = engine::Result<const content::NodeRow*>;
+Result<const content::NodeRow*> NodeRowOf(double northNodeDeg) {
+    using Found = Result<const content::NodeRow*>;
     // The position texts' domain: |degrees| below one turn.
     if (!(std::abs(northNodeDeg) < 360.0)) {
-        return Found::Failed(engine::Status::OutOfRange, "the north node's longitude has no position text");
+        return Found::Failed(Status::OutOfRange, "the north node's longitude has no position text");
     }
     const std::string_view abbreviation = engine::SignAbbreviation(engine::WholeDegreesOf(northNodeDeg) / 30);
     for (const content::NodeRow& row : content::kNodeRows) {

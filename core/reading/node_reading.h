@@ -4,7 +4,7 @@
 #include <string>
 
 #include "content/node_texts.h"
-#include "engine/result.h"
+#include "result/result.h"
 
 namespace starwise::reading {
 
@@ -12,7 +12,7 @@ namespace starwise::reading {
 // text shows (floor of the longitude, truncated like the text), matched on
 // the row's three-letter abbreviation; nullptr when no row names that sign.
 // Status OutOfRange for a longitude that has no position text.
-engine::Result<const content::NodeRow*> NodeRowOf(double northNodeDeg);
+Result<const content::NodeRow*> NodeRowOf(double northNodeDeg);
 
 // The descriptions as shown: the Leo row's two stored paragraphs joined.
 std::string NorthDescriptionOf(const content::NodeRow& row);

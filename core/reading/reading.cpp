@@ -18,14 +18,14 @@ struct MissingPart : std::logic_error {
 
 // Thrown by ValueOf: a result that failed, with its status.
 struct FailedResult : std::runtime_error {
-    FailedResult(engine::Status s, const std::string& detail) : std::runtime_error(detail), status(s) {}
-    engine::Status status;
+    FailedResult(Status s, const std::string& detail) : std::runtime_error(detail), status(s) {}
+    Status status;
 };
 
 // The value of a result that is Ok; ends the step with the result's status
 // otherwise.
 template <typename T>
-T ValueOf(engine::Result<T> result) {
+T ValueOf(Result<T> result) {
     if (!result.Ok()) throw FailedResult(result.status, result.detail);
     return std::move(result.value);
 }
@@ -40,11 +40,11 @@ void RunStep(Step step, std::vector<StepFailure>& failures, Work&& work) {
     try {
         work();
     } catch (const MissingPart& missing) {
-        failures.push_back({step, engine::Status::Missing, missing.what()});
+        failures.push_back({step, Status::Missing, missing.what()});
     } catch (const FailedResult& failed) {
         failures.push_back({step, failed.status, failed.what()});
     } catch (const std::exception& e) {
-        failures.push_back({step, engine::Status::Internal, e.what()});
+        failures.push_back({step, Status::Internal, e.what()});
     }
 }
 
@@ -96,7 +96,7 @@ Reading RunReading(const entry::BirthInput& birth) {
 
     RunStep(Step::Zone, failed, [&] {
         reading.utcOffsetSeconds = UtcOffsetSecondsOf(birth.zone);
-        if (!reading.utcOffsetSeconds) throw FailedResult(engine::Status::OutOfRange, "no time zone at that list position");
+        if (!reading.utcOffsetSeconds) throw FailedResult(Status::OutOfRange, "no time zone at that list position");
     });
     std::optional<engine::BirthMoment> moment;
     RunStep(Step::Instant, failed, [&] {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/result.h"
+#include "result/result.h"
 
 namespace starwise::reading {
 
@@ -40,7 +40,7 @@ constexpr std::string_view StepName(Step step) { return kSteps[static_cast<std::
 // first), and the words of the failure.
 struct StepFailure {
     Step step;
-    engine::Status reason;
+    Status reason;
     std::string detail;
 };
 

@@ -47,10 +47,10 @@ std::optional<int> SunSignOf(int monthPosition, int dayPosition) {
     return dayPosition + 1 <= row.lastDayOfFirstSign ? row.firstSign : row.secondSign;
 }
 
-engine::Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign) {
-    using Cusp = engine::Result<std::optional<SunCusp>>;
+Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign) {
+    using Cusp = Result<std::optional<SunCusp>>;
     if (!(sunLongitudeDeg >= 0.0 && sunLongitudeDeg < 360.0)) {
-        return Cusp::Failed(engine::Status::OutOfRange, "the Sun's longitude is outside [0, 360)");
+        return Cusp::Failed(Status::OutOfRange, "the Sun's longitude is outside [0, 360)");
     }
     // Whole degrees first, as the position text takes its sign.
     const int sunSign = static_cast<int>(std::floor(sunLongitudeDeg)) / 30;

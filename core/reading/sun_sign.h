@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "content/sun_signs.h"
-#include "engine/result.h"
+#include "result/result.h"
 
 namespace starwise::reading {
 
@@ -42,7 +42,7 @@ struct SunCusp {
 // dateSign is not one of the twelve, or when the two signs are not
 // neighbours (which the Sun's motion cannot produce).
 // sunLongitudeDeg in degrees, [0, 360); status OutOfRange otherwise.
-engine::Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign);
+Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign);
 
 // One line for the reading: "At your birth the Sun stood at 29 Lib 27, on
 // the cusp of Libra and Scorpio."

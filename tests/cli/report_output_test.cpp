@@ -20,12 +20,12 @@ using namespace starwise;
 // Pune, 15 July 1980, 06:30 Indian time.
 reading::Reading WholeReading() {
     const auto birth = entry::BirthInputOfLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name ASHA");
-    return reading::RunReading(std::get<entry::BirthInput>(birth));
+    return reading::RunReading(birth.value);
 }
 
 reading::Reading WithoutNodes(reading::Reading reading) {
     reading.nodeRow = nullptr;
-    reading.failures.push_back({reading::Step::Nodes, engine::Status::Internal, "stand-in failure"});
+    reading.failures.push_back({reading::Step::Nodes, Status::Internal, "stand-in failure"});
     return reading;
 }
 

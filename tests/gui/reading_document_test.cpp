@@ -45,8 +45,8 @@ const char* const kNorth = "--date 2001-01-01 --time 23:59 --zone 29 --lon 21:56
 
 reading::Reading ReadingOf(const char* flags) {
     const auto birth = entry::BirthInputOfLine(flags);
-    if (const auto* refused = std::get_if<std::string>(&birth)) qFatal("sample refused: %s", refused->c_str());
-    return reading::RunReading(std::get<entry::BirthInput>(birth));
+    if (!birth.Ok()) qFatal("sample refused: %s", birth.detail.c_str());
+    return reading::RunReading(birth.value);
 }
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -235,7 +235,7 @@ void ReadingDocumentTest::htmlOfAFailedStepLeavesItsPartEmpty() {
     const QString keywords = Q(r.nodeRow->northKeywords);
     const QString description = Q(reading::SouthDescriptionOf(*r.nodeRow)).left(60);
     r.nodeRow = nullptr;
-    r.failures.push_back({reading::Step::Nodes, engine::Status::Internal, "stand-in failure"});
+    r.failures.push_back({reading::Step::Nodes, Status::Internal, "stand-in failure"});
     const QString html = ReadingHtml(r, FigureMarkup::Placeholders);
     QVERIFY2(!html.contains(keywords), qPrintable(keywords));
     QVERIFY2(!html.contains(description.toHtmlEscaped()), qPrintable(description));

@@ -17,7 +17,7 @@ namespace {
 
 reading::Reading Pune() {
     const auto birth = entry::BirthInputOfLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N --name ASHA");
-    return reading::RunReading(std::get<entry::BirthInput>(birth));
+    return reading::RunReading(birth.value);
 }
 
 // What a field's control shows.
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(whole.failures.empty() && whole.nodeRow);
         reading::Reading failed = whole;
         failed.nodeRow = nullptr;
-        failed.failures.push_back({reading::Step::Nodes, engine::Status::Internal, "stand-in failure"});
+        failed.failures.push_back({reading::Step::Nodes, Status::Internal, "stand-in failure"});
 
         gui::ReportWindow window;
         if (wholeFirst) window.showReading(whole);

@@ -121,7 +121,7 @@ void ScreenFitTest::everyControlLiesInsideTheScreen() {
     testing::RecordingUrlOpener browser;
     FrameWindow frame(browser);
     const auto birth = entry::BirthInputOfLine("--date 1980-07-15 --time 06:30 --zone 34 --lon 73:51E --lat 18:31N");
-    frame.showReading(reading::RunReading(std::get<entry::BirthInput>(birth)));
+    frame.showReading(reading::RunReading(birth.value));
     frame.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QApplication::processEvents();

@@ -123,7 +123,7 @@ ComparedLongitudes ErfaLongitudes(const engine::BirthMoment& birth) {
 }
 
 ComparedLongitudes EngineLongitudes(const engine::BirthMoment& birth) {
-    const engine::Result<engine::NatalChart> result = engine::ChartOf(birth);
+    const Result<engine::NatalChart> result = engine::ChartOf(birth);
     if (!result.Ok()) throw std::runtime_error("engine: no chart for a random birth: " + result.detail);
     const engine::NatalChart& chart = result.value;
 

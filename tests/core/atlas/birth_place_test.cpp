@@ -33,9 +33,9 @@ TEST(CoordinateFlagText, NearestWholeMinuteWithHemisphere) {
 
 // "lon lat zone agrees" of a resolved birth: degrees to 4 places, the zone
 // as "row N box" or "UTC+5:45 source", agrees 1/0 (or - without a place).
-std::string Outcome(const std::variant<PlacedBirth, std::string>& result) {
-    if (const auto* refused = std::get_if<std::string>(&result)) return *refused;
-    const PlacedBirth& placed = std::get<PlacedBirth>(result);
+std::string Outcome(const Result<PlacedBirth>& result) {
+    if (!result.Ok()) return result.detail;
+    const PlacedBirth& placed = result.value;
     char coordinates[48];
     std::snprintf(coordinates, sizeof coordinates, "%.4f %.4f ", placed.birth.longitudeDeg, placed.birth.latitudeDeg);
     std::string outcome = coordinates;
@@ -49,10 +49,10 @@ std::string Outcome(const std::variant<PlacedBirth, std::string>& result) {
     return outcome + " " + (check ? (check->agreement.agrees ? "1" : "0") : "-");
 }
 
-std::variant<PlacedBirth, std::string> Resolve(const char* line, const Atlas& atlas) {
-    auto flags = entry::ParseCaseFlags(line);
-    if (const auto* refused = std::get_if<std::string>(&flags)) return *refused;
-    return ResolveBirthFlags(std::get<entry::BirthFlags>(flags), atlas);
+Result<PlacedBirth> Resolve(const char* line, const Atlas& atlas) {
+    const auto flags = entry::ParseCaseFlags(line);
+    if (!flags.Ok()) return flags.AsFailure();
+    return ResolveBirthFlags(flags.value, atlas);
 }
 
 // Expected rows and offsets: the tz database (Asia/Kolkata, America/New_York,
@@ -94,7 +94,7 @@ TEST(ResolveBirthFlags, ThePlaceSuppliesWhatIsNotGiven) {
     for (const auto& c : cases) {
         const auto result = Resolve(c.line, atlas);
         EXPECT_EQ(Outcome(result), c.outcome) << c.line;
-        if (const auto* placed = std::get_if<PlacedBirth>(&result); placed && placed->zoneCheck) {
+        if (const PlacedBirth* placed = result.Ok() ? &result.value : nullptr; placed && placed->zoneCheck) {
             // The summary, the zone used, and a warning exactly when the zone disagrees.
             const PlaceZoneCheck& check = *placed->zoneCheck;
             EXPECT_TRUE(check.message.starts_with(ZoneSummary(check.place.name, check.moment))) << c.line;
@@ -129,8 +129,8 @@ TEST(ResolveBirthFlags, NamedBirthsAtTheDatabasesInstant) {
     };
     for (const auto& c : cases) {
         const auto result = Resolve(c.line, atlas);
-        ASSERT_TRUE(std::holds_alternative<PlacedBirth>(result)) << c.line << ": " << std::get<std::string>(result);
-        const PlacedBirth& placed = std::get<PlacedBirth>(result);
+        ASSERT_TRUE(result.Ok()) << c.line << ": " << result.detail;
+        const PlacedBirth& placed = result.value;
         const auto* exact = std::get_if<entry::ExactOffset>(&placed.birth.zone);
         const auto* row = std::get_if<entry::ZoneRowChoice>(&placed.birth.zone);
         const int offset = exact != nullptr ? exact->utcOffsetSeconds : entry::ZoneRowUtcOffsetSeconds(*row).value();

@@ -30,7 +30,7 @@ TEST(NodeRowOf, RowOfTheSignThePositionTextShows) {
     }
     for (const double outside : {std::nan(""), 360.0, -360.0}) {
         const auto found = NodeRowOf(outside);
-        EXPECT_EQ(found.status, starwise::engine::Status::OutOfRange) << outside;
+        EXPECT_EQ(found.status, starwise::Status::OutOfRange) << outside;
         EXPECT_EQ(found.value, nullptr) << outside;
     }
 }

@@ -89,8 +89,8 @@ TEST(RunReading, AFailedStepLeavesItsPartsEmptyAndTheRestRuns) {
         EXPECT_EQ(failed, c.failed);
         // The first failure has its own cause; the steps after it miss its part.
         for (std::size_t k = 0; k < r.failures.size(); ++k) {
-            EXPECT_EQ(r.failures[k].reason == engine::Status::Missing, k > 0)
-                << failed[k] << ": " << engine::StatusName(r.failures[k].reason) << ", " << r.failures[k].detail;
+            EXPECT_EQ(r.failures[k].reason == Status::Missing, k > 0)
+                << failed[k] << ": " << StatusName(r.failures[k].reason) << ", " << r.failures[k].detail;
         }
         EXPECT_EQ(reading::FailedStepsNotice(r).empty(), c.failed.empty()) << reading::FailedStepsNotice(r);
         EXPECT_EQ(r.sunSign ? reading::SignName(*r.sunSign) : "", c.sunSign);

@@ -37,7 +37,7 @@ TEST(ReportFields, EmptyWhenThePartIsMissing) {
     const reading::Reading whole = WholeReading();
     ASSERT_TRUE(whole.failures.empty()) << reading::FailedStepsNotice(whole);
     reading::Reading failed;
-    failed.failures.push_back({reading::Step::SunSign, engine::Status::Internal, "stand-in"});
+    failed.failures.push_back({reading::Step::SunSign, Status::Internal, "stand-in"});
     for (const reading::ReportField& field : reading::kReportFields) {
         EXPECT_FALSE(field.read(whole).empty()) << field.control;
         EXPECT_TRUE(field.present(whole)) << field.control;

@@ -65,7 +65,7 @@ TEST(SunCuspOf, NamesTheSunsSignWhenTheDateGivesItsNeighbour) {
     }
     for (const double outside : {-0.5, 360.0, std::nan("")}) {
         SCOPED_TRACE(outside);
-        EXPECT_EQ(SunCuspOf(outside, 0).status, starwise::engine::Status::OutOfRange);
+        EXPECT_EQ(SunCuspOf(outside, 0).status, starwise::Status::OutOfRange);
     }
 }
 

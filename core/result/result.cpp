@@ -1,6 +1,6 @@
-#include "engine/result.h"
+#include "result/result.h"
 
-namespace starwise::engine {
+namespace starwise {
 
 std::string_view StatusName(Status status) {
     switch (status) {
@@ -13,4 +13,4 @@ std::string_view StatusName(Status status) {
     return "internal";
 }
 
-}  // namespace starwise::engine
+}  // namespace starwise
