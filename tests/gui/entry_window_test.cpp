@@ -461,7 +461,6 @@ void EntryWindowTest::typedExactOffset() {
     // Typing in the box chooses the exact offset; half typed it is refused.
     FocusAndType(f.Get("txtUtcOffset"), QStringLiteral("+5:4"));
     QCOMPARE(f.Get<QComboBox>("cmbTimeZone")->currentText(), QStringLiteral("Exact UTC offset"));
-    QVERIFY2(ZoneState(f).contains(QLatin1String("+HH:MM or +HH:MM:SS")), qPrintable(ZoneState(f)));
     QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(f.messages.shown, QStringList{QStringLiteral("error|Please Enter The UTC Offset As +HH:MM Or "
                                                            "+HH:MM:SS, Between -16:00 And +16:00")});
