@@ -82,21 +82,13 @@ by_text = run(replace(GOOD, "--zone", "Greenwich Mean Time,GMT,0.0") + ["--json"
 by_position = run(GOOD + ["--json"])
 check("zone by text", by_text.returncode == 0 and by_text.stdout == by_position.stdout, by_text.stderr)
 
-# The chart of the documented example.
+# The fields of the documented example's JSON. Their values, this birth's and
+# the cusp of 23 October 1975 among them, are compared with an independent
+# implementation by cli_matches_oracle (tools/oracle).
 chart = json.loads(by_position.stdout)
-bodies = {b["name"]: b for b in chart["bodies"]}
-check("Sun", abs(bodies["Sun"]["longitude"] - 112.924) < 0.0005, bodies["Sun"])
-check("Moon", abs(bodies["Moon"]["longitude"] - 148.095) < 0.0005, bodies["Moon"])
-check("eleven bodies", [b["name"] for b in chart["bodies"]] ==
-      ["Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant"])
 for field in ["ut_hours", "ut_date", "ut_time", "jdn", "d", "utc_offset_seconds", "utc_offset_source", "north_node", "south_node", "sun_sign", "sun_cusp", "node_row",
               "houses", "aspects", "void_of_course", "report", "place", "zone_check"]:
     check(f"field {field}", field in chart, sorted(chart))
-check("sun sign", chart["sun_sign"] == "Cancer", chart["sun_sign"])
-check("no cusp", chart["sun_cusp"] is None, chart["sun_cusp"])
-cusp = json.loads(run(replace(replace(GOOD, "--date", "1975-10-23"), "--time", "12:00") + ["--json"]).stdout)
-check("cusp", (cusp["sun_sign"], cusp["sun_cusp"]) ==
-      ("Scorpio", {"sun_position": "29 Lib 27", "signs": ["Libra", "Scorpio"]}), cusp["sun_cusp"])
 check("report pieces", chart["report"][0]["control"] == "RTBHouseDesc" and chart["report"][0]["point_size"] == 11,
       chart["report"][:1])
 
