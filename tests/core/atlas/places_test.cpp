@@ -101,24 +101,5 @@ TEST(Atlas, ALongQueryFindsNothing) {
     }
 }
 
-TEST(ToWholeMinutes, RoundsToTheNearestMinuteWithHemisphere) {
-    const struct {
-        double angleDeg;
-        WholeMinutesAngle expected;
-    } cases[] = {
-        {18.51957, {18, 31, false}},  // Pune's latitude
-        {-89.64371, {89, 39, true}},  // Springfield, Illinois, longitude
-        {-0.004, {0, 0, false}},      // rounds to zero: no hemisphere
-        {12.9999, {13, 0, false}},    // 59.994' carries into the degree
-    };
-    for (const auto& c : cases) {
-        const WholeMinutesAngle actual = ToWholeMinutes(c.angleDeg);
-        EXPECT_TRUE(actual.degrees == c.expected.degrees && actual.minutes == c.expected.minutes &&
-                    actual.negative == c.expected.negative)
-            << c.angleDeg << " deg: expected " << c.expected.degrees << ":" << c.expected.minutes << " "
-            << c.expected.negative << ", actual " << actual.degrees << ":" << actual.minutes << " " << actual.negative;
-    }
-}
-
 }  // namespace
 }  // namespace starwise::atlas

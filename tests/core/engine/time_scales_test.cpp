@@ -102,11 +102,10 @@ struct UtCase {
     double expectedHours;
 };
 
+// Greenwich, New York on EDT, Delhi on IST and EST's new year are among
+// cli_matches_oracle's fixed cases, compared to 1e-9 hour.
 TEST(UniversalTimeHours, SignedOffsetOnTheLocalDate) {
     const UtCase cases[] = {
-        {"Greenwich noon", Birth(2000, 1, 1, 12, 0, 0), 12.0},
-        {"New York EDT", Birth(1980, 7, 15, 6, 30, -4 * kHour), 10.5},
-        {"Delhi IST", Birth(1980, 7, 15, 6, 30, 5 * kHour + 30 * kMinute), 1.0},
         {"late evening west", Birth(1980, 7, 15, 23, 30, -5 * kHour), 28.5},
         {"early morning far east", Birth(1980, 7, 15, 0, 15, 13 * kHour), 0.25 - 13.0},
         {"Newfoundland", Birth(1980, 7, 15, 1, 0, -(3 * kHour + 30 * kMinute)), 4.5},
@@ -126,7 +125,6 @@ struct DateTimeCase {
 
 TEST(UniversalDateTimeOf, RollsOverDaysMonthsAndYears) {
     const DateTimeCase cases[] = {
-        {"EST new year", Birth(1999, 12, 31, 22, 0, -5 * kHour), {2000, 1, 1, 3, 0, 0}},
         {"western evening", Birth(1980, 7, 15, 23, 30, -5 * kHour), {1980, 7, 16, 4, 30, 0}},
         {"eastern morning", Birth(1980, 3, 1, 4, 0, 5 * kHour + 30 * kMinute), {1980, 2, 29, 22, 30, 0}},
         {"back over midnight", Birth(1980, 7, 1, 0, 30, kHour), {1980, 6, 30, 23, 30, 0}},

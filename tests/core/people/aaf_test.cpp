@@ -184,24 +184,6 @@ protected:
     std::string folder_;
 };
 
-TEST_F(AafFiles, ExportThenImportGivesTheSamePeople) {
-    auto first = NewStore("first.sqlite");
-    for (const PersonEntry& person : VariedPeople()) ASSERT_TRUE(first->Add(person).result.ok());
-    std::ofstream(File("people.aaf")) << "an older export\n";
-    const AafExport exported = ExportAafFile(*first, File("people.aaf"));
-    ASSERT_EQ(exported.error, "");
-    EXPECT_EQ(exported.peopleWritten, VariedPeople().size());
-
-    auto second = NewStore("second.sqlite");
-    const AafImport imported = ImportAafFile(*second, File("people.aaf"));
-    ASSERT_TRUE(imported.result.ok()) << imported.result.message << Joined(imported.problems);
-    EXPECT_EQ(imported.peopleRead, VariedPeople().size());
-    EXPECT_EQ(second->List().value.size(), VariedPeople().size());
-
-    EXPECT_NE(ExportAafFile(*first, "/dev/null").error.find("not a regular file"), std::string::npos);
-    EXPECT_NE(ExportAafFile(*first, File("no/such/folder/people.aaf")).error.find("people.aaf"), std::string::npos);
-}
-
 TEST_F(AafFiles, AFileWithABadLineImportsNoOne) {
     std::ofstream(File("mixed.aaf")) << "#A93:Kulkarni,Asha,f,15.7.1980,6:30,Pune,IN\n#B93:*,18n31,73e51,5he30,0\n"
                                         "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n#B93:*,49n05,8e11,1he,*\n";

@@ -32,11 +32,10 @@ TEST(RunReading, EveryPartFromTheOneChart) {
     const reading::Reading r = reading::RunReading(Birth());
     ASSERT_TRUE(r.failures.empty()) << reading::FailedStepsNotice(r);
     ASSERT_TRUE(r.instant && r.chart && r.houses && r.aspects);
-    EXPECT_EQ(r.instant->ut.hour, 6);
-    EXPECT_EQ(r.sunSign, 3) << "Cancer";
     ASSERT_NE(r.sunSignProfile, nullptr);
     EXPECT_EQ(r.sunSignProfile->sign, "Cancer");
-    // Its node row and void-of-course bodies: cli_matches_oracle, for every reading.
+    // Its instant, Sun sign, node row and void-of-course bodies: cli_matches_oracle,
+    // whose fixed cases hold this birth.
 
     // The running text: houses, then aspects, then void of course.
     std::vector<reading::ReportBlock> expected = reading::HouseSection(reading::PlaceBodies(*r.chart));
