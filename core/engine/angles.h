@@ -21,6 +21,9 @@ double ReduceRadians(double radians);
 // adds 360 once when negative, then subtracts 360 once when >= 360.
 double Normalize360(double degrees);
 
+// Whether a longitude lies in [0, 360) degrees; false for NaN.
+constexpr bool IsInOneTurn(double degrees) { return degrees >= 0.0 && degrees < 360.0; }
+
 // Reduces any finite value into [0, 360) degrees, as repeated subtraction or
 // addition of 360 would (fmod is exact, so the result is the same).
 // Throws std::domain_error for NaN or infinity.

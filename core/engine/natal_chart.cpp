@@ -15,11 +15,9 @@ namespace starwise::engine {
 
 namespace {
 
-bool InOneTurn(double degrees) { return degrees >= 0.0 && degrees < 360.0; }
-
 // A longitude that must lie in [0, 360): Ok, or OutOfRange naming it.
 Result<double> LongitudeResult(double degrees, std::string_view what) {
-    if (!InOneTurn(degrees)) {
+    if (!IsInOneTurn(degrees)) {
         return Result<double>::Failed(Status::OutOfRange, std::string{what} + " longitude is not in 0..360 degrees");
     }
     return Result<double>::Of(degrees);
@@ -40,7 +38,7 @@ Result<double> MoonAt(const Instant& instant) {
 }
 
 Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascendantDeg) {
-    if (!InOneTurn(moonDeg) || !InOneTurn(ascendantDeg)) {
+    if (!IsInOneTurn(moonDeg) || !IsInOneTurn(ascendantDeg)) {
         return Result<NatalChart>::Failed(Status::OutOfRange, "Moon or Ascendant longitude is not in 0..360 degrees");
     }
     if (!(std::abs(instant.daysSinceJ2000) <= kMaxDaysFromJ2000)) {
@@ -50,7 +48,7 @@ Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascend
     static constexpr std::array<int, kReadingBodies> kElementRowOfBody{2, -1, 0, 1, 3, 4, 5, 6, 7, 8};
     const std::array<double, kElementRows> planetDeg = PlanetLongitudes(instant.daysSinceJ2000);
     for (const double longitudeDeg : planetDeg) {
-        if (!InOneTurn(longitudeDeg)) {
+        if (!IsInOneTurn(longitudeDeg)) {
             return Result<NatalChart>::Failed(Status::OutOfRange, "a planet's longitude is not in 0..360 degrees");
         }
     }

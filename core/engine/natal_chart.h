@@ -40,17 +40,18 @@ struct NatalChart {
 // status, and its value is empty unless the status is Ok.
 
 // The Ascendant in degrees, [0, 360), at the birth's instant and place
-// (an instant from InstantOf). OutOfRange when it comes out not finite.
+// (an instant from InstantOf). OutOfRange when it comes out outside [0, 360).
 Result<double> AscendantAt(const Instant& instant, const BirthMoment& birth);
 
 // The Moon's longitude in degrees, [0, 360), at the instant. OutOfRange
-// when it comes out not finite.
+// when it comes out outside [0, 360) (not finite).
 Result<double> MoonAt(const Instant& instant);
 
 // The whole chart: Sun, planets and nodes at the universal date and time,
 // with the Moon and the Ascendant (degrees, [0, 360)) computed beforehand.
 // OutOfRange when either is outside [0, 360), when the instant is more than
-// kMaxDaysFromJ2000 from J2000, or when a longitude comes out not finite.
+// kMaxDaysFromJ2000 from J2000, or when a planet's longitude comes out
+// outside [0, 360).
 Result<NatalChart> ChartAt(const Instant& instant, double moonDeg, double ascendantDeg);
 
 // The whole chart of a birth: InstantOf, MoonAt, AscendantAt and ChartAt

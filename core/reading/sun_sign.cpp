@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "content/sun_signs.h"
+#include "engine/angles.h"
 #include "engine/position_text.h"
 
 namespace starwise::reading {
@@ -49,7 +50,7 @@ std::optional<int> SunSignOf(int monthPosition, int dayPosition) {
 
 Result<std::optional<SunCusp>> SunCuspOf(double sunLongitudeDeg, int dateSign) {
     using Cusp = Result<std::optional<SunCusp>>;
-    if (!(sunLongitudeDeg >= 0.0 && sunLongitudeDeg < 360.0)) {
+    if (!engine::IsInOneTurn(sunLongitudeDeg)) {
         return Cusp::Failed(Status::OutOfRange, "the Sun's longitude is outside [0, 360)");
     }
     // Whole degrees first, as the position text takes its sign.
